@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets and runs them.
+#   scripts/fuzz.sh --smoke          every target for 60 s or 200,000 runs
+#   scripts/fuzz.sh TARGET [ARGS..]  one target, libFuzzer arguments passed on
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$(nproc)"
+
+seed_dir() { # fresh corpus folder per target, seeded by the target's own seed tool
+  local target=$1 dir
+  dir=$(mktemp -d)
+  if [ -x "build-fuzz/${target}_seeds" ]; then "build-fuzz/${target}_seeds" "$dir"; fi
+  echo "$dir"
+}
+
+if [ "${1:-}" = "--smoke" ]; then
+  failed=0
+  for bin in build-fuzz/*_fuzz; do
+    [ -x "$bin" ] || continue
+    target=$(basename "$bin")
+    corpus=$(seed_dir "$target")
+    echo "-- $target"
+    if ! "$bin" -max_total_time=60 -runs=200000 -rss_limit_mb=2048 -print_final_stats=0 "$corpus" \
+        >"build-fuzz/$target.log" 2>&1; then
+      echo "FAILED: $target (see build-fuzz/$target.log)"; tail -n 40 "build-fuzz/$target.log"; failed=1
+    else
+      grep -E "^Done|^#[0-9]+ *DONE" "build-fuzz/$target.log" | tail -n 1 || true
+    fi
+    rm -rf "$corpus"
+  done
+  exit $failed
+fi
+
+target=${1:?usage: scripts/fuzz.sh --smoke | TARGET [libFuzzer args]}
+shift
+corpus=$(seed_dir "$target")
+exec "build-fuzz/$target" "$corpus" "$@"

@@ -1,0 +1,20 @@
+#pragma once
+// Subcommands of ecview-cli. Each command file defines one Add*Command that
+// adds its subcommand to the app; the callback stores the exit status.
+
+#include <CLI/CLI.hpp>
+
+namespace ec::cli {
+
+constexpr int kExitOk = 0;
+constexpr int kExitRejected = 1;  // the module was rejected / nothing matched
+constexpr int kExitUsage = 2;     // usage error, missing file or folder
+
+void SetExitStatus(int status);
+int ExitStatus();
+
+inline void RegisterCommands(CLI::App& app) {
+  (void)app;
+}
+
+}  // namespace ec::cli

@@ -1,0 +1,20 @@
+// ecview-cli: the module viewer's command-line tool. Each subcommand lives in
+// its own file and registers itself through cli/commands.h.
+#include <CLI/CLI.hpp>
+
+#include "cli/commands.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"ecview-cli - read, print and search E language modules (.ec files)"};
+  app.require_subcommand(1);
+  app.set_help_all_flag("--help-all", "Print help for every subcommand");
+  ec::cli::RegisterCommands(app);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    // CLI11 answers 0 for --help; every real usage error exits with 2.
+    const int code = app.exit(e);
+    return code == 0 ? 0 : ec::cli::kExitUsage;
+  }
+  return ec::cli::ExitStatus();
+}

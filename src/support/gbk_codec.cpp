@@ -1,0 +1,152 @@
+#include "support/gbk_codec.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace ec {
+namespace {
+
+constexpr unsigned kLeadFirst = 0x81, kLeadLast = 0xFE;
+constexpr unsigned kTrailFirst = 0x40, kTrailLast = 0xFE;
+constexpr unsigned kTrails = kTrailLast - kTrailFirst + 1;
+constexpr char32_t kReplacement = 0xFFFD;
+constexpr char32_t kEuro = 0x20AC;  // the single byte 0x80 in Windows' code page 936
+
+constexpr uint16_t kDoubleByteTable[] = {
+#include "support/gbk_table.inc"
+};
+static_assert(std::size(kDoubleByteTable) == (kLeadLast - kLeadFirst + 1) * kTrails);
+
+// Unicode (BMP) -> GBK code, built once from the decoding table.
+const std::vector<uint16_t>& EncodeTable() {
+  static const std::vector<uint16_t> table = [] {
+    std::vector<uint16_t> t(0x10000, 0);
+    for (unsigned i = 0; i < std::size(kDoubleByteTable); ++i) {
+      const uint16_t cp = kDoubleByteTable[i];
+      if (cp != 0 && t[cp] == 0)
+        t[cp] = static_cast<uint16_t>(((kLeadFirst + i / kTrails) << 8) | (kTrailFirst + i % kTrails));
+    }
+    return t;
+  }();
+  return table;
+}
+
+}  // namespace
+
+char32_t GbkDoubleByteToUnicode(unsigned char lead, unsigned char trail) {
+  if (lead < kLeadFirst || lead > kLeadLast || trail < kTrailFirst || trail > kTrailLast) return 0;
+  return kDoubleByteTable[(lead - kLeadFirst) * kTrails + (trail - kTrailFirst)];
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if ((cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) cp = kReplacement;
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+char32_t NextUtf8(std::string_view text, size_t& pos) {
+  const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char b0 = byte(pos);
+  if (b0 < 0x80) {
+    ++pos;
+    return b0;
+  }
+  int extra = 0;
+  char32_t cp = 0;
+  char32_t minimum = 0;
+  if ((b0 & 0xE0) == 0xC0) {
+    extra = 1, cp = b0 & 0x1F, minimum = 0x80;
+  } else if ((b0 & 0xF0) == 0xE0) {
+    extra = 2, cp = b0 & 0x0F, minimum = 0x800;
+  } else if ((b0 & 0xF8) == 0xF0) {
+    extra = 3, cp = b0 & 0x07, minimum = 0x10000;
+  } else {
+    ++pos;
+    return kReplacement;
+  }
+  if (pos + extra >= text.size()) {
+    ++pos;
+    return kReplacement;
+  }
+  for (int k = 1; k <= extra; ++k) {
+    const unsigned char b = byte(pos + k);
+    if ((b & 0xC0) != 0x80) {
+      ++pos;
+      return kReplacement;
+    }
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+    ++pos;
+    return kReplacement;
+  }
+  pos += extra + 1;
+  return cp;
+}
+
+std::string GbkToUtf8(std::string_view gbk) {
+  std::string out;
+  out.reserve(gbk.size() + gbk.size() / 2);
+  for (size_t i = 0; i < gbk.size();) {
+    const auto lead = static_cast<unsigned char>(gbk[i]);
+    if (lead < 0x80) {
+      out += static_cast<char>(lead);
+      ++i;
+      continue;
+    }
+    if (lead == 0x80) {
+      AppendUtf8(out, kEuro);
+      ++i;
+      continue;
+    }
+    if (lead == 0xFF || i + 1 >= gbk.size()) {
+      AppendUtf8(out, kReplacement);
+      ++i;
+      continue;
+    }
+    const auto trail = static_cast<unsigned char>(gbk[i + 1]);
+    const char32_t cp = GbkDoubleByteToUnicode(lead, trail);
+    AppendUtf8(out, cp ? cp : kReplacement);
+    // An ASCII byte after a bad lead byte is a character of its own.
+    i += (cp || trail >= 0x80) ? 2 : 1;
+  }
+  return out;
+}
+
+std::string Utf8ToGbk(std::string_view utf8) {
+  const auto& table = EncodeTable();
+  std::string out;
+  out.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size();) {
+    if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+      out += utf8[i++];
+      continue;
+    }
+    const char32_t cp = NextUtf8(utf8, i);
+    if (cp == kEuro) {
+      out += static_cast<char>(0x80);
+    } else if (cp < 0x10000 && table[cp] != 0) {
+      out += static_cast<char>(table[cp] >> 8);
+      out += static_cast<char>(table[cp] & 0xFF);
+    } else {
+      out += '?';
+    }
+  }
+  return out;
+}
+
+}  // namespace ec
