@@ -13,8 +13,10 @@ constexpr int kExitUsage = 2;     // usage error, missing file or folder
 void SetExitStatus(int status);
 int ExitStatus();
 
+void AddSegmentsCommand(CLI::App& app);
+
 inline void RegisterCommands(CLI::App& app) {
-  (void)app;
+  AddSegmentsCommand(app);
 }
 
 }  // namespace ec::cli

@@ -1,0 +1,70 @@
+#include "reader/constant_page.h"
+
+#include <string>
+
+#include "reader/declaration_index.h"
+#include "reader/last_read_error.h"
+#include "reader/segment_cursor.h"
+
+namespace ec {
+namespace {
+
+enum ValueType : uint8_t { kEmpty = 22, kNumber = 23, kLogical = 24, kDateTime = 25, kText = 26 };
+
+ConstantValue ReadOrdinaryValue(SegmentCursor& cursor) {
+  const uint8_t type = cursor.ReadByte();
+  switch (type) {
+    case kEmpty: return {};
+    case kNumber: return ConstantValue::OfNumber(cursor.ReadDouble());
+    case kLogical: return ConstantValue::OfLogical(cursor.ReadLogical());
+    case kDateTime: return ConstantValue::OfDateTime(cursor.ReadDateTime());
+    case kText: return ConstantValue::OfText(cursor.ReadZeroText());
+    default:
+      SetLastReadError("未知常量类型[" + std::to_string(type) + "]");
+      return {};
+  }
+}
+
+ConstantValue ReadValue(SegmentCursor& cursor, int page, const ReaderOptions& options) {
+  switch (page) {
+    case 1: return ReadOrdinaryValue(cursor);
+    case 2:
+    case 3:
+      if (options.skipResourceData) {
+        cursor.SkipCountedBytes();
+        return ConstantValue::OfBytes({});
+      }
+      return ConstantValue::OfBytes(cursor.ReadCountedBytes());
+    default:
+      SetLastReadError("未知常量页面[" + std::to_string(page) + "]");
+      return {};
+  }
+}
+
+}  // namespace
+
+int ConstantPageOf(int32_t key) {
+  // Arithmetic shift of the top nibble: keys with the top bit set give -8..-1.
+  return static_cast<int32_t>(static_cast<uint32_t>(key) & 0xF0000000u) >> 28;
+}
+
+std::vector<ConstantRecord> ReadConstantPage(int32_t count, std::string_view pageBlock,
+                                             const ReaderOptions& options) {
+  const RecordPageFrame frame = ReadRecordPageFrame(count, pageBlock);
+  std::vector<ConstantRecord> records(frame.keys.size());
+  SegmentCursor cursor(pageBlock);
+  for (size_t k = 0; k < records.size(); ++k) {
+    ConstantRecord& record = records[k];
+    record.key = frame.keys[k];
+    record.bodyPosition = frame.bodyPositions[k];
+    cursor.MoveTo(record.bodyPosition);
+    record.leadingValue = cursor.ReadInt32();
+    record.attributeWord = cursor.ReadInt16();
+    record.name = cursor.ReadZeroText();
+    record.remarks = cursor.ReadZeroText();
+    record.value = ReadValue(cursor, ConstantPageOf(record.key), options);
+  }
+  return records;
+}
+
+}  // namespace ec

@@ -1,0 +1,46 @@
+#pragma once
+// The constant page of the program resource segment: named constants and
+// byte-data resources, each decoded by the page its key belongs to.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "reader/reader_options.h"
+
+namespace ec {
+
+// A tagged constant value. The empty value behaves as the number 0.
+struct ConstantValue {
+  enum class Kind { Empty, Number, Logical, DateTime, Text, Bytes };
+  Kind kind = Kind::Empty;
+  double number = 0;    // Number, and DateTime as days (OLE automation date)
+  bool logical = false;
+  std::string bytes;    // Text (GBK) or Bytes
+
+  static ConstantValue OfNumber(double v) { return {Kind::Number, v, false, {}}; }
+  static ConstantValue OfLogical(bool v) { return {Kind::Logical, 0, v, {}}; }
+  static ConstantValue OfDateTime(double days) { return {Kind::DateTime, days, false, {}}; }
+  static ConstantValue OfText(std::string text) { return {Kind::Text, 0, false, std::move(text)}; }
+  static ConstantValue OfBytes(std::string data) { return {Kind::Bytes, 0, false, std::move(data)}; }
+  bool operator==(const ConstantValue&) const = default;
+};
+
+struct ConstantRecord {
+  int32_t key = 0;
+  int64_t bodyPosition = 0;
+  int32_t leadingValue = 0;
+  int16_t attributeWord = 0;
+  std::string name;
+  std::string remarks;
+  ConstantValue value;
+};
+
+// Page number of a constant key: its top four bits, sign included (-8..7).
+int ConstantPageOf(int32_t key);
+
+std::vector<ConstantRecord> ReadConstantPage(int32_t count, std::string_view pageBlock,
+                                             const ReaderOptions& options);
+
+}  // namespace ec

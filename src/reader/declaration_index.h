@@ -1,0 +1,56 @@
+#pragma once
+// The two framings that segment lists share: the declaration index in front of
+// each list of classes, subroutines, data types, DLL commands and windows, and
+// the record page that holds variables and constants.
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "reader/segment_cursor.h"
+
+namespace ec {
+
+struct IndexEntry {
+  int32_t key = 0;       // the declaration's identifier, used by other records to refer to it
+  int32_t auxValue = 0;  // carried, not interpreted
+  bool operator==(const IndexEntry&) const = default;
+};
+
+// int32 byte length L, then L / 8 keys and L / 8 auxiliary values. Surplus
+// bytes of L are not skipped. A count the remaining bytes cannot hold is cut to
+// what fits; a negative one is 0.
+std::vector<IndexEntry> ReadDeclarationIndex(SegmentCursor& cursor);
+
+// Reads a declaration index, then one record per entry through readBody. A
+// record that would start after the end of the block cannot be there, so the
+// list ends at the first such record.
+template <typename Record, typename ReadBody>
+std::vector<Record> ReadIndexedList(SegmentCursor& cursor, ReadBody readBody) {
+  const std::vector<IndexEntry> index = ReadDeclarationIndex(cursor);
+  std::vector<Record> records;
+  records.reserve(index.size());
+  for (const IndexEntry& entry : index) {
+    if (cursor.Exhausted()) break;
+    Record& record = records.emplace_back();
+    record.entry = entry;
+    readBody(cursor, record);
+  }
+  return records;
+}
+
+// The key and offset tables at the front of a record page block, with each
+// offset already turned into the 1-based position of its record's body.
+struct RecordPageFrame {
+  std::vector<int32_t> keys;
+  std::vector<int64_t> bodyPositions;
+};
+
+// Reads the tables for `count` records (cut to what the block can hold).
+RecordPageFrame ReadRecordPageFrame(int32_t count, std::string_view pageBlock);
+
+// Bounds a count read from the file by what `remaining` bytes can hold when
+// every element takes at least `minBytes` bytes. Negative counts are 0.
+size_t BoundedCount(int64_t count, size_t remaining, size_t minBytes);
+
+}  // namespace ec

@@ -1,0 +1,48 @@
+#include "reader/info_segments.h"
+
+#include <algorithm>
+
+#include "reader/segment_cursor.h"
+
+namespace ec {
+
+SystemInfoRecord ReadSystemInfo(std::string_view block) {
+  SegmentCursor cursor(block.substr(0, std::min<size_t>(block.size(), 60)));
+  SystemInfoRecord record;
+  record.systemVersionMajor = cursor.ReadInt16();
+  record.systemVersionMinor = cursor.ReadInt16();
+  for (auto& value : record.values) value = cursor.ReadInt32();
+  return record;
+}
+
+UserInfoRecord ReadUserInfo(std::string_view block) {
+  SegmentCursor cursor(block);
+  UserInfoRecord record;
+  record.name = cursor.ReadCountedText();
+  record.remarks = cursor.ReadCountedText();
+  record.author = cursor.ReadCountedText();
+  for (auto& text : record.infoTexts) text = cursor.ReadCountedText();
+  record.versionMajor = cursor.ReadInt32();
+  record.versionMinor = cursor.ReadInt32();
+  return record;
+}
+
+ResourceSegment ReadResourceSegment(std::string_view block, const ReaderOptions& options) {
+  SegmentCursor cursor(block);
+  ResourceSegment segment;
+  segment.windows = ReadIndexedList<WindowRecord>(cursor, [](SegmentCursor& c, WindowRecord& window) {
+    window.value1 = c.ReadInt32();
+    window.value2 = c.ReadInt32();
+    window.text1 = c.ReadCountedText();
+    window.text2 = c.ReadCountedText();
+    window.unitCount = std::max(c.ReadInt32(), 0);
+    c.ReadCountedView();  // the units' data, consumed as a whole
+  });
+  const int32_t count = cursor.ReadInt32();
+  const std::string_view page = cursor.ReadCountedView();
+  segment.constants = ReadConstantPage(count, page, options);
+  segment.trailingValue = cursor.ReadInt32();
+  return segment;
+}
+
+}  // namespace ec

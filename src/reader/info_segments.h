@@ -1,0 +1,55 @@
+#pragma once
+// The system information, user information and program resource segments.
+// Texts are GBK bytes as stored.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "reader/constant_page.h"
+#include "reader/declaration_index.h"
+#include "reader/reader_options.h"
+
+namespace ec {
+
+struct SystemInfoRecord {
+  int16_t systemVersionMajor = 0;
+  int16_t systemVersionMinor = 0;
+  std::array<int32_t, 14> values{};  // not interpreted
+};
+
+struct UserInfoRecord {
+  std::string name;
+  std::string remarks;
+  std::string author;
+  std::array<std::string, 7> infoTexts;  // items 4 to 10
+  int32_t versionMajor = 0;
+  int32_t versionMinor = 0;
+};
+
+// One window of the resource segment; kept, not used by the viewer.
+struct WindowRecord {
+  IndexEntry entry;
+  int32_t value1 = 0;
+  int32_t value2 = 0;
+  std::string text1;
+  std::string text2;
+  // The stored unit count (the units' data is read and discarded); never
+  // negative. Units carry nothing, so only their number is kept.
+  int32_t unitCount = 0;
+};
+
+struct ResourceSegment {
+  std::vector<WindowRecord> windows;
+  std::vector<ConstantRecord> constants;
+  int32_t trailingValue = 0;
+};
+
+// The first 60 bytes of the block as one fixed layout; missing bytes read as 0.
+SystemInfoRecord ReadSystemInfo(std::string_view block);
+UserInfoRecord ReadUserInfo(std::string_view block);
+ResourceSegment ReadResourceSegment(std::string_view block, const ReaderOptions& options);
+
+}  // namespace ec

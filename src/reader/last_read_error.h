@@ -1,0 +1,15 @@
+#pragma once
+// The reader's one failure text. Every failure the reader detects replaces it;
+// it keeps its value until the next failure, also across calls. The text is
+// UTF-8 (segment names in it are converted from GBK). Nothing in the
+// program displays it; callers judge a read by its result and by what it filled.
+
+#include <string>
+#include <string_view>
+
+namespace ec {
+
+const std::string& LastReadError();
+void SetLastReadError(std::string_view text);
+
+}  // namespace ec

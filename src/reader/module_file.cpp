@@ -1,0 +1,93 @@
+#include "reader/module_file.h"
+
+#include <cstring>
+#include <filesystem>
+
+#include "support/utf8_path.h"
+
+namespace ec {
+namespace {
+
+std::FILE* OpenFile(const std::string& path, const char* mode) {
+#ifdef _WIN32
+  // Paths are UTF-8 inside the program; the wide API takes them on Windows.
+  const std::wstring wmode(mode, mode + std::strlen(mode));
+  return _wfopen(PathFromUtf8(path).c_str(), wmode.c_str());
+#else
+  return std::fopen(path.c_str(), mode);
+#endif
+}
+
+bool SeekTo(std::FILE* file, uint64_t position) {
+#ifdef _WIN32
+  return _fseeki64(file, static_cast<long long>(position), SEEK_SET) == 0;
+#else
+  return fseeko(file, static_cast<off_t>(position), SEEK_SET) == 0;
+#endif
+}
+
+}  // namespace
+
+ModuleFile::~ModuleFile() { Close(); }
+
+bool ModuleFile::Open(const std::string& path, bool readOnly) {
+  Close();
+  std::error_code ec;
+  if (path.empty() || !std::filesystem::is_regular_file(PathFromUtf8(path), ec)) return false;
+  if (!readOnly) file_ = OpenFile(path, "r+b");
+  writable_ = file_ != nullptr;
+  if (!file_) file_ = OpenFile(path, "rb");
+  if (!file_) return false;
+  std::fseek(file_, 0, SEEK_END);
+#ifdef _WIN32
+  const long long end = _ftelli64(file_);
+#else
+  const off_t end = ftello(file_);
+#endif
+  size_ = end > 0 ? static_cast<uint64_t>(end) : 0;
+  position_ = 0;
+  SeekTo(file_, 0);
+  return true;
+}
+
+void ModuleFile::Close() {
+  if (file_) std::fclose(file_);
+  file_ = nullptr;
+  writable_ = false;
+  size_ = position_ = 0;
+}
+
+bool ModuleFile::Seek(uint64_t position) {
+  if (!file_ || !SeekTo(file_, position)) return false;
+  position_ = position;
+  return true;
+}
+
+std::string ModuleFile::Read(uint64_t n) {
+  if (!file_ || position_ >= size_) return {};
+  // Never allocate more than the file still holds, whatever n claims.
+  const uint64_t take = std::min(n, size_ - position_);
+  std::string bytes(static_cast<size_t>(take), '\0');
+  const size_t got = std::fread(bytes.data(), 1, bytes.size(), file_);
+  bytes.resize(got);
+  position_ += got;
+  return bytes;
+}
+
+int32_t ModuleFile::ReadInt32() {
+  const std::string bytes = Read(4);
+  if (bytes.size() != 4) return 0;
+  int32_t value;
+  std::memcpy(&value, bytes.data(), 4);
+  return value;
+}
+
+bool ModuleFile::WriteAt(uint64_t offset, const void* data, size_t size) {
+  if (!file_ || !writable_) return false;
+  bool ok = SeekTo(file_, offset) && std::fwrite(data, 1, size, file_) == size && std::fflush(file_) == 0;
+  // Switching from writing back to reading needs a seek in C streams.
+  ok = SeekTo(file_, position_) && ok;
+  return ok;
+}
+
+}  // namespace ec

@@ -1,0 +1,48 @@
+#pragma once
+// Entry point of the module file reader: opens a .ec file, checks its header
+// and decodes each segment it knows into raw records.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "reader/info_segments.h"
+#include "reader/program_segment.h"
+#include "reader/reader_options.h"
+
+namespace ec {
+
+// The record of the segments whose contents the viewer does not interpret.
+struct SegmentPlaceholder {
+  int32_t value = 0;
+};
+
+// One slot per known segment. A slot the file does not fill keeps what the
+// caller put in it; a segment that appears twice leaves the later record.
+struct ModuleSegments {
+  std::optional<SystemInfoRecord> systemInfo;      // "系统信息段"
+  std::optional<UserInfoRecord> userInfo;          // "用户信息段"
+  std::optional<ResourceSegment> resources;        // "程序资源段"
+  std::optional<ProgramSegment> program;           // "程序段"
+  std::optional<SegmentPlaceholder> initialModules;  // "初始模块段"
+  std::optional<SegmentPlaceholder> losableProgram;  // "可丢失程序段"
+  std::optional<SegmentPlaceholder> editInfo1;       // "编辑信息段1"
+  std::optional<SegmentPlaceholder> editInfo2;       // "编辑信息段2"
+  std::optional<SegmentPlaceholder> auxInfo1;        // "辅助信息段1"
+  std::optional<SegmentPlaceholder> auxInfo2;        // "辅助信息段2"
+  std::optional<SegmentPlaceholder> moduleRecord;    // "易模块记录段"
+};
+
+constexpr int32_t kHeaderFlag1 = 0x54574e43;    // "CNWT"
+constexpr int32_t kHeaderFlag2 = 0x47525045;    // "EPRG"
+constexpr int32_t kProtectedFlag = 0x454c5457;  // "WTLE": encoded with a password
+constexpr uint64_t kProtectedContainerOffset = 40;
+
+// Reads the module at `path` (UTF-8) into `segments`. False when the file
+// cannot be opened or a header flag is wrong; true otherwise, also when the
+// segment walk stopped early on a damaged segment. Check values that do not
+// match are rewritten in the file unless options.readOnly is set or the file
+// cannot be opened for writing.
+bool ReadModuleFile(const std::string& path, const ReaderOptions& options, ModuleSegments& segments);
+
+}  // namespace ec

@@ -1,0 +1,113 @@
+#include "reader/segment_cursor.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "reader/last_read_error.h"
+
+namespace ec {
+namespace {
+constexpr double kMinDate = -657434.0;   // 1 January 100
+constexpr double kMaxDate = 2958465.0;   // 31 December 9999
+constexpr std::string_view kReadDataError = "Read Data Error";
+}  // namespace
+
+size_t SegmentCursor::Remaining() const {
+  const int64_t left = static_cast<int64_t>(block_.size()) - (pos_ - 1);
+  return left > 0 ? static_cast<size_t>(left) : 0;
+}
+
+void SegmentCursor::ReadFixed(void* out, size_t size) {
+  std::memset(out, 0, size);
+  const size_t available = std::min(size, Remaining());
+  if (available > 0) std::memcpy(out, block_.data() + Offset(), available);
+  pos_ += static_cast<int64_t>(size);
+  if (pos_ > static_cast<int64_t>(block_.size())) exhausted_ = true;
+}
+
+uint8_t SegmentCursor::ReadByte() {
+  uint8_t v;
+  ReadFixed(&v, 1);
+  return v;
+}
+
+int16_t SegmentCursor::ReadInt16() {
+  int16_t v;
+  ReadFixed(&v, 2);
+  return v;
+}
+
+int32_t SegmentCursor::ReadInt32() {
+  int32_t v;
+  ReadFixed(&v, 4);
+  return v;
+}
+
+double SegmentCursor::ReadDouble() {
+  double v;
+  ReadFixed(&v, 8);
+  return v;
+}
+
+bool SegmentCursor::ReadLogical() { return ReadInt32() != 0; }
+
+double SegmentCursor::ReadDateTime() {
+  const double days = ReadDouble();
+  if (days < kMinDate) return kMinDate;
+  if (days > kMaxDate) return kMaxDate;
+  return days;
+}
+
+std::string SegmentCursor::ReadZeroText() {
+  const size_t left = Remaining();
+  if (left == 0) {
+    exhausted_ = true;
+    return {};
+  }
+  const std::string_view rest = block_.substr(Offset(), left);
+  const size_t zero = rest.find('\0');
+  const size_t length = zero == std::string_view::npos ? left : zero;
+  pos_ += static_cast<int64_t>(zero == std::string_view::npos ? left : zero + 1);
+  if (pos_ > static_cast<int64_t>(block_.size())) exhausted_ = true;
+  return std::string(rest.substr(0, length));
+}
+
+std::string_view SegmentCursor::ReadBytesView(int32_t n) {
+  if (n < 0) {
+    SetLastReadError(kReadDataError);
+    return {};
+  }
+  const size_t take = std::min(static_cast<size_t>(n), Remaining());
+  const std::string_view bytes = take ? block_.substr(Offset(), take) : std::string_view();
+  pos_ += n;
+  return bytes;
+}
+
+std::string SegmentCursor::ReadBytes(int32_t n) { return std::string(ReadBytesView(n)); }
+
+std::string_view SegmentCursor::ReadCountedView() { return ReadBytesView(ReadInt32()); }
+
+std::string SegmentCursor::ReadCountedBytes() { return ReadBytes(ReadInt32()); }
+
+std::string SegmentCursor::ReadCountedText() {
+  const std::string_view bytes = ReadCountedView();
+  return std::string(bytes.substr(0, bytes.find('\0')));
+}
+
+void SegmentCursor::SkipCountedBytes() {
+  const int32_t n = ReadInt32();
+  // A negative length is damage, handled as counted bytes handle it rather than
+  // stepping back over bytes already read.
+  if (n < 0) {
+    SetLastReadError(kReadDataError);
+    return;
+  }
+  pos_ += n;
+}
+
+void SegmentCursor::MoveTo(int64_t position) {
+  pos_ = std::max<int64_t>(position, 1);
+  exhausted_ = pos_ > static_cast<int64_t>(block_.size());
+}
+
+}  // namespace ec

@@ -1,0 +1,62 @@
+#pragma once
+// Bounded reads of typed values out of one segment data block.
+//
+// The position is 1-based, as the file format counts it. Fixed-size reads take
+// their bytes from the position on; bytes beyond the end of the block read as 0,
+// so a damaged block yields zeros and empty texts instead of reading outside it.
+// Once a fixed-size or zero-terminated read reaches the end of the block the
+// cursor is exhausted (a sticky flag that lists use to stop early).
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace ec {
+
+class SegmentCursor {
+ public:
+  explicit SegmentCursor(std::string_view block) : block_(block) {}
+
+  uint8_t ReadByte();
+  int16_t ReadInt16();
+  int32_t ReadInt32();
+  double ReadDouble();
+  bool ReadLogical();
+  // An OLE automation date (days), clamped to the range the format allows.
+  double ReadDateTime();
+  // Bytes up to the next zero byte (consumed); the rest of the block when none.
+  std::string ReadZeroText();
+  // n bytes from the position (fewer at the end of the block). A negative n
+  // sets "Read Data Error" and leaves the cursor alone.
+  std::string ReadBytes(int32_t n);
+  std::string ReadCountedBytes();
+  // The same bytes as a view into the block, for blocks parsed in place.
+  std::string_view ReadBytesView(int32_t n);
+  std::string_view ReadCountedView();
+  // Counted bytes cut at their first zero byte.
+  std::string ReadCountedText();
+  // Steps over counted bytes without copying them.
+  void SkipCountedBytes();
+
+  // Moves to a 1-based position; the exhausted flag starts afresh there.
+  void MoveTo(int64_t position);
+  int64_t Position() const { return pos_; }
+  bool Exhausted() const { return exhausted_; }
+  // Bytes from the position to the end of the block: the most any count read
+  // here can still be backed by.
+  size_t Remaining() const;
+  std::string_view Block() const { return block_; }
+
+ private:
+  // Copies `size` bytes from the position into out (zero beyond the end),
+  // advances and updates the exhausted flag.
+  void ReadFixed(void* out, size_t size);
+  // 0-based offset of the position; only valid while Remaining() > 0.
+  size_t Offset() const { return static_cast<size_t>(pos_ - 1); }
+
+  std::string_view block_;
+  int64_t pos_ = 1;
+  bool exhausted_ = false;
+};
+
+}  // namespace ec
