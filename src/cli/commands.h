@@ -13,8 +13,10 @@ constexpr int kExitUsage = 2;     // usage error, missing file or folder
 void SetExitStatus(int status);
 int ExitStatus();
 
+void AddAssociateCommand(CLI::App& app);
+
 inline void RegisterCommands(CLI::App& app) {
-  (void)app;
+  AddAssociateCommand(app);
 }
 
 }  // namespace ec::cli
