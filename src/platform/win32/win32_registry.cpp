@@ -42,17 +42,19 @@ std::optional<std::string> Win32Registry::ReadString(RegistryRoot root, std::str
   const std::wstring wide_key = Utf8ToWide(key);
   const std::wstring wide_name = Utf8ToWide(name);
   const DWORD flags = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ;
+  DWORD bytes = 0;
+  if (RegGetValueW(RootHandle(root), wide_key.c_str(), wide_name.c_str(), flags, nullptr, nullptr,
+                   &bytes) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  // The size of an expanded string is only an estimate, and the value may
+  // grow in between: a refused read reports the size it needs.
   for (int attempt = 0; attempt < 4; ++attempt) {
-    DWORD bytes = 0;
-    if (RegGetValueW(RootHandle(root), wide_key.c_str(), wide_name.c_str(), flags, nullptr,
-                     nullptr, &bytes) != ERROR_SUCCESS) {
-      return std::nullopt;
-    }
     std::wstring buffer(bytes / sizeof(wchar_t) + 1, L'\0');
     bytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
     const LSTATUS status = RegGetValueW(RootHandle(root), wide_key.c_str(), wide_name.c_str(),
                                         flags, nullptr, buffer.data(), &bytes);
-    if (status == ERROR_MORE_DATA) continue;  // the value grew in between
+    if (status == ERROR_MORE_DATA) continue;
     if (status != ERROR_SUCCESS) return std::nullopt;
     buffer.resize(wcsnlen(buffer.c_str(), buffer.size()));
     return WideToUtf8(buffer);
