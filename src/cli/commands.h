@@ -14,9 +14,11 @@ void SetExitStatus(int status);
 int ExitStatus();
 
 void AddSegmentsCommand(CLI::App& app);
+void AddAssociateCommand(CLI::App& app);
 
 inline void RegisterCommands(CLI::App& app) {
   AddSegmentsCommand(app);
+  AddAssociateCommand(app);
 }
 
 }  // namespace ec::cli
