@@ -52,8 +52,8 @@ bool NameMatcher::MatchPlain(std::string_view name) {
 bool NameMatcher::OccursIn(std::string_view name) const {
   const size_t count = search_.size();
   for (size_t first = 0; first + count <= name_.size(); ++first) {
-    const size_t begin = name_[first].offset;
-    const size_t end = first + count < name_.size() ? name_[first + count].offset : name.size();
+    const auto offset = [&](size_t index) { return index < name_.size() ? name_[index].offset : name.size(); };
+    const size_t begin = offset(first), end = offset(first + count);
     if (end - begin != lowered_.size()) continue;
     size_t i = 0;
     while (i < lowered_.size() && LowerAscii(name[begin + i]) == lowered_[i]) ++i;

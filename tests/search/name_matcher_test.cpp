@@ -97,6 +97,7 @@ TEST(NameMatcher, FreeFunctionFollowsChangingSearchTexts) {
   EXPECT_TRUE(MatchName("a.b", "a.b"));
   EXPECT_FALSE(MatchName("a|b", "c"));
   EXPECT_TRUE(MatchName("", "c"));
+  EXPECT_TRUE(MatchName("", ""));
 }
 
 }  // namespace
