@@ -1,6 +1,8 @@
 #include "support/regex_matcher.h"
 
+#ifndef PCRE2_CODE_UNIT_WIDTH
 #define PCRE2_CODE_UNIT_WIDTH 8
+#endif
 #include <pcre2.h>
 
 #include <algorithm>
