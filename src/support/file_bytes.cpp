@@ -1,7 +1,7 @@
 #include "support/file_bytes.h"
 
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <system_error>
 
 namespace ec {
@@ -11,9 +11,10 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
   if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
   if (in.bad()) return std::nullopt;
-  return bytes;
+  return std::move(bytes).str();
 }
 
 bool WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <random>
 #include <string>
 #include <string_view>
@@ -33,7 +33,9 @@ class TempFolder {
 
 inline std::string FileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return std::move(bytes).str();
 }
 
 inline void PutFileBytes(const std::filesystem::path& path, std::string_view bytes) {
