@@ -1,6 +1,7 @@
 #include "support/control_state_store.h"
 
 #include <algorithm>
+#include <exception>
 #include <system_error>
 
 #include "support/file_bytes.h"
@@ -25,8 +26,14 @@ std::optional<std::string> StorableKey(std::string_view key) {
   return ExactGbk(key);
 }
 
-std::filesystem::path PathFromUtf8(std::string_view utf8) {
-  return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+// Nothing when the text is no valid UTF-8 (where the file system wants UTF-16,
+// converting it throws).
+std::optional<std::filesystem::path> PathFromUtf8(std::string_view utf8) {
+  try {
+    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
 }
 
 // Clears the busy flag however the draining write ends.
@@ -212,7 +219,9 @@ std::optional<std::filesystem::path> ControlStateStore::SideFilePath(std::string
   // of the folder (or, on NTFS, into a stream of another file).
   const std::string name = section_ + "-" + std::string(key) + ".ibn";
   if (path_.empty() || name.find_first_of(std::string_view("/\\:\0", 4)) != std::string::npos) return std::nullopt;
-  return path_.parent_path() / "inibin" / PathFromUtf8(name);
+  const auto file_name = PathFromUtf8(name);
+  if (!file_name) return std::nullopt;
+  return path_.parent_path() / "inibin" / *file_name;
 }
 
 void ControlStateStore::PumpEvents() {

@@ -182,6 +182,10 @@ TEST_F(ControlStateStoreTest, WithoutAWritableFileTheStoreWorksInMemory) {
   EXPECT_FALSE(store.WriteText("k", "v"));
   EXPECT_EQ(store.ReadText("k", ""), "v");
   EXPECT_FALSE(std::filesystem::exists(folder_ / "missing-folder"));
+  EXPECT_FALSE(store.Bind(folder_.path()));  // a folder is no settings file
+  store.SetSection("s");
+  EXPECT_EQ(store.ReadText("k", "d"), "d");
+  EXPECT_FALSE(store.WriteText("k", "v"));
 
   // A second store is kept from writing while the first holds the file, but
   // still reads what is there.
