@@ -1,0 +1,23 @@
+#pragma once
+// Places each subroutine of a module: in the group of the program set that
+// lists it, among the public methods of its class, in the group of subroutines
+// no program set lists, or nowhere.
+
+#include <vector>
+
+#include "model/module_model.h"
+#include "model/type_name.h"
+#include "reader/program_segment.h"
+
+namespace ec {
+
+struct GroupedSubroutines {
+  std::vector<SubroutineGroup> groups;  // program-set order, then the unlisted ones
+  std::vector<ClassInfo> classes;       // module order
+};
+
+// Fills only what `wantGroups` / `wantClasses` ask for; the other list stays empty.
+GroupedSubroutines GroupSubroutines(const ProgramSegment& program, const TypeNameTable& types,
+                                    bool wantGroups, bool wantClasses);
+
+}  // namespace ec
