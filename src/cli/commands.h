@@ -14,9 +14,11 @@ void SetExitStatus(int status);
 int ExitStatus();
 
 void AddSegmentsCommand(CLI::App& app);
+void AddDumpCommand(CLI::App& app);
 
 inline void RegisterCommands(CLI::App& app) {
   AddSegmentsCommand(app);
+  AddDumpCommand(app);
 }
 
 }  // namespace ec::cli
