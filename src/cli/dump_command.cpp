@@ -38,7 +38,7 @@ void PrintJson(const ModuleModel& model, bool ok) {
 
 void RunDump(const DumpOptions& options) {
   if (!options.json) {
-    std::cerr << "ecview-cli: dump: only --json is available so far; plain-text and HTML dumps are not\n";
+    std::cerr << "ecview-cli: dump: plain-text and HTML dumps are not yet available; use --json\n";
     SetExitStatus(kExitUsage);
     return;
   }
