@@ -23,6 +23,9 @@ run_preset asan
 echo "== fuzz smoke runs"
 scripts/fuzz.sh --smoke || status=1
 
+echo "== Windows sources (MinGW)"
+scripts/check-win32.sh || status=1
+
 # ctest's own summary of the default preset closes the run.
 echo "== summary (default preset)"
 ctest --preset default -j "$jobs" 2>&1 | tail -n 3 || status=1

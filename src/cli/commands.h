@@ -15,10 +15,12 @@ int ExitStatus();
 
 void AddSegmentsCommand(CLI::App& app);
 void AddDumpCommand(CLI::App& app);
+void AddAssociateCommand(CLI::App& app);
 
 inline void RegisterCommands(CLI::App& app) {
   AddSegmentsCommand(app);
   AddDumpCommand(app);
+  AddAssociateCommand(app);
 }
 
 }  // namespace ec::cli

@@ -16,6 +16,8 @@ namespace ec {
 class SegmentCursor {
  public:
   explicit SegmentCursor(std::string_view block) : block_(block) {}
+  // The cursor only views its block; a temporary string would die under it.
+  explicit SegmentCursor(std::string&&) = delete;
 
   uint8_t ReadByte();
   int16_t ReadInt16();

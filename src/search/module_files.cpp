@@ -1,0 +1,90 @@
+#include "search/module_files.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "support/gbk_codec.h"
+
+namespace ec {
+namespace {
+
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+#else
+constexpr char kSeparator = '/';
+bool IsSeparator(char c) { return c == '/'; }
+#endif
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::filesystem::path PathFromUtf8(std::string_view text) {
+  return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
+}
+
+std::string Utf8FromPath(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(reinterpret_cast<const char*>(text.data()), text.size());
+}
+
+// Appends the names of `folder`'s non-folder entries that match `pattern`.
+void ListMatching(const std::filesystem::path& folder, const std::string& prefix, std::string_view pattern,
+                  std::vector<std::string>& out) {
+  std::error_code error;
+  std::filesystem::directory_iterator it(folder, error);
+  for (const std::filesystem::directory_iterator end; !error && it != end; it.increment(error)) {
+    std::error_code type_error;
+    if (it->is_directory(type_error)) continue;
+    const std::string name = Utf8FromPath(it->path().filename());
+    if (name == "." || name == "..") continue;
+    if (WildcardMatchesFileName(pattern, name)) out.push_back(prefix + name);
+  }
+}
+
+}  // namespace
+
+bool WildcardMatchesFileName(std::string_view pattern, std::string_view name) {
+  // "*.*" is the "every file" pattern, names without a dot included.
+  if (pattern == "*.*") return true;
+  // Greedy matching with one backtrack point: the last "*" seen.
+  size_t p = 0, n = 0;
+  size_t star = std::string_view::npos, star_name = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() && pattern[p] == '*') {
+      star = p++;
+      star_name = n;
+    } else if (p < pattern.size() && pattern[p] == '?') {
+      ++p;
+      NextUtf8(name, n);
+    } else if (p < pattern.size() && LowerAscii(pattern[p]) == LowerAscii(name[n])) {
+      ++p;
+      ++n;
+    } else if (star != std::string_view::npos) {
+      p = star + 1;
+      n = star_name;
+      NextUtf8(name, n);
+      star_name = n;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size();
+}
+
+void ListModuleFiles(std::string_view folder, std::string_view pattern, std::vector<std::string>& out) {
+  out.clear();
+  std::string prefix(folder);
+  if (prefix.empty() || !IsSeparator(prefix.back())) prefix += kSeparator;
+  const std::filesystem::path path = PathFromUtf8(prefix);
+  if (pattern.empty()) pattern = "*.*";
+  while (true) {
+    const size_t bar = pattern.find('|');
+    const std::string_view one = pattern.substr(0, bar);
+    if (!one.empty()) ListMatching(path, prefix, one, out);
+    if (bar == std::string_view::npos) break;
+    pattern.remove_prefix(bar + 1);
+  }
+}
+
+}  // namespace ec

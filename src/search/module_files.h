@@ -1,0 +1,25 @@
+#pragma once
+// Listing the module files of one folder, for the module search and the main
+// window's menu of the modules beside the current one.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ec {
+
+// Replaces `out` with the full paths of the entries of `folder` that match
+// `pattern` and are not folders, in the order the file system lists them;
+// subfolders are not entered. `pattern` may hold several wildcard patterns
+// ("*" and "?") separated by "|", each listed in turn; "" means "*.*", which
+// takes every name. Names match without regard to ASCII case ("*.ec" takes
+// X.EC). The path separator is appended to `folder` when it does not end with
+// one, so "" lists the root folder (of the current drive, on Windows).
+// A folder that cannot be listed gives an empty list. Paths are UTF-8.
+void ListModuleFiles(std::string_view folder, std::string_view pattern, std::vector<std::string>& out);
+
+// Whether a file name matches one wildcard pattern ("*" any run of
+// characters, "?" one character), ASCII letters without regard to case.
+bool WildcardMatchesFileName(std::string_view pattern, std::string_view name);
+
+}  // namespace ec

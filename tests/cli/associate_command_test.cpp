@@ -1,0 +1,75 @@
+// Runs the built ecview-cli in temporary XDG folders. PATH is emptied so the
+// desktop database tools are not run.
+#include <gtest/gtest.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace ec {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliResult {
+  int status = -1;
+  std::string output;
+};
+
+class AssociateCommandTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "ecview-cli-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    root_ = pattern;
+    std::ofstream(root_ / "viewer") << "";
+  }
+  void TearDown() override { fs::remove_all(root_); }
+
+  CliResult Run(const std::string& arguments) const {
+    const std::string command = "cd '" + root_.string() + "' && env PATH= XDG_DATA_HOME='" +
+                                (root_ / "data").string() + "' XDG_CONFIG_HOME='" +
+                                (root_ / "config").string() + "' '" EC_BINARY_DIR "/ecview-cli' " +
+                                arguments + " 2>&1";
+    CliResult result;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return result;
+    char buffer[512];
+    while (fgets(buffer, sizeof buffer, pipe) != nullptr) result.output += buffer;
+    const int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+  }
+
+  fs::path root_;
+};
+
+TEST_F(AssociateCommandTest, OnAndOffReportWhatChangedAndRelativeProgramsBecomeAbsolute) {
+  auto on = Run("associate on --program viewer");
+  EXPECT_EQ(on.status, 0) << on.output;
+  EXPECT_NE(on.output.find("wrote " + (root_ / "data/applications/ecview.desktop").string()),
+            std::string::npos)
+      << on.output;
+  std::ifstream entry(root_ / "data/applications/ecview.desktop");
+  std::string text((std::istreambuf_iterator<char>(entry)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("Exec=\"" + (root_ / "viewer").string() + "\" %f"), std::string::npos) << text;
+
+  EXPECT_EQ(Run("associate on --program viewer").output, "nothing changed\n");
+
+  auto off = Run("associate off --program viewer");
+  EXPECT_EQ(off.status, 0) << off.output;
+  EXPECT_NE(off.output.find("removed "), std::string::npos) << off.output;
+  EXPECT_FALSE(fs::exists(root_ / "data/applications/ecview.desktop"));
+}
+
+TEST_F(AssociateCommandTest, MissingProgramOrBadModeIsAUsageError) {
+  EXPECT_EQ(Run("associate on --program no-such-viewer").status, 2);
+  EXPECT_FALSE(fs::exists(root_ / "data"));
+  EXPECT_EQ(Run("associate maybe --program viewer").status, 2);
+  EXPECT_EQ(Run("associate off --program no-such-viewer").status, 0);
+}
+
+}  // namespace
+}  // namespace ec

@@ -1,0 +1,69 @@
+#include "tests/support/large_module.h"
+
+#include "tests/support/module_writer.h"
+
+namespace ec::test {
+namespace {
+
+constexpr int32_t kInt = static_cast<int32_t>(0x80000301);
+constexpr int32_t kText = static_cast<int32_t>(0x80000004);
+
+VariableRecord Parameter(int32_t key, int index) {
+  VariableRecord v;
+  v.key = key;
+  v.typeCode = index % 2 ? kText : kInt;
+  v.attributeWord = static_cast<int16_t>(index == 2 ? 4 : 0);
+  v.name = G("参数") + std::to_string(index);
+  v.remarks = G("参数的说明文字");
+  return v;
+}
+
+SubroutineRecord Subroutine(int32_t key, int set, int index, int parameters) {
+  SubroutineRecord s;
+  s.entry.key = key;
+  s.attributes = index % 4 ? SubroutineRecord::kPublic : 0;
+  s.returnTypeCode = kInt;
+  s.name = G("子程序_") + std::to_string(set) + "_" + std::to_string(index);
+  s.remarks = G("这个子程序做一件有用的事情，并返回结果。");
+  for (int p = 0; p < parameters; ++p) s.parameters.push_back(Parameter(0x25000000 + key * 8 + p, p));
+  s.trailingBlocks = {std::string(24, '\x01'), "", "", "", "", ""};
+  return s;
+}
+
+}  // namespace
+
+ModuleSegments LargeModuleSegments(const LargeModuleShape& shape) {
+  ModuleSegments segments;
+  segments.systemInfo = SystemInfoRecord{.systemVersionMajor = 5, .systemVersionMinor = 6};
+  segments.userInfo = UserInfoRecord{.name = G("大模块"), .remarks = G("基准测试用的大模块"), .author = G("ecview")};
+  ProgramSegment program;
+  program.header.libraries = {G("krnln\r{d09f2340818511d396f6aaf844c7e325}\r5\r6\r系统核心支持库")};
+  int32_t key = 0x04000001;
+  for (int set = 0; set < shape.programSets; ++set) {
+    ClassRecord c;
+    c.entry.key = 0x09000001 + set;
+    c.name = G("程序集") + std::to_string(set);
+    for (int i = 0; i < shape.subroutinesPerSet; ++i, ++key) {
+      c.memberKeys.push_back(key);
+      program.subroutines.push_back(Subroutine(key, set, i, shape.parametersPerSubroutine));
+    }
+    program.classes.push_back(std::move(c));
+  }
+  for (int g = 0; g < shape.programSets / 10; ++g) program.globals.push_back(Parameter(0x05000001 + g, g));
+  segments.program = std::move(program);
+  ResourceSegment resources;
+  for (int k = 0; k < shape.programSets / 10; ++k) {
+    ConstantRecord c;
+    c.key = 0x10000001 + k;
+    c.name = G("常量") + std::to_string(k);
+    c.value = ConstantValue::OfNumber(k * 1.5);
+    resources.constants.push_back(std::move(c));
+  }
+  segments.resources = std::move(resources);
+  segments.initialModules = SegmentPlaceholder{};
+  return segments;
+}
+
+std::string LargeModuleBytes(const LargeModuleShape& shape) { return BuildModule(LargeModuleSegments(shape)); }
+
+}  // namespace ec::test

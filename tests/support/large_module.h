@@ -1,0 +1,21 @@
+#pragma once
+// A large, realistic module for benchmarks: program sets full of public and
+// private subroutines with parameters, plus globals, data types, DLL commands
+// and constants in proportion.
+
+#include <string>
+
+#include "reader/module_file_reader.h"
+
+namespace ec::test {
+
+struct LargeModuleShape {
+  int programSets = 1000;
+  int subroutinesPerSet = 100;
+  int parametersPerSubroutine = 3;
+};
+
+ModuleSegments LargeModuleSegments(const LargeModuleShape& shape = {});
+std::string LargeModuleBytes(const LargeModuleShape& shape = {});
+
+}  // namespace ec::test
