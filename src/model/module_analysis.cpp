@@ -69,6 +69,10 @@ const T& OrEmpty(const std::optional<T>& slot) {
   return slot ? *slot : empty;
 }
 
+ProgramSegment TakeProgram(std::optional<ProgramSegment>& slot) {
+  return slot ? std::move(*slot) : ProgramSegment{};
+}
+
 }  // namespace
 
 ReaderOptions ReaderOptionsFor(const ModelParts& parts, bool readOnly) {
@@ -80,8 +84,8 @@ ReaderOptions ReaderOptionsFor(const ModelParts& parts, bool readOnly) {
           .readOnly = readOnly};
 }
 
-void BuildModel(const ModuleSegments& segments, const ModelParts& parts, ModuleModel& model) {
-  const ProgramSegment& program = OrEmpty(segments.program);
+void BuildModel(ModuleSegments&& segments, const ModelParts& parts, ModuleModel& model) {
+  ProgramSegment program = TakeProgram(segments.program);
   if (parts.info) model.info = ConvertInfo(OrEmpty(segments.userInfo));
   if (parts.support) model.support = ConvertSupport(OrEmpty(segments.systemInfo), program.header);
   const TypeNameTable types(program);
@@ -96,11 +100,15 @@ void BuildModel(const ModuleSegments& segments, const ModelParts& parts, ModuleM
   if (parts.globals) model.globals = ConvertGlobals(program, types);
 }
 
+void BuildModel(const ModuleSegments& segments, const ModelParts& parts, ModuleModel& model) {
+  BuildModel(ModuleSegments(segments), parts, model);
+}
+
 bool analyseModule(const std::string& path, ModuleModel& model, const AnalyseOptions& options) {
   model.Reset(options.parts);
   ModuleSegments segments;
   if (!ReadModuleFile(path, ReaderOptionsFor(options.parts, options.readOnly), segments)) return false;
-  BuildModel(segments, options.parts, model);
+  BuildModel(std::move(segments), options.parts, model);
   return true;
 }
 

@@ -20,7 +20,9 @@ struct AnalyseOptions {
 ReaderOptions ReaderOptionsFor(const ModelParts& parts, bool readOnly);
 
 // Fills the requested parts of `model` from decoded segments, replacing what
-// they held. Slots the file did not fill count as empty records.
+// they held. Slots the file did not fill count as empty records. The first
+// form consumes the segments, releasing raw records as they are converted.
+void BuildModel(ModuleSegments&& segments, const ModelParts& parts, ModuleModel& model);
 void BuildModel(const ModuleSegments& segments, const ModelParts& parts, ModuleModel& model);
 
 // Reads the module at `path` (UTF-8) into the requested parts of `model`.

@@ -21,6 +21,23 @@ std::unordered_map<int32_t, size_t> FirstOwners(const std::vector<ClassRecord>& 
   return owners;
 }
 
+// Appends one subroutine to its program set's group, its class's methods or
+// the last group; nameless ones, non-public methods and methods of nameless
+// classes go nowhere.
+void PlaceSubroutine(const SubroutineRecord& sub, const std::unordered_map<int32_t, size_t>& owners,
+                     const std::vector<ClassRecord>& sets, const TypeNameTable& types, bool wantGroups,
+                     bool wantClasses, GroupedSubroutines& out) {
+  if (sub.name.empty()) return;
+  const size_t unlisted = sets.size();  // the last group's index
+  const auto owner = owners.find(sub.entry.key);
+  const size_t k = owner == owners.end() ? unlisted : owner->second;
+  if (k == unlisted || sets[k].baseTypeCode == 0) {
+    if (wantGroups) out.groups[k].subroutines.push_back(ConvertSubroutine(sub, types));
+  } else if (wantClasses && !sets[k].name.empty() && (sub.attributes & SubroutineRecord::kPublic)) {
+    out.classes[k].methods.push_back(ConvertSubroutine(sub, types));
+  }
+}
+
 template <typename T, typename Pred>
 void EraseEmpty(std::vector<T>& list, Pred isEmpty) {
   list.erase(std::remove_if(list.begin(), list.end(), isEmpty), list.end());
@@ -28,10 +45,9 @@ void EraseEmpty(std::vector<T>& list, Pred isEmpty) {
 
 }  // namespace
 
-GroupedSubroutines GroupSubroutines(const ProgramSegment& program, const TypeNameTable& types,
-                                    bool wantGroups, bool wantClasses) {
+GroupedSubroutines GroupSubroutines(ProgramSegment& program, const TypeNameTable& types, bool wantGroups,
+                                    bool wantClasses) {
   const std::vector<ClassRecord>& sets = program.classes;
-  const size_t unlisted = sets.size();  // index of the group for subroutines no set lists
   GroupedSubroutines out;
   out.groups.resize(sets.size() + 1);
   out.classes.resize(sets.size() + 1);
@@ -43,15 +59,11 @@ GroupedSubroutines GroupSubroutines(const ProgramSegment& program, const TypeNam
   }
 
   const auto owners = FirstOwners(sets);
-  for (const SubroutineRecord& sub : program.subroutines) {
-    if (sub.name.empty()) continue;
-    const auto owner = owners.find(sub.entry.key);
-    const size_t k = owner == owners.end() ? unlisted : owner->second;
-    if (k == unlisted || sets[k].baseTypeCode == 0) {
-      if (wantGroups) out.groups[k].subroutines.push_back(ConvertSubroutine(sub, types));
-    } else if (wantClasses && !sets[k].name.empty() && (sub.attributes & SubroutineRecord::kPublic)) {
-      out.classes[k].methods.push_back(ConvertSubroutine(sub, types));
-    }
+  std::vector<SubroutineRecord> subroutines = std::move(program.subroutines);
+  program.subroutines.clear();
+  for (SubroutineRecord& sub : subroutines) {
+    PlaceSubroutine(sub, owners, sets, types, wantGroups, wantClasses, out);
+    sub = SubroutineRecord{};
   }
 
   EraseEmpty(out.groups, [](const SubroutineGroup& g) { return g.subroutines.empty(); });

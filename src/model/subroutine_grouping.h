@@ -16,8 +16,10 @@ struct GroupedSubroutines {
   std::vector<ClassInfo> classes;       // module order
 };
 
-// Fills only what `wantGroups` / `wantClasses` ask for; the other list stays empty.
-GroupedSubroutines GroupSubroutines(const ProgramSegment& program, const TypeNameTable& types,
-                                    bool wantGroups, bool wantClasses);
+// Fills only what `wantGroups` / `wantClasses` ask for; the other list stays
+// empty. Consumes program.subroutines: each record is released once placed, so
+// the model being built reuses the reader's memory instead of growing beside it.
+GroupedSubroutines GroupSubroutines(ProgramSegment& program, const TypeNameTable& types, bool wantGroups,
+                                    bool wantClasses);
 
 }  // namespace ec
