@@ -14,10 +14,12 @@ void SetExitStatus(int status);
 int ExitStatus();
 
 void AddSegmentsCommand(CLI::App& app);
+void AddDumpCommand(CLI::App& app);
 void AddAssociateCommand(CLI::App& app);
 
 inline void RegisterCommands(CLI::App& app) {
   AddSegmentsCommand(app);
+  AddDumpCommand(app);
   AddAssociateCommand(app);
 }
 

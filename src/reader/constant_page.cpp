@@ -18,7 +18,8 @@ ConstantValue ReadOrdinaryValue(SegmentCursor& cursor) {
     case kNumber: return ConstantValue::OfNumber(cursor.ReadDouble());
     case kLogical: return ConstantValue::OfLogical(cursor.ReadLogical());
     case kDateTime: return ConstantValue::OfDateTime(cursor.ReadDateTime());
-    case kText: return ConstantValue::OfText(cursor.ReadZeroText());
+    // Stored as counted bytes that include the closing zero (e.g. 4, "log\0").
+    case kText: return ConstantValue::OfText(cursor.ReadCountedText());
     default:
       SetLastReadError("未知常量类型[" + std::to_string(type) + "]");
       return {};

@@ -48,7 +48,7 @@ void WriteConstantValue(ByteWriter& out, int page, const ConstantValue& value) {
     case Kind::Number: out.Byte(23).Double(value.number); break;
     case Kind::Logical: out.Byte(24).Int32(value.logical ? 1 : 0); break;
     case Kind::DateTime: out.Byte(25).Double(value.number); break;
-    case Kind::Text: out.Byte(26).ZeroText(value.bytes); break;
+    case Kind::Text: out.Byte(26).Counted(value.bytes + '\0'); break;
     case Kind::Bytes: out.Byte(22); break;  // page-1 constants hold no byte data
   }
 }

@@ -1,0 +1,48 @@
+// analyseModule on arbitrary bytes through a real file, read-only: the whole
+// path from the reader to the grouped model. The last byte picks which parts
+// are asked for, so the reduced reader options are reached too.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "model/module_analysis.h"
+
+namespace {
+
+const std::string& FuzzFilePath() {
+  static const std::string path =
+      (std::filesystem::temp_directory_path() / ("ecview-analyse-fuzz-" + std::to_string(getpid()) + ".ec"))
+          .string();
+  return path;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string& path = FuzzFilePath();
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (f == nullptr) return 0;
+  std::fwrite(data, 1, size, f);
+  std::fclose(f);
+
+  const uint8_t pick = size ? data[size - 1] : 0xFF;
+  ec::ModelParts parts = ec::ModelParts::All();
+  if ((pick & 0xC0) == 0xC0) {  // a quarter of the inputs ask for a subset
+    parts.subroutineGroups = pick & 0x01;
+    parts.classes = pick & 0x02;
+    parts.constants = pick & 0x04;
+    parts.dataTypes = parts.dllCommands = parts.globals = pick & 0x08;
+  }
+  ec::ModuleModel model;
+  const bool ok = ec::analyseModule(path, model, {.parts = parts, .readOnly = true});
+  // What the model promises whatever the input.
+  if (!ok && !model.Empty()) __builtin_trap();
+  for (const ec::SubroutineGroup& group : model.subroutineGroups)
+    if (group.subroutines.empty()) __builtin_trap();
+  for (const ec::ClassInfo& c : model.classes)
+    if (c.name.empty() || c.methods.empty()) __builtin_trap();
+  return 0;
+}

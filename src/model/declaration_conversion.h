@@ -1,0 +1,24 @@
+#pragma once
+// Conversions from raw declaration records (GBK, type codes, attribute words)
+// to model records (UTF-8, type names, booleans). Used by the analysis only.
+
+#include <vector>
+
+#include "model/module_model.h"
+#include "model/type_name.h"
+#include "reader/program_segment.h"
+
+namespace ec {
+
+// Attribute word bits of a variable record.
+constexpr int kByRefBit = 2;
+constexpr int kOptionalBit = 4;
+constexpr int kArrayBit = 8;
+
+// One Parameter per record, in order, nameless ones included.
+std::vector<Parameter> ConvertVariables(const std::vector<VariableRecord>& records,
+                                        const TypeNameTable& types);
+
+Subroutine ConvertSubroutine(const SubroutineRecord& record, const TypeNameTable& types);
+
+}  // namespace ec

@@ -1,0 +1,74 @@
+#include "model/subroutine_grouping.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "model/declaration_conversion.h"
+#include "support/gbk_codec.h"
+
+namespace ec {
+namespace {
+
+// Key of a subroutine -> index of the first program set that lists it. Later
+// program sets listing the same key lose, as in a scan in module order.
+std::unordered_map<int32_t, size_t> FirstOwners(const std::vector<ClassRecord>& sets) {
+  std::unordered_map<int32_t, size_t> owners;
+  size_t keyCount = 0;
+  for (const ClassRecord& set : sets) keyCount += set.memberKeys.size();
+  owners.reserve(keyCount);
+  for (size_t k = 0; k < sets.size(); ++k)
+    for (int32_t key : sets[k].memberKeys) owners.try_emplace(key, k);
+  return owners;
+}
+
+// Appends one subroutine to its program set's group, its class's methods or
+// the last group; nameless ones, non-public methods and methods of nameless
+// classes go nowhere.
+void PlaceSubroutine(const SubroutineRecord& sub, const std::unordered_map<int32_t, size_t>& owners,
+                     const std::vector<ClassRecord>& sets, const TypeNameTable& types, bool wantGroups,
+                     bool wantClasses, GroupedSubroutines& out) {
+  if (sub.name.empty()) return;
+  const size_t unlisted = sets.size();  // the last group's index
+  const auto owner = owners.find(sub.entry.key);
+  const size_t k = owner == owners.end() ? unlisted : owner->second;
+  if (k == unlisted || sets[k].baseTypeCode == 0) {
+    if (wantGroups) out.groups[k].subroutines.push_back(ConvertSubroutine(sub, types));
+  } else if (wantClasses && !sets[k].name.empty() && (sub.attributes & SubroutineRecord::kPublic)) {
+    out.classes[k].methods.push_back(ConvertSubroutine(sub, types));
+  }
+}
+
+template <typename T, typename Pred>
+void EraseEmpty(std::vector<T>& list, Pred isEmpty) {
+  list.erase(std::remove_if(list.begin(), list.end(), isEmpty), list.end());
+}
+
+}  // namespace
+
+GroupedSubroutines GroupSubroutines(ProgramSegment& program, const TypeNameTable& types, bool wantGroups,
+                                    bool wantClasses) {
+  const std::vector<ClassRecord>& sets = program.classes;
+  GroupedSubroutines out;
+  out.groups.resize(sets.size() + 1);
+  out.classes.resize(sets.size() + 1);
+  for (size_t k = 0; k < sets.size(); ++k) {
+    if (sets[k].baseTypeCode == 0) continue;
+    out.classes[k].name = GbkToUtf8(sets[k].name);
+    out.classes[k].remarks = GbkToUtf8(sets[k].remarks);
+    out.classes[k].baseType = types.Name(sets[k].baseTypeCode);
+  }
+
+  const auto owners = FirstOwners(sets);
+  std::vector<SubroutineRecord> subroutines = std::move(program.subroutines);
+  program.subroutines.clear();
+  for (SubroutineRecord& sub : subroutines) {
+    PlaceSubroutine(sub, owners, sets, types, wantGroups, wantClasses, out);
+    sub = SubroutineRecord{};
+  }
+
+  EraseEmpty(out.groups, [](const SubroutineGroup& g) { return g.subroutines.empty(); });
+  EraseEmpty(out.classes, [](const ClassInfo& c) { return c.methods.empty(); });
+  return out;
+}
+
+}  // namespace ec

@@ -1,0 +1,25 @@
+#pragma once
+// Places each subroutine of a module: in the group of the program set that
+// lists it, among the public methods of its class, in the group of subroutines
+// no program set lists, or nowhere.
+
+#include <vector>
+
+#include "model/module_model.h"
+#include "model/type_name.h"
+#include "reader/program_segment.h"
+
+namespace ec {
+
+struct GroupedSubroutines {
+  std::vector<SubroutineGroup> groups;  // program-set order, then the unlisted ones
+  std::vector<ClassInfo> classes;       // module order
+};
+
+// Fills only what `wantGroups` / `wantClasses` ask for; the other list stays
+// empty. Consumes program.subroutines: each record is released once placed, so
+// the model being built reuses the reader's memory instead of growing beside it.
+GroupedSubroutines GroupSubroutines(ProgramSegment& program, const TypeNameTable& types, bool wantGroups,
+                                    bool wantClasses);
+
+}  // namespace ec

@@ -1,0 +1,159 @@
+// Runs the built `ecview-cli dump` on copies of real modules and on damaged
+// files, and reads back its JSON and exit status.
+#include <gtest/gtest.h>
+#include <stdio.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+
+#include "tests/support/module_writer.h"
+#include "tests/support/temp_dir.h"
+
+namespace ec {
+namespace {
+
+namespace fs = std::filesystem;
+using json = nlohmann::ordered_json;
+
+struct DumpResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+class DumpCommand : public testing::Test {
+ protected:
+  DumpResult Run(const std::string& arguments) const {
+    const std::string errFile = dir_.File("stderr.txt");
+    const std::string command = "'" EC_BINARY_DIR "/ecview-cli' " + arguments + " 2>'" + errFile + "'";
+    DumpResult result;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return result;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
+    const int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.err = test::ReadFileBytes(errFile);
+    return result;
+  }
+  std::string Copy(const std::string& name) const {
+    const std::string path = dir_.File(name);
+    fs::copy_file(fs::path(EC_CORPUS_DIR) / name, path);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    return path;
+  }
+  std::string WriteModule(const std::string& name, std::string_view bytes) const {
+    const std::string path = dir_.File(name);
+    EXPECT_TRUE(test::WriteFileBytes(path, bytes));
+    return path;
+  }
+  static json Parse(const DumpResult& r) {
+    json j = json::parse(r.out, nullptr, false);
+    EXPECT_FALSE(j.is_discarded()) << r.out.substr(0, 200);
+    return j;
+  }
+  test::TempDir dir_;
+};
+
+TEST_F(DumpCommand, SuperPEAsJson) {
+  const DumpResult r = Run("dump --json '" + Copy("Super-PE.ec") + "'");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  const json j = Parse(r);
+  std::vector<std::string> keys;
+  for (const auto& [key, value] : j.items()) keys.push_back(key);
+  EXPECT_EQ(keys, (std::vector<std::string>{"ok", "lastReadError", "info", "support", "subroutineGroups",
+                                            "classes", "dataTypes", "dllCommands", "constants", "globals"}));
+  EXPECT_EQ(j["ok"], true);
+  EXPECT_EQ(j["info"]["name"], "PE构造模块");
+  EXPECT_EQ(j["info"]["infoTexts"].size(), 7u);
+  ASSERT_EQ(j["subroutineGroups"].size(), 2u);
+  EXPECT_EQ(j["subroutineGroups"][0]["subroutines"].size(), 14u);
+  EXPECT_EQ(j["subroutineGroups"][1]["subroutines"].size(), 2u);
+  EXPECT_EQ(j["globals"][1], (json{{"name", "PE_DataAddr"}, {"remarks", "'没啥用,给以前写过的代码准备的"},
+                                   {"type", "整数型"}, {"dimensions", json::array()}}));
+  const json& param = j["subroutineGroups"][0]["subroutines"][0]["params"][0];
+  for (const char* key : {"name", "remarks", "type", "byRef", "optional", "isArray"})
+    EXPECT_TRUE(param.contains(key)) << key;
+}
+
+TEST_F(DumpCommand, ConstantValuesOfEveryKind) {
+  const json j = Parse(Run("dump --json '" + Copy("mksetup.e") + "'"));
+  std::map<std::string, json> byName;
+  for (const json& c : j["constants"]) byName[c["name"]] = c["value"];
+  EXPECT_EQ(byName["左图"], (json{{"kind", "bytes"}, {"length", 14623}}));
+  EXPECT_EQ(byName["安装文件后缀"], (json{{"kind", "text"}, {"value", "log"}}));
+  EXPECT_EQ(byName["安装文件标志"]["kind"], "number");
+  EXPECT_EQ(byName["安装文件标志"]["value"], 45872376.0);
+  EXPECT_EQ(j["dllCommands"][0]["params"][0]["type"], "安装包生成信息");
+}
+
+TEST_F(DumpCommand, RejectedMissingAndUsage) {
+  const DumpResult rejected = Run("dump --json '" + WriteModule("bad.ec", "CNWTXXXX") + "'");
+  EXPECT_EQ(rejected.status, 1);
+  const json j = Parse(rejected);
+  EXPECT_EQ(j["ok"], false);
+  EXPECT_EQ(j["lastReadError"], "头标志2错误");
+  EXPECT_EQ(j["subroutineGroups"], json::array());
+  EXPECT_EQ(j["info"]["versionMajor"], 0);
+  EXPECT_EQ(rejected.err, "ecview-cli: module rejected: 头标志2错误\n");
+
+  const DumpResult missing = Run("dump --json '" + dir_.File("none.ec") + "'");
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_EQ(missing.out, "");
+  EXPECT_NE(missing.err.find("no such file"), std::string::npos) << missing.err;
+
+  EXPECT_EQ(Run("dump").status, 2);
+  EXPECT_EQ(Run("dump '" + Copy("setup.e") + "'").status, 2);  // only --json so far
+  EXPECT_EQ(Run("dump --json --bogus x.ec").status, 2);
+  const DumpResult help = Run("dump --help");
+  EXPECT_EQ(help.status, 0);
+  for (const char* option : {"--json", "--repair", "FILE", "Exit status"})
+    EXPECT_NE(help.out.find(option), std::string::npos) << option;
+}
+
+TEST_F(DumpCommand, RepairsOnlyWhenAsked) {
+  ModuleSegments segments;
+  segments.program = ProgramSegment{};
+  segments.program->dllCommands.push_back({{1, 0}, 0, 0, test::G("命令"), "", "", "", {}});
+  test::SegmentSpec program = test::Segment("程序段", test::ProgramSegmentBlock(*segments.program));
+  program.wrongDataCheck = true;
+  const std::string bytes = test::ModuleWriter().Add(program).Build();
+  const std::string path = WriteModule("damaged.ec", bytes);
+
+  const DumpResult readOnly = Run("dump --json '" + path + "'");
+  EXPECT_EQ(readOnly.status, 0);
+  EXPECT_EQ(Parse(readOnly)["dllCommands"][0]["name"], "命令");
+  EXPECT_EQ(test::ReadFileBytes(path), bytes);
+
+  EXPECT_EQ(Run("dump --json --repair '" + path + "'").status, 0);
+  EXPECT_NE(test::ReadFileBytes(path), bytes);
+  EXPECT_EQ(test::ReadFileBytes(path).size(), bytes.size());
+}
+
+TEST_F(DumpCommand, HostileFilesNeverCrash) {
+  const std::string module = test::ReadFileBytes(Copy("mksetup.e"));
+  std::vector<std::string> files = {"", "CNWTEPRG", std::string(4096, '\xff')};
+  for (size_t cut : {9u, 20u, 107u, 108u, 1000u, 30000u, 100000u}) files.push_back(module.substr(0, cut));
+  // Counts of two billion in every list of a program segment and a resource segment.
+  std::string huge(64, '\0');
+  for (size_t i = 0; i < huge.size(); i += 4) huge.replace(i, 4, "\xff\xff\xff\x7f");
+  files.push_back(test::ModuleWriter()
+                      .Add(test::Segment("程序段", huge))
+                      .Add(test::Segment("程序资源段", huge))
+                      .Add(test::Segment("用户信息段", huge))
+                      .Build());
+  test::SegmentSpec flagged = test::Segment("程序段", huge);
+  flagged.nodeFlag = 0x12345678;
+  files.push_back(test::ModuleWriter().Add(flagged).Build());
+  for (size_t i = 0; i < files.size(); ++i) {
+    const DumpResult r = Run("dump --json '" + WriteModule("hostile" + std::to_string(i) + ".ec", files[i]) + "'");
+    EXPECT_TRUE(r.status == 0 || r.status == 1) << i << ": " << r.status << ' ' << r.err;
+    EXPECT_TRUE(Parse(r).is_object()) << i;
+  }
+}
+
+}  // namespace
+}  // namespace ec
