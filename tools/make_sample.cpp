@@ -158,7 +158,7 @@ ResourceSegment Resources() {
       Const(0x10000006, "常量_作者", "", ConstantValue::OfText(G("澜禾"))),
       Const(0x10000007, "常量_空值", "没有值的常量", {}),
       Const(0x20000001, "图标数据", "程序图标的字节集", ConstantValue::OfBytes(std::string("\x00\x00\x01\x00\x01\x00", 6))),
-      Const(0x30000001, "提示音", "", ConstantValue::OfBytes("RIFF\x24\x00\x00\x00WAVE")),
+      Const(0x30000001, "提示音", "", ConstantValue::OfBytes(std::string("RIFF\x24\x00\x00\x00WAVE", 12))),
   };
   return r;
 }
