@@ -61,7 +61,8 @@ class TreeViewHelper {
   // top level when the index is outside the table). Redrawing is suspended
   // for the batch. Answers 0, or -1 when there is no list (or no tree).
   int BatchInsert(int parentIndex, const std::vector<MatchItem>* items, int positionCode = kInsertLast);
-  // Inserts one item and answers its index (-1 when unbound).
+  // Inserts one item and answers its index (-1 when unbound). Finding the
+  // index walks the tree, so many items belong in one BatchInsert instead.
   int InsertOne(int parentIndex, const MatchItem& item, int positionCode = kInsertLast);
 
   int Count();
