@@ -1,5 +1,7 @@
 #include "cli/model_json.h"
 
+#include <nlohmann/json.hpp>
+
 namespace ec::cli {
 namespace {
 
@@ -16,12 +18,9 @@ json ParametersJson(const std::vector<Parameter>& params) {
   return list;
 }
 
-json SubroutinesJson(const std::vector<Subroutine>& subs) {
-  json list = json::array();
-  for (const Subroutine& s : subs)
-    list.push_back({{"name", s.name}, {"remarks", s.remarks}, {"returnType", s.returnType},
-                    {"params", ParametersJson(s.params)}});
-  return list;
+json SubroutineJson(const Subroutine& s) {
+  return {{"name", s.name}, {"remarks", s.remarks}, {"returnType", s.returnType},
+          {"params", ParametersJson(s.params)}};
 }
 
 json ValueJson(const ConstantValue& v) {
@@ -36,48 +35,71 @@ json ValueJson(const ConstantValue& v) {
   return {{"kind", "empty"}};
 }
 
-// Builds one JSON array from a model list through `toJson`.
-template <typename T, typename ToJson>
-json ListJson(const std::vector<T>& items, ToJson toJson) {
-  json list = json::array();
-  for (const T& item : items) list.push_back(toJson(item));
-  return list;
-}
-
 json InfoJson(const ModuleInfo& info) {
   return {{"name", info.name}, {"remarks", info.remarks}, {"author", info.author},
           {"infoTexts", info.infoTexts}, {"versionMajor", info.versionMajor},
           {"versionMinor", info.versionMinor}};
 }
 
+void Write(std::ostream& out, const json& value) {
+  out << value.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+// Writes `"key":` and the list as a JSON array, one element at a time;
+// `first` leaves out the comma that separates it from an earlier member.
+template <typename T, typename WriteItem>
+void WriteList(std::ostream& out, const char* key, const std::vector<T>& items, WriteItem writeItem,
+               bool first = false) {
+  out << (first ? "\"" : ",\"") << key << "\":[";
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (i) out << ',';
+    writeItem(items[i]);
+  }
+  out << ']';
+}
+
+void WriteSubroutineList(std::ostream& out, const char* key, const std::vector<Subroutine>& subs,
+                         bool first) {
+  WriteList(out, key, subs, [&](const Subroutine& s) { Write(out, SubroutineJson(s)); }, first);
+}
+
 }  // namespace
 
-json ModelToJson(const ModuleModel& m) {
-  json out = json::object();
-  out["info"] = InfoJson(m.info);
-  out["support"] = {{"systemVersion", m.support.systemVersion}, {"libraries", m.support.libraries}};
-  out["subroutineGroups"] = ListJson(m.subroutineGroups, [](const SubroutineGroup& g) {
-    return json{{"subroutines", SubroutinesJson(g.subroutines)}};
+void WriteModelJson(std::ostream& out, const ModuleModel& m, bool ok, const std::string& lastReadError) {
+  out << "{\"ok\":" << (ok ? "true" : "false") << ",\"lastReadError\":";
+  Write(out, lastReadError);
+  out << ",\"info\":";
+  Write(out, InfoJson(m.info));
+  out << ",\"support\":";
+  Write(out, {{"systemVersion", m.support.systemVersion}, {"libraries", m.support.libraries}});
+  WriteList(out, "subroutineGroups", m.subroutineGroups, [&](const SubroutineGroup& g) {
+    out << '{';
+    WriteSubroutineList(out, "subroutines", g.subroutines, true);
+    out << '}';
   });
-  out["classes"] = ListJson(m.classes, [](const ClassInfo& c) {
-    return json{{"name", c.name}, {"remarks", c.remarks}, {"baseType", c.baseType},
-                {"methods", SubroutinesJson(c.methods)}};
+  WriteList(out, "classes", m.classes, [&](const ClassInfo& c) {
+    json head = {{"name", c.name}, {"remarks", c.remarks}, {"baseType", c.baseType}};
+    std::string text = head.dump(-1, ' ', false, json::error_handler_t::replace);
+    text.pop_back();  // the closing brace: the methods follow
+    out << text;
+    WriteSubroutineList(out, "methods", c.methods, false);
+    out << '}';
   });
-  out["dataTypes"] = ListJson(m.dataTypes, [](const DataType& t) {
-    return json{{"name", t.name}, {"remarks", t.remarks}, {"members", ParametersJson(t.members)}};
+  WriteList(out, "dataTypes", m.dataTypes, [&](const DataType& t) {
+    Write(out, {{"name", t.name}, {"remarks", t.remarks}, {"members", ParametersJson(t.members)}});
   });
-  out["dllCommands"] = ListJson(m.dllCommands, [](const DllCommand& d) {
-    return json{{"name", d.name}, {"remarks", d.remarks}, {"returnType", d.returnType},
+  WriteList(out, "dllCommands", m.dllCommands, [&](const DllCommand& d) {
+    Write(out, {{"name", d.name}, {"remarks", d.remarks}, {"returnType", d.returnType},
                 {"libraryFile", d.libraryFile}, {"nameInLibrary", d.nameInLibrary},
-                {"params", ParametersJson(d.params)}};
+                {"params", ParametersJson(d.params)}});
   });
-  out["constants"] = ListJson(m.constants, [](const Constant& c) {
-    return json{{"name", c.name}, {"remarks", c.remarks}, {"value", ValueJson(c.value)}};
+  WriteList(out, "constants", m.constants, [&](const Constant& c) {
+    Write(out, {{"name", c.name}, {"remarks", c.remarks}, {"value", ValueJson(c.value)}});
   });
-  out["globals"] = ListJson(m.globals, [](const GlobalVar& g) {
-    return json{{"name", g.name}, {"remarks", g.remarks}, {"type", g.type}, {"dimensions", g.dimensions}};
+  WriteList(out, "globals", m.globals, [&](const GlobalVar& g) {
+    Write(out, {{"name", g.name}, {"remarks", g.remarks}, {"type", g.type}, {"dimensions", g.dimensions}});
   });
-  return out;
+  out << "}\n";
 }
 
 }  // namespace ec::cli
