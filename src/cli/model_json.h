@@ -9,10 +9,10 @@
 
 namespace ec::cli {
 
-// Writes one JSON object: "ok" and "lastReadError" first, then the eight parts.
-// Records are built and written one at a time, so a module of a hundred
-// thousand subroutines never exists twice in memory. Invalid UTF-8 in a text
-// becomes U+FFFD instead of failing.
+// Writes one JSON object and a line break: "ok" and "lastReadError" first,
+// then the eight parts. The output is streamed, so a module of a hundred
+// thousand subroutines is never held a second time as a document. Invalid
+// UTF-8 in a text becomes U+FFFD.
 void WriteModelJson(std::ostream& out, const ModuleModel& model, bool ok, const std::string& lastReadError);
 
 }  // namespace ec::cli
