@@ -52,8 +52,8 @@ TEST(ModuleModel, LibraryEntryFields) {
   EXPECT_EQ(full.field4, "7");
   EXPECT_EQ(full.name, "系统核心支持库");
 
-  const LibraryFields bare = SplitLibraryEntry("spec");
-  EXPECT_EQ(bare.field1, "spec");
+  const LibraryFields bare = SplitLibraryEntry("eapi");
+  EXPECT_EQ(bare.field1, "eapi");
   EXPECT_TRUE(bare.field2.empty() && bare.name.empty());
 
   const LibraryFields extra = SplitLibraryEntry("a\r\r\r\re\rf\rg");
