@@ -28,14 +28,6 @@ std::string OneLine(std::string text) {
   return text;
 }
 
-void PrintJson(const ModuleModel& model, bool ok) {
-  nlohmann::ordered_json out = {{"ok", ok}, {"lastReadError", LastReadError()}};
-  out.update(ModelToJson(model));
-  // Model texts are valid UTF-8 already; replacing keeps a stray byte from
-  // turning into an exception.
-  std::cout << out.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
-}
-
 void RunDump(const DumpOptions& options) {
   if (!options.json) {
     std::cerr << "ecview-cli: dump: plain-text and HTML dumps are not yet available; use --json\n";
@@ -51,7 +43,7 @@ void RunDump(const DumpOptions& options) {
   SetLastReadError("");
   ModuleModel model;
   const bool ok = analyseModule(options.file, model, {.parts = ModelParts::All(), .readOnly = !options.repair});
-  PrintJson(model, ok);
+  WriteModelJson(std::cout, model, ok, LastReadError());
   if (!ok) std::cerr << "ecview-cli: module rejected: " << OneLine(LastReadError()) << '\n';
   SetExitStatus(ok ? kExitOk : kExitRejected);
 }

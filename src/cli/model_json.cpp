@@ -1,83 +1,116 @@
 #include "cli/model_json.h"
 
+#include "support/json_writer.h"
+
 namespace ec::cli {
 namespace {
 
-using json = nlohmann::ordered_json;
-
-json ParameterJson(const Parameter& p) {
-  return {{"name", p.name}, {"remarks", p.remarks}, {"type", p.type},
-          {"byRef", p.byRef}, {"optional", p.optional}, {"isArray", p.isArray}};
+void WriteTexts(JsonWriter& w, const auto& texts) {
+  w.BeginArray();
+  for (const std::string& text : texts) w.String(text);
+  w.EndArray();
 }
 
-json ParametersJson(const std::vector<Parameter>& params) {
-  json list = json::array();
-  for (const Parameter& p : params) list.push_back(ParameterJson(p));
-  return list;
-}
-
-json SubroutinesJson(const std::vector<Subroutine>& subs) {
-  json list = json::array();
-  for (const Subroutine& s : subs)
-    list.push_back({{"name", s.name}, {"remarks", s.remarks}, {"returnType", s.returnType},
-                    {"params", ParametersJson(s.params)}});
-  return list;
-}
-
-json ValueJson(const ConstantValue& v) {
-  switch (v.kind) {
-    case ConstantValue::Kind::Number: return {{"kind", "number"}, {"value", v.number}};
-    case ConstantValue::Kind::Logical: return {{"kind", "logical"}, {"value", v.logical}};
-    case ConstantValue::Kind::DateTime: return {{"kind", "datetime"}, {"value", v.number}};
-    case ConstantValue::Kind::Text: return {{"kind", "text"}, {"value", v.bytes}};
-    case ConstantValue::Kind::Bytes: return {{"kind", "bytes"}, {"length", v.bytes.size()}};
-    case ConstantValue::Kind::Empty: break;
+void WriteParameters(JsonWriter& w, const std::vector<Parameter>& params) {
+  w.BeginArray();
+  for (const Parameter& p : params) {
+    w.BeginObject().Key("name").String(p.name).Key("remarks").String(p.remarks).Key("type").String(p.type);
+    w.Key("byRef").Bool(p.byRef).Key("optional").Bool(p.optional).Key("isArray").Bool(p.isArray).EndObject();
   }
-  return {{"kind", "empty"}};
+  w.EndArray();
 }
 
-// Builds one JSON array from a model list through `toJson`.
-template <typename T, typename ToJson>
-json ListJson(const std::vector<T>& items, ToJson toJson) {
-  json list = json::array();
-  for (const T& item : items) list.push_back(toJson(item));
-  return list;
+void WriteSubroutines(JsonWriter& w, const std::vector<Subroutine>& subs) {
+  w.BeginArray();
+  for (const Subroutine& s : subs) {
+    w.BeginObject().Key("name").String(s.name).Key("remarks").String(s.remarks);
+    w.Key("returnType").String(s.returnType).Key("params");
+    WriteParameters(w, s.params);
+    w.EndObject();
+  }
+  w.EndArray();
 }
 
-json InfoJson(const ModuleInfo& info) {
-  return {{"name", info.name}, {"remarks", info.remarks}, {"author", info.author},
-          {"infoTexts", info.infoTexts}, {"versionMajor", info.versionMajor},
-          {"versionMinor", info.versionMinor}};
+void WriteValue(JsonWriter& w, const ConstantValue& v) {
+  w.BeginObject().Key("kind");
+  switch (v.kind) {
+    case ConstantValue::Kind::Empty: w.String("empty"); break;
+    case ConstantValue::Kind::Number: w.String("number").Key("value").Double(v.number); break;
+    case ConstantValue::Kind::Logical: w.String("logical").Key("value").Bool(v.logical); break;
+    case ConstantValue::Kind::DateTime: w.String("datetime").Key("value").Double(v.number); break;
+    case ConstantValue::Kind::Text: w.String("text").Key("value").String(v.bytes); break;
+    case ConstantValue::Kind::Bytes:
+      w.String("bytes").Key("length").Int(static_cast<int64_t>(v.bytes.size()));
+      break;
+  }
+  w.EndObject();
+}
+
+void WriteInfo(JsonWriter& w, const ModuleInfo& info) {
+  w.BeginObject().Key("name").String(info.name).Key("remarks").String(info.remarks);
+  w.Key("author").String(info.author).Key("infoTexts");
+  WriteTexts(w, info.infoTexts);
+  w.Key("versionMajor").Int(info.versionMajor).Key("versionMinor").Int(info.versionMinor).EndObject();
+}
+
+// `"key":[...]` with one writeItem call per element.
+template <typename T, typename WriteItem>
+void WriteList(JsonWriter& w, const char* key, const std::vector<T>& items, WriteItem writeItem) {
+  w.Key(key).BeginArray();
+  for (const T& item : items) writeItem(item);
+  w.EndArray();
+}
+
+void WriteDeclarations(JsonWriter& w, const ModuleModel& m) {
+  WriteList(w, "subroutineGroups", m.subroutineGroups, [&](const SubroutineGroup& g) {
+    w.BeginObject().Key("subroutines");
+    WriteSubroutines(w, g.subroutines);
+    w.EndObject();
+  });
+  WriteList(w, "classes", m.classes, [&](const ClassInfo& c) {
+    w.BeginObject().Key("name").String(c.name).Key("remarks").String(c.remarks);
+    w.Key("baseType").String(c.baseType).Key("methods");
+    WriteSubroutines(w, c.methods);
+    w.EndObject();
+  });
+  WriteList(w, "dataTypes", m.dataTypes, [&](const DataType& t) {
+    w.BeginObject().Key("name").String(t.name).Key("remarks").String(t.remarks).Key("members");
+    WriteParameters(w, t.members);
+    w.EndObject();
+  });
+  WriteList(w, "dllCommands", m.dllCommands, [&](const DllCommand& d) {
+    w.BeginObject().Key("name").String(d.name).Key("remarks").String(d.remarks);
+    w.Key("returnType").String(d.returnType).Key("libraryFile").String(d.libraryFile);
+    w.Key("nameInLibrary").String(d.nameInLibrary).Key("params");
+    WriteParameters(w, d.params);
+    w.EndObject();
+  });
+  WriteList(w, "constants", m.constants, [&](const Constant& c) {
+    w.BeginObject().Key("name").String(c.name).Key("remarks").String(c.remarks).Key("value");
+    WriteValue(w, c.value);
+    w.EndObject();
+  });
+  WriteList(w, "globals", m.globals, [&](const GlobalVar& g) {
+    w.BeginObject().Key("name").String(g.name).Key("remarks").String(g.remarks).Key("type").String(g.type);
+    w.Key("dimensions").BeginArray();
+    for (int32_t d : g.dimensions) w.Int(d);
+    w.EndArray().EndObject();
+  });
 }
 
 }  // namespace
 
-json ModelToJson(const ModuleModel& m) {
-  json out = json::object();
-  out["info"] = InfoJson(m.info);
-  out["support"] = {{"systemVersion", m.support.systemVersion}, {"libraries", m.support.libraries}};
-  out["subroutineGroups"] = ListJson(m.subroutineGroups, [](const SubroutineGroup& g) {
-    return json{{"subroutines", SubroutinesJson(g.subroutines)}};
-  });
-  out["classes"] = ListJson(m.classes, [](const ClassInfo& c) {
-    return json{{"name", c.name}, {"remarks", c.remarks}, {"baseType", c.baseType},
-                {"methods", SubroutinesJson(c.methods)}};
-  });
-  out["dataTypes"] = ListJson(m.dataTypes, [](const DataType& t) {
-    return json{{"name", t.name}, {"remarks", t.remarks}, {"members", ParametersJson(t.members)}};
-  });
-  out["dllCommands"] = ListJson(m.dllCommands, [](const DllCommand& d) {
-    return json{{"name", d.name}, {"remarks", d.remarks}, {"returnType", d.returnType},
-                {"libraryFile", d.libraryFile}, {"nameInLibrary", d.nameInLibrary},
-                {"params", ParametersJson(d.params)}};
-  });
-  out["constants"] = ListJson(m.constants, [](const Constant& c) {
-    return json{{"name", c.name}, {"remarks", c.remarks}, {"value", ValueJson(c.value)}};
-  });
-  out["globals"] = ListJson(m.globals, [](const GlobalVar& g) {
-    return json{{"name", g.name}, {"remarks", g.remarks}, {"type", g.type}, {"dimensions", g.dimensions}};
-  });
-  return out;
+void WriteModelJson(std::ostream& out, const ModuleModel& m, bool ok, const std::string& lastReadError) {
+  JsonWriter w(out);
+  w.BeginObject().Key("ok").Bool(ok).Key("lastReadError").String(lastReadError).Key("info");
+  WriteInfo(w, m.info);
+  w.Key("support").BeginObject().Key("systemVersion").String(m.support.systemVersion).Key("libraries");
+  WriteTexts(w, m.support.libraries);
+  w.EndObject();
+  WriteDeclarations(w, m);
+  w.EndObject();
+  w.Flush();
+  out << '\n';
 }
 
 }  // namespace ec::cli

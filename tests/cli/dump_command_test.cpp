@@ -47,16 +47,9 @@ TEST_F(DumpCommand, SuperPEAsJson) {
   EXPECT_EQ(keys, (std::vector<std::string>{"ok", "lastReadError", "info", "support", "subroutineGroups",
                                             "classes", "dataTypes", "dllCommands", "constants", "globals"}));
   EXPECT_EQ(j["ok"], true);
-  EXPECT_EQ(j["info"]["name"], "PE构造模块");
-  EXPECT_EQ(j["info"]["infoTexts"].size(), 7u);
-  ASSERT_EQ(j["subroutineGroups"].size(), 2u);
-  EXPECT_EQ(j["subroutineGroups"][0]["subroutines"].size(), 14u);
   EXPECT_EQ(j["subroutineGroups"][1]["subroutines"].size(), 2u);
   EXPECT_EQ(j["globals"][1], (json{{"name", "PE_DataAddr"}, {"remarks", "'没啥用,给以前写过的代码准备的"},
                                    {"type", "整数型"}, {"dimensions", json::array()}}));
-  const json& param = j["subroutineGroups"][0]["subroutines"][0]["params"][0];
-  for (const char* key : {"name", "remarks", "type", "byRef", "optional", "isArray"})
-    EXPECT_TRUE(param.contains(key)) << key;
 }
 
 TEST_F(DumpCommand, ConstantValuesOfEveryKind) {
@@ -65,9 +58,7 @@ TEST_F(DumpCommand, ConstantValuesOfEveryKind) {
   for (const json& c : j["constants"]) byName[c["name"]] = c["value"];
   EXPECT_EQ(byName["左图"], (json{{"kind", "bytes"}, {"length", 14623}}));
   EXPECT_EQ(byName["安装文件后缀"], (json{{"kind", "text"}, {"value", "log"}}));
-  EXPECT_EQ(byName["安装文件标志"]["kind"], "number");
-  EXPECT_EQ(byName["安装文件标志"]["value"], 45872376.0);
-  EXPECT_EQ(j["dllCommands"][0]["params"][0]["type"], "安装包生成信息");
+  EXPECT_EQ(byName["安装文件标志"], (json{{"kind", "number"}, {"value", 45872376.0}}));
 }
 
 TEST_F(DumpCommand, RejectedMissingAndUsage) {

@@ -8,6 +8,7 @@
 
 #include "model_records.h"
 #include "reader/last_read_error.h"
+#include "tests/support/temp_dir.h"
 
 namespace ec {
 namespace {
@@ -128,20 +129,11 @@ TEST(ModuleAnalysis, ReaderOptionsFollowTheRequestedParts) {
 
 class AnalyseFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("ec_model_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
   std::string Write(std::string_view bytes) {
     EXPECT_TRUE(WriteFileBytes(path_.string(), bytes));
     return path_.string();
   }
-  fs::path dir_;
+  TempDir dir_;
   fs::path path_;
 };
 
@@ -152,7 +144,7 @@ ModuleModel FilledModel() {
 }
 
 TEST_F(AnalyseFile, ReadsAWrittenModule) {
-  path_ = dir_ / "sample.ec";
+  path_ = dir_.path() / "sample.ec";
   const std::string path = Write(BuildModule(SampleSegments()));
   ModuleModel model;
   ASSERT_TRUE(analyseModule(path, model));
@@ -160,7 +152,7 @@ TEST_F(AnalyseFile, ReadsAWrittenModule) {
 }
 
 TEST_F(AnalyseFile, RejectedFilesLeaveTheRequestedPartsEmpty) {
-  path_ = dir_ / "bad.ec";
+  path_ = dir_.path() / "bad.ec";
   const std::string module = BuildModule(SampleSegments());
   const std::string damaged[] = {"", "CNWT", std::string("XXXXEPRG") + module.substr(8),
                                  "WTLE" + std::string(36, '\0') + module.substr(8)};
@@ -181,7 +173,7 @@ TEST_F(AnalyseFile, RejectedFilesLeaveTheRequestedPartsEmpty) {
 }
 
 TEST_F(AnalyseFile, HeaderOnlyFileIsAcceptedAndEmpty) {
-  path_ = dir_ / "header.ec";
+  path_ = dir_.path() / "header.ec";
   ModuleModel model = FilledModel();
   EXPECT_TRUE(analyseModule(Write("CNWTEPRG"), model));
   ModuleModel expected;
@@ -190,7 +182,7 @@ TEST_F(AnalyseFile, HeaderOnlyFileIsAcceptedAndEmpty) {
 }
 
 TEST_F(AnalyseFile, ReadOnlyAnalysisNeverChangesTheFile) {
-  path_ = dir_ / "damaged.ec";
+  path_ = dir_.path() / "damaged.ec";
   SegmentSpec program = Segment("程序段", ProgramSegmentBlock(*SampleSegments().program));
   program.wrongDataCheck = true;
   const std::string bytes = ModuleWriter().Add(program).Build();

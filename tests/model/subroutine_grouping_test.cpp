@@ -52,7 +52,8 @@ TEST(SubroutineGrouping, ClassesTakeOnlyPublicMethodsOfNamedClasses) {
                    Sub(4, "全私有", kPrivate), Sub(5, "普通"), Sub(6, "公开二", SubroutineRecord::kPublic | 1),
                    Sub(7, "未列出")};
   p.classes = {ProgramSet(100, "类一", {1, 2, 6}, 0x10001), ProgramSet(101, "", {3}, 0x10030),
-               ProgramSet(102, "类二", {4}, 0x10030), ProgramSet(103, "集", {5})};
+               ProgramSet(102, "类二", {4}, 0x10030),
+               ProgramSet(103, "集", {5, 1, 2, 3})};  // listed by a class first: the class decides
   p.classes[0].remarks = G("类备注");
   const ModuleModel model = Build(p);
   ASSERT_EQ(model.classes.size(), 1u);
