@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "support/control_state_store.h"
-#include "support/store_test_files.h"
+#include "tests/support/store_test_files.h"
 #include "support/store_values.h"
 
 namespace {
