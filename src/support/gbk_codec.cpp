@@ -98,32 +98,50 @@ char32_t NextUtf8(std::string_view text, size_t& pos) {
   return cp;
 }
 
+namespace {
+
+// Writes the UTF-8 form of a BMP code point (at most 3 bytes).
+char* PutUtf8(char* out, char32_t cp) {
+  if (cp < 0x80) {
+    *out++ = static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    *out++ = static_cast<char>(0xC0 | (cp >> 6));
+    *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    *out++ = static_cast<char>(0xE0 | (cp >> 12));
+    *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+  }
+  return out;
+}
+
+}  // namespace
+
 std::string GbkToUtf8(std::string_view gbk) {
-  std::string out;
-  out.reserve(gbk.size() + gbk.size() / 2);
+  // Every input byte becomes at most three output bytes (a lone high byte
+  // becomes U+FFFD or the euro sign), so one allocation holds the result.
+  std::string out(gbk.size() * 3, '\0');
+  char* put = out.data();
   for (size_t i = 0; i < gbk.size();) {
     const auto lead = static_cast<unsigned char>(gbk[i]);
     if (lead < 0x80) {
-      out += static_cast<char>(lead);
+      *put++ = static_cast<char>(lead);
       ++i;
-      continue;
-    }
-    if (lead == 0x80) {
-      AppendUtf8(out, kEuro);
+    } else if (lead == 0x80) {
+      put = PutUtf8(put, kEuro);
       ++i;
-      continue;
-    }
-    if (lead == 0xFF || i + 1 >= gbk.size()) {
-      AppendUtf8(out, kReplacement);
+    } else if (lead == 0xFF || i + 1 >= gbk.size()) {
+      put = PutUtf8(put, kReplacement);
       ++i;
-      continue;
+    } else {
+      const auto trail = static_cast<unsigned char>(gbk[i + 1]);
+      const char32_t cp = GbkDoubleByteToUnicode(lead, trail);
+      put = PutUtf8(put, cp ? cp : kReplacement);
+      // An ASCII byte after a bad lead byte is a character of its own.
+      i += (cp || trail >= 0x80) ? 2 : 1;
     }
-    const auto trail = static_cast<unsigned char>(gbk[i + 1]);
-    const char32_t cp = GbkDoubleByteToUnicode(lead, trail);
-    AppendUtf8(out, cp ? cp : kReplacement);
-    // An ASCII byte after a bad lead byte is a character of its own.
-    i += (cp || trail >= 0x80) ? 2 : 1;
   }
+  out.resize(static_cast<size_t>(put - out.data()));
   return out;
 }
 
