@@ -25,30 +25,6 @@ void SegmentCursor::ReadFixed(void* out, size_t size) {
   if (pos_ > static_cast<int64_t>(block_.size())) exhausted_ = true;
 }
 
-uint8_t SegmentCursor::ReadByte() {
-  uint8_t v;
-  ReadFixed(&v, 1);
-  return v;
-}
-
-int16_t SegmentCursor::ReadInt16() {
-  int16_t v;
-  ReadFixed(&v, 2);
-  return v;
-}
-
-int32_t SegmentCursor::ReadInt32() {
-  int32_t v;
-  ReadFixed(&v, 4);
-  return v;
-}
-
-double SegmentCursor::ReadDouble() {
-  double v;
-  ReadFixed(&v, 8);
-  return v;
-}
-
 bool SegmentCursor::ReadLogical() { return ReadInt32() != 0; }
 
 double SegmentCursor::ReadDateTime() {

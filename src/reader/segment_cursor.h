@@ -8,6 +8,7 @@
 // cursor is exhausted (a sticky flag that lists use to stop early).
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -19,10 +20,10 @@ class SegmentCursor {
   // The cursor only views its block; a temporary string would die under it.
   explicit SegmentCursor(std::string&&) = delete;
 
-  uint8_t ReadByte();
-  int16_t ReadInt16();
-  int32_t ReadInt32();
-  double ReadDouble();
+  uint8_t ReadByte() { return ReadScalar<uint8_t>(); }
+  int16_t ReadInt16() { return ReadScalar<int16_t>(); }
+  int32_t ReadInt32() { return ReadScalar<int32_t>(); }
+  double ReadDouble() { return ReadScalar<double>(); }
   bool ReadLogical();
   // An OLE automation date (days), clamped to the range the format allows.
   double ReadDateTime();
@@ -50,6 +51,18 @@ class SegmentCursor {
   std::string_view Block() const { return block_; }
 
  private:
+  // The common case inline: the whole value lies inside the block.
+  template <typename T>
+  T ReadScalar() {
+    T value;
+    if (pos_ >= 1 && pos_ + static_cast<int64_t>(sizeof(T)) <= static_cast<int64_t>(block_.size())) {
+      std::memcpy(&value, block_.data() + Offset(), sizeof(T));
+      pos_ += sizeof(T);
+    } else {
+      ReadFixed(&value, sizeof(T));
+    }
+    return value;
+  }
   // Copies `size` bytes from the position into out (zero beyond the end),
   // advances and updates the exhausted flag.
   void ReadFixed(void* out, size_t size);

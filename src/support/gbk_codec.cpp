@@ -1,5 +1,6 @@
 #include "support/gbk_codec.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -118,6 +119,8 @@ char* PutUtf8(char* out, char32_t cp) {
 }  // namespace
 
 std::string GbkToUtf8(std::string_view gbk) {
+  if (std::all_of(gbk.begin(), gbk.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return std::string(gbk);
   // Every input byte becomes at most three output bytes (a lone high byte
   // becomes U+FFFD or the euro sign), so one allocation holds the result.
   std::string out(gbk.size() * 3, '\0');
