@@ -1,0 +1,31 @@
+// Writes a large generated module for timing the programs end to end.
+//
+//   build/make_large_module OUT.ec [PROGRAM_SETS [SUBROUTINES_PER_SET [PARAMETERS]]]
+//
+// Defaults: 1,000 program sets of 100 subroutines with 3 parameters (~27 MB).
+#include <iostream>
+#include <string>
+
+#include "tests/support/large_module.h"
+#include "tests/support/module_writer.h"
+
+int main(int argc, char** argv) {
+  if (argc < 2 || argc > 5) {
+    std::cerr << "usage: make_large_module OUT.ec [PROGRAM_SETS [SUBROUTINES_PER_SET [PARAMETERS]]]\n";
+    return 2;
+  }
+  ec::test::LargeModuleShape shape;
+  try {
+    if (argc > 2) shape.programSets = std::stoi(argv[2]);
+    if (argc > 3) shape.subroutinesPerSet = std::stoi(argv[3]);
+    if (argc > 4) shape.parametersPerSubroutine = std::stoi(argv[4]);
+  } catch (const std::exception&) {
+    std::cerr << "make_large_module: counts must be whole numbers\n";
+    return 2;
+  }
+  if (!ec::test::WriteFileBytes(argv[1], ec::test::LargeModuleBytes(shape))) {
+    std::cerr << "make_large_module: cannot write " << argv[1] << '\n';
+    return 1;
+  }
+  return 0;
+}
