@@ -11,7 +11,7 @@ cmake --build --preset fuzz -j "$(nproc)"
 seed_dir() { # fresh corpus folder per target, seeded by the target's own seed tool
   local target=$1 dir
   dir=$(mktemp -d)
-  if [ -x "build-fuzz/${target}_seeds" ]; then "build-fuzz/${target}_seeds" "$dir"; fi
+  if [ -x "build-fuzz/${target}_seeds" ]; then "build-fuzz/${target}_seeds" "$dir" >&2; fi
   echo "$dir"
 }
 
