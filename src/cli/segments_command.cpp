@@ -32,13 +32,8 @@ void PrintSegments(const ModuleSegments& s) {
               << " subroutines, " << s.program->globals.size() << " globals, "
               << s.program->dataTypes.size() << " data types, " << s.program->dllCommands.size()
               << " DLL commands\n";
-  const std::pair<const char*, bool> placeholders[] = {
-      {"初始模块段", s.initialModules.has_value()}, {"可丢失程序段", s.losableProgram.has_value()},
-      {"编辑信息段1", s.editInfo1.has_value()},    {"编辑信息段2", s.editInfo2.has_value()},
-      {"辅助信息段1", s.auxInfo1.has_value()},     {"辅助信息段2", s.auxInfo2.has_value()},
-      {"易模块记录段", s.moduleRecord.has_value()}};
-  for (const auto& [name, present] : placeholders)
-    if (present) std::cout << name << '\n';
+  for (const auto& [name, slot] : kPlaceholderSegments)
+    if ((s.*slot).has_value()) std::cout << name << '\n';
 }
 
 void RunSegments(const SegmentsOptions& options) {

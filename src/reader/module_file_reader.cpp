@@ -1,6 +1,7 @@
 #include "reader/module_file_reader.h"
 
 #include <string_view>
+#include <vector>
 
 #include "reader/last_read_error.h"
 #include "reader/module_file.h"
@@ -17,17 +18,13 @@ const std::string kResourcesName = Utf8ToGbk("程序资源段");
 const std::string kProgramName = Utf8ToGbk("程序段");
 
 std::optional<SegmentPlaceholder> ModuleSegments::*PlaceholderSlot(const std::string& name) {
-  static const std::pair<std::string, std::optional<SegmentPlaceholder> ModuleSegments::*> kSlots[] = {
-      {Utf8ToGbk("初始模块段"), &ModuleSegments::initialModules},
-      {Utf8ToGbk("可丢失程序段"), &ModuleSegments::losableProgram},
-      {Utf8ToGbk("编辑信息段1"), &ModuleSegments::editInfo1},
-      {Utf8ToGbk("编辑信息段2"), &ModuleSegments::editInfo2},
-      {Utf8ToGbk("辅助信息段1"), &ModuleSegments::auxInfo1},
-      {Utf8ToGbk("辅助信息段2"), &ModuleSegments::auxInfo2},
-      {Utf8ToGbk("易模块记录段"), &ModuleSegments::moduleRecord},
-  };
-  for (const auto& [slotName, slot] : kSlots)
-    if (slotName == name) return slot;
+  static const auto kGbkNames = [] {
+    std::vector<std::string> names;
+    for (const auto& segment : kPlaceholderSegments) names.push_back(Utf8ToGbk(segment.name));
+    return names;
+  }();
+  for (size_t i = 0; i < kGbkNames.size(); ++i)
+    if (kGbkNames[i] == name) return kPlaceholderSegments[i].slot;
   return nullptr;
 }
 

@@ -33,6 +33,18 @@ struct ModuleSegments {
   std::optional<SegmentPlaceholder> moduleRecord;    // "易模块记录段"
 };
 
+// The segments stored as placeholders, by their names (UTF-8) and slots.
+struct PlaceholderSegment {
+  const char* name;
+  std::optional<SegmentPlaceholder> ModuleSegments::*slot;
+};
+inline constexpr PlaceholderSegment kPlaceholderSegments[] = {
+    {"初始模块段", &ModuleSegments::initialModules}, {"可丢失程序段", &ModuleSegments::losableProgram},
+    {"编辑信息段1", &ModuleSegments::editInfo1},     {"编辑信息段2", &ModuleSegments::editInfo2},
+    {"辅助信息段1", &ModuleSegments::auxInfo1},      {"辅助信息段2", &ModuleSegments::auxInfo2},
+    {"易模块记录段", &ModuleSegments::moduleRecord},
+};
+
 constexpr int32_t kHeaderFlag1 = 0x54574e43;    // "CNWT"
 constexpr int32_t kHeaderFlag2 = 0x47525045;    // "EPRG"
 constexpr int32_t kProtectedFlag = 0x454c5457;  // "WTLE": encoded with a password

@@ -184,13 +184,8 @@ ModuleWriter& ModuleWriter::AddAll(const ModuleSegments& s) {
   if (s.userInfo) Add(Segment("用户信息段", UserInfoBlock(*s.userInfo)));
   if (s.program) Add(Segment("程序段", ProgramSegmentBlock(*s.program)));
   if (s.resources) Add(Segment("程序资源段", ResourceSegmentBlock(*s.resources)));
-  const std::pair<const char*, bool> placeholders[] = {
-      {"初始模块段", s.initialModules.has_value()}, {"可丢失程序段", s.losableProgram.has_value()},
-      {"编辑信息段1", s.editInfo1.has_value()},    {"编辑信息段2", s.editInfo2.has_value()},
-      {"辅助信息段1", s.auxInfo1.has_value()},     {"辅助信息段2", s.auxInfo2.has_value()},
-      {"易模块记录段", s.moduleRecord.has_value()}};
-  for (const auto& [name, present] : placeholders)
-    if (present) Add(Segment(name, std::string(8, '\0')));
+  for (const auto& [name, slot] : kPlaceholderSegments)
+    if ((s.*slot).has_value()) Add(Segment(name, std::string(8, '\0')));
   return *this;
 }
 
