@@ -1,0 +1,115 @@
+#pragma once
+// Named values kept in an INI-style settings file (GBK on disk, UTF-8 here).
+//
+// The whole file lives in memory and stays open, locked against other writers,
+// while the store is bound. Every change is made to the memory copy and, at the
+// same offset, to the file, so the file always equals the memory copy. A new key
+// goes to the top of its section, a new section to the end of the file.
+//
+// Reads and writes let the window layer process pending events (the event pump),
+// so a handler may call the store again in the middle of a write: such writes are
+// queued and applied, in order, before the running write returns.
+
+#include <cstddef>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/locked_file.h"
+#include "support/menu_check_item.h"
+
+namespace ec {
+
+// What the window layer shows when a value could not be placed: a system-modal
+// warning box with this message and caption, then the whole content as text.
+inline constexpr std::string_view kStoreFailureMessage = "配置模块出现意外，可能导致无法正常保存！详情请咨询澜禾。";
+inline constexpr std::string_view kStoreFailureCaption = "澜禾：";
+
+struct StoreWriteFailure {
+  std::string section;  // UTF-8
+  std::string key;
+  std::string content;  // the whole file content as text
+};
+
+class ControlStateStore {
+ public:
+  using EventPump = std::function<void()>;
+  using FailureHandler = std::function<void(const StoreWriteFailure&)>;
+
+  ControlStateStore() = default;
+  ~ControlStateStore();
+  ControlStateStore(const ControlStateStore&) = delete;
+  ControlStateStore& operator=(const ControlStateStore&) = delete;
+
+  // Loads the file (empty when missing or unreadable) and holds it open for
+  // writing, creating it when missing. When it cannot be held (no write access,
+  // another writer has it) the store keeps working in memory and every write
+  // answers false. Answers whether the file is open.
+  bool Bind(const std::filesystem::path& path);
+  // Closes the file and empties the content; the file is already up to date.
+  void Release();
+  bool IsFileOpen() const { return file_.IsOpen(); }
+  const std::filesystem::path& Path() const { return path_; }
+  // The content as held in memory and in the file (GBK bytes).
+  const std::string& RawContent() const { return content_; }
+
+  void SetEventPump(EventPump pump) { pump_ = std::move(pump); }
+  void SetFailureHandler(FailureHandler handler) { on_failure_ = std::move(handler); }
+
+  // The section every value operation uses. Keys and section names may not hold
+  // line breaks; a key may not begin with "[" nor a section name hold "]", since
+  // either would read as a header. Such names read as missing and are not written.
+  void SetSection(std::string_view name) { section_ = name; }
+  const std::string& Section() const { return section_; }
+
+  // Writes answer true when the value is in the content and the file; a write
+  // queued behind a running one answers false. Reads answer `fallback` when the
+  // section or key is missing (an empty stored value is not missing).
+  bool WriteText(std::string_view key, std::string_view text);
+  std::string ReadText(std::string_view key, std::string_view fallback);
+  bool WriteNumber(std::string_view key, double value);
+  double ReadNumber(std::string_view key, double fallback);
+  bool WriteLogical(std::string_view key, bool value);
+  bool ReadLogical(std::string_view key, bool fallback);
+  // Byte values live in side files: <folder of the file>/inibin/<section>-<key>.ibn.
+  // An empty or missing side file reads as `fallback`.
+  bool WriteBytes(std::string_view key, std::string_view bytes);
+  std::string ReadBytes(std::string_view key, std::string_view fallback);
+
+  // A menu entry's check mark, kept as a logical under its caption.
+  bool SaveMenuCheck(const MenuCheckItem& item);
+  void LoadMenuCheck(MenuCheckItem& item);
+
+ private:
+  struct WriteRequest {  // all GBK
+    std::string section;
+    std::string key;
+    std::string value;
+  };
+  enum class EditOutcome { kInFile, kInMemory, kFailed };
+
+  bool Write(std::string_view key, std::optional<std::string> value);
+  bool Apply(const WriteRequest& request);
+  EditOutcome Edit(size_t offset, size_t erase, std::string_view insert);
+  bool SyncFile(std::string_view next, size_t from, size_t to);
+  std::optional<std::string> ReadStored(std::string_view key);
+  std::optional<std::filesystem::path> SideFilePath(std::string_view key) const;
+  void PumpEvents();
+  void ReportFailure(const WriteRequest& request);
+
+  std::filesystem::path path_;
+  LockedFile file_;
+  std::string content_;
+  std::string section_;
+  std::deque<WriteRequest> queue_;
+  bool busy_ = false;
+  // Set after an I/O error left the file differing from the content from here on.
+  std::optional<size_t> unsynced_from_;
+  EventPump pump_;
+  FailureHandler on_failure_;
+};
+
+}  // namespace ec

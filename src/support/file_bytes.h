@@ -1,0 +1,18 @@
+#pragma once
+// Whole-file reads and writes of plain byte files.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ec {
+
+// The bytes of a regular file; nothing when it is missing, not a regular file
+// (a FIFO or device could block or never end) or cannot be read.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
+
+// Replaces the file's content with `bytes`. False on any failure.
+bool WriteFileBytes(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace ec

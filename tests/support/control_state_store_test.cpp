@@ -1,0 +1,299 @@
+#include "support/control_state_store.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+#include "store_test_files.h"
+#include "support/gbk_codec.h"
+
+namespace ec {
+namespace {
+
+using testing::FileBytes;
+using testing::PutFileBytes;
+using testing::TempFolder;
+
+class ControlStateStoreTest : public ::testing::Test {
+ protected:
+  // The content as text, checking on the way that the file holds exactly it.
+  std::string Content() {
+    EXPECT_EQ(FileBytes(path_), store_.RawContent());
+    return GbkToUtf8(store_.RawContent());
+  }
+
+  TempFolder folder_;
+  std::filesystem::path path_ = folder_ / "设置.ini";
+  ControlStateStore store_;
+};
+
+TEST_F(ControlStateStoreTest, NewKeysGoOnTopAndNewSectionsAtTheEnd) {
+  ASSERT_TRUE(store_.Bind(path_));
+  EXPECT_TRUE(std::filesystem::exists(path_));
+  store_.SetSection("s");
+  EXPECT_TRUE(store_.WriteText("a", "1"));
+  EXPECT_EQ(Content(), "[s]\r\na=1");
+  EXPECT_TRUE(store_.WriteText("b", "2"));
+  EXPECT_EQ(Content(), "[s]\r\nb=2\r\na=1");
+  store_.SetSection("主界面");
+  EXPECT_TRUE(store_.WriteNumber("宽度", 640));
+  EXPECT_EQ(Content(), "[s]\r\nb=2\r\na=1\r\n[主界面]\r\n宽度=640");
+  // Rewriting a value keeps its place, whether it grows, shrinks or stays as long.
+  store_.SetSection("s");
+  EXPECT_TRUE(store_.WriteText("b", "longer"));
+  EXPECT_TRUE(store_.WriteText("a", "x"));
+  EXPECT_TRUE(store_.WriteText("a", "y"));
+  EXPECT_TRUE(store_.WriteText("b", ""));
+  EXPECT_EQ(Content(), "[s]\r\nb=\r\na=y\r\n[主界面]\r\n宽度=640");
+  EXPECT_EQ(FileBytes(path_), Utf8ToGbk("[s]\r\nb=\r\na=y\r\n[主界面]\r\n宽度=640"));
+}
+
+TEST_F(ControlStateStoreTest, ValuesReadBackTypedAndMissingOnesGiveTheDefault) {
+  ASSERT_TRUE(store_.Bind(path_));
+  store_.SetSection("s");
+  store_.WriteText("x", "第一行\r\n第二行");
+  store_.WriteLogical("on", true);
+  store_.WriteLogical("off", false);
+  store_.WriteText("one", "1");
+  store_.WriteText("empty", "");
+  store_.WriteNumber("n", -2.5);
+  store_.SetSection("t");
+  store_.WriteText("y", "why");
+
+  EXPECT_EQ(store_.ReadText("y", "default"), "why");
+  store_.SetSection("s");
+  EXPECT_EQ(store_.ReadText("y", "default"), "default");  // y belongs to t
+  EXPECT_EQ(store_.ReadText("x", ""), "第一行\r\n第二行");
+  EXPECT_NE(Content().find("x=第一行┊*┊第二行"), std::string::npos);
+  EXPECT_TRUE(store_.ReadLogical("on", false));
+  EXPECT_FALSE(store_.ReadLogical("off", true));
+  EXPECT_FALSE(store_.ReadLogical("one", true));  // only "真" is true
+  EXPECT_EQ(store_.ReadNumber("n", 0), -2.5);
+  EXPECT_EQ(store_.ReadNumber("one", 0), 1);
+  // An empty stored value is a value, not a missing one.
+  EXPECT_EQ(store_.ReadText("empty", "default"), "");
+  EXPECT_FALSE(store_.ReadLogical("empty", true));
+  EXPECT_EQ(store_.ReadNumber("empty", 7), 0);
+  EXPECT_EQ(store_.ReadNumber("missing", 7), 7);
+  store_.SetSection("u");
+  EXPECT_TRUE(store_.ReadLogical("on", true));
+
+  // A new store on the same file finds everything again.
+  store_.Release();
+  EXPECT_TRUE(store_.RawContent().empty());
+  ControlStateStore again;
+  ASSERT_TRUE(again.Bind(path_));
+  again.SetSection("s");
+  EXPECT_EQ(again.ReadText("x", ""), "第一行\r\n第二行");
+  EXPECT_TRUE(again.ReadLogical("on", false));
+}
+
+TEST_F(ControlStateStoreTest, HeaderTextInsideValuesAndHeaderLinesWithJunk) {
+  // Written by hand: "[t]" inside a value, a header line with trailing text.
+  PutFileBytes(path_, "[s]\r\nv=[t]\r\n[u] old\r\nk=1");
+  ASSERT_TRUE(store_.Bind(path_));
+  store_.SetSection("t");
+  EXPECT_EQ(store_.ReadText("v", "none"), "none");
+  EXPECT_TRUE(store_.WriteText("w", "2"));
+  EXPECT_EQ(Content(), "[s]\r\nv=[t]\r\n[u] old\r\nk=1\r\n[t]\r\nw=2");
+  // A header line is found by its prefix; a new key goes below the whole line.
+  store_.SetSection("u");
+  EXPECT_EQ(store_.ReadText("k", ""), "1");
+  EXPECT_TRUE(store_.WriteText("n", "3"));
+  EXPECT_EQ(Content(), "[s]\r\nv=[t]\r\n[u] old\r\nn=3\r\nk=1\r\n[t]\r\nw=2");
+}
+
+TEST_F(ControlStateStoreTest, NamesThatWouldBreakTheFileAreRefused) {
+  ASSERT_TRUE(store_.Bind(path_));
+  store_.SetSection("s");
+  ASSERT_TRUE(store_.WriteText("k", "1"));
+  const std::string before = Content();
+  EXPECT_FALSE(store_.WriteText("a\r\n[x]", "1"));
+  EXPECT_FALSE(store_.WriteText("[s]", "1"));
+  EXPECT_FALSE(store_.WriteText("😀", "1"));  // would collide with every other such key as "?"
+  EXPECT_FALSE(store_.WriteText("k", "😀"));
+  store_.SetSection("s]x");
+  EXPECT_FALSE(store_.WriteText("k", "1"));
+  store_.SetSection("a\nb");
+  EXPECT_FALSE(store_.WriteLogical("k", true));
+  EXPECT_EQ(store_.ReadText("k", "d"), "d");
+  EXPECT_EQ(Content(), before);
+  store_.SetSection("s");
+  EXPECT_EQ(store_.ReadText("k", ""), "1");
+  // Brackets, "=" and line breaks are fine inside values.
+  EXPECT_TRUE(store_.WriteText("k", "[t]=\r\n]"));
+  EXPECT_EQ(store_.ReadText("k", ""), "[t]=\r\n]");
+  EXPECT_EQ(Content(), "[s]\r\nk=[t]=┊*┊]");
+}
+
+TEST_F(ControlStateStoreTest, AWriteFromInsideAWriteIsAppliedAfterItInOrder) {
+  ASSERT_TRUE(store_.Bind(path_));
+  store_.SetSection("s");
+  std::vector<bool> nested_answers;
+  int pumps = 0;
+  store_.SetEventPump([&] {
+    if (++pumps != 1) return;
+    // An event handler running inside the write of "first".
+    nested_answers.push_back(store_.WriteText("second", "2"));
+    nested_answers.push_back(store_.WriteText("third", "3"));
+    nested_answers.push_back(store_.WriteText("second", "2b"));
+    EXPECT_EQ(store_.ReadText("second", "not yet"), "not yet");
+  });
+  EXPECT_TRUE(store_.WriteText("first", "1"));
+  EXPECT_EQ(nested_answers, (std::vector<bool>{false, false, false}));
+  EXPECT_EQ(Content(), "[s]\r\nthird=3\r\nsecond=2b\r\nfirst=1");
+  // Reads let events run as well.
+  const int before = pumps;
+  store_.ReadText("first", "");
+  EXPECT_GT(pumps, before);
+}
+
+TEST_F(ControlStateStoreTest, AValueThatCannotBePlacedIsReportedAndDropped) {
+  ASSERT_TRUE(store_.Bind(path_));
+  store_.SetSection("s");
+  // A handler that keeps undoing the write: every pass finds the section missing.
+  store_.SetEventPump([&] {
+    store_.Release();
+    PutFileBytes(path_, "");
+    store_.Bind(path_);
+  });
+  std::vector<StoreWriteFailure> failures;
+  store_.SetFailureHandler([&](const StoreWriteFailure& failure) { failures.push_back(failure); });
+  EXPECT_FALSE(store_.WriteText("键", "v"));
+  ASSERT_EQ(failures.size(), 1u);
+  EXPECT_EQ(failures[0].section, "s");
+  EXPECT_EQ(failures[0].key, "键");
+  EXPECT_EQ(failures[0].content, "[s]");
+  // The store goes on.
+  store_.SetEventPump({});
+  EXPECT_TRUE(store_.WriteText("键", "v"));
+  EXPECT_EQ(Content(), "[s]\r\n键=v");
+}
+
+TEST_F(ControlStateStoreTest, WithoutAWritableFileTheStoreWorksInMemory) {
+  ControlStateStore store;
+  EXPECT_FALSE(store.Bind(folder_ / "missing-folder" / "x.ini"));
+  store.SetSection("s");
+  EXPECT_FALSE(store.WriteText("k", "v"));
+  EXPECT_EQ(store.ReadText("k", ""), "v");
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "missing-folder"));
+  EXPECT_FALSE(store.Bind(folder_.path()));  // a folder is no settings file
+  store.SetSection("s");
+  EXPECT_EQ(store.ReadText("k", "d"), "d");
+  EXPECT_FALSE(store.WriteText("k", "v"));
+
+  // A second store is kept from writing while the first holds the file, but
+  // still reads what is there.
+  ASSERT_TRUE(store_.Bind(path_));
+  store_.SetSection("s");
+  ASSERT_TRUE(store_.WriteText("k", "first"));
+  ControlStateStore second;
+  EXPECT_FALSE(second.Bind(path_));
+  second.SetSection("s");
+  EXPECT_EQ(second.ReadText("k", ""), "first");
+  EXPECT_FALSE(second.WriteText("k", "second"));
+  EXPECT_EQ(Content(), "[s]\r\nk=first");
+  store_.Release();
+  EXPECT_TRUE(second.Bind(path_));
+  EXPECT_TRUE(second.WriteText("k", "second"));
+  EXPECT_EQ(FileBytes(path_), "[s]\r\nk=second");
+}
+
+#ifndef _WIN32
+// Limits how large this process may make files, so writes past it fail.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &old_);
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, old_handler_);
+  }
+
+ private:
+  rlimit old_{};
+  void (*old_handler_)(int) = nullptr;
+};
+
+TEST_F(ControlStateStoreTest, AFailedWriteLeavesContentAndFileAsTheyWere) {
+  ASSERT_TRUE(store_.Bind(path_));
+  store_.SetSection("s");
+  ASSERT_TRUE(store_.WriteText("a", "1"));
+  ASSERT_TRUE(store_.WriteText("b", "2"));
+  const std::string before = Content();
+  {
+    FileSizeLimit limit(before.size() + 4);
+    EXPECT_FALSE(store_.WriteText("b", std::string(100, 'x')));  // value grows past the limit
+    EXPECT_FALSE(store_.WriteText("new", std::string(100, 'y')));
+    EXPECT_TRUE(store_.WriteText("b", "3"));  // same length: still fits
+  }
+  EXPECT_EQ(Content(), "[s]\r\nb=3\r\na=1");
+  EXPECT_EQ(store_.ReadText("new", "none"), "none");
+  EXPECT_TRUE(store_.WriteText("b", std::string(100, 'x')));
+  EXPECT_EQ(store_.ReadText("b", ""), std::string(100, 'x'));
+  EXPECT_EQ(Content(), "[s]\r\nb=" + std::string(100, 'x') + "\r\na=1");
+}
+#endif
+
+TEST_F(ControlStateStoreTest, BytesLiveInSideFiles) {
+  ASSERT_TRUE(store_.Bind(path_));
+  store_.SetSection("批量搜索");
+  const std::string bytes("\0\x01\xFF\r\n[x]", 8);
+  EXPECT_TRUE(store_.WriteBytes("列表", bytes));
+  EXPECT_EQ(FileBytes(folder_ / "inibin" / "批量搜索-列表.ibn"), bytes);
+  EXPECT_EQ(store_.ReadBytes("列表", "d"), bytes);
+  EXPECT_EQ(store_.RawContent(), "");  // nothing in the settings file itself
+  EXPECT_TRUE(store_.WriteBytes("列表", ""));
+  EXPECT_EQ(store_.ReadBytes("列表", "d"), "d");  // empty reads as missing
+  EXPECT_EQ(store_.ReadBytes("other", "d"), "d");
+  // A name must not lead out of the folder.
+  store_.SetSection("../..");
+  EXPECT_FALSE(store_.WriteBytes("k", "x"));
+  store_.SetSection("s");
+  EXPECT_FALSE(store_.WriteBytes("a\\b", "x"));
+  EXPECT_FALSE(store_.WriteBytes("c:d", "x"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_ / "inibin"), {}), 1);
+  // Without a bound file there is no folder to keep them in.
+  ControlStateStore unbound;
+  EXPECT_FALSE(unbound.WriteBytes("k", "x"));
+  EXPECT_EQ(unbound.ReadBytes("k", "d"), "d");
+}
+
+class FakeMenuItem : public MenuCheckItem {
+ public:
+  FakeMenuItem(std::string caption, bool checked) : caption_(std::move(caption)), checked_(checked) {}
+  std::string Caption() const override { return caption_; }
+  bool IsChecked() const override { return checked_; }
+  void SetChecked(bool checked) override { checked_ = checked; }
+
+ private:
+  std::string caption_;
+  bool checked_;
+};
+
+TEST_F(ControlStateStoreTest, MenuCheckMarksAreLogicalsUnderTheCaption) {
+  ASSERT_TRUE(store_.Bind(path_));
+  store_.SetSection("主界面");
+  FakeMenuItem item("自动换行", true);
+  EXPECT_TRUE(store_.SaveMenuCheck(item));
+  EXPECT_EQ(Content(), "[主界面]\r\n自动换行=真");
+  FakeMenuItem restored("自动换行", false);
+  store_.LoadMenuCheck(restored);
+  EXPECT_TRUE(restored.IsChecked());
+  FakeMenuItem unknown("其他", true);
+  store_.LoadMenuCheck(unknown);  // missing: the current mark stays
+  EXPECT_TRUE(unknown.IsChecked());
+}
+
+}  // namespace
+}  // namespace ec
