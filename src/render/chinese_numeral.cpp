@@ -40,8 +40,8 @@ std::string ChineseNumeral(uint32_t n) {
     if (high != 0 && low < 1000) text += kDigits[0];
     text += SectionText(low);
   }
-  // Ten to nineteen are read 十, 十一 …, not 一十, 一十一.
-  if (n >= 10 && n < 20) text.erase(0, kDigits[1].size());
+  // A leading ten to nineteen is read 十, 十一 … (十二万), not 一十, 一十一.
+  if (text.starts_with("一十")) text.erase(0, kDigits[1].size());
   return text;
 }
 
