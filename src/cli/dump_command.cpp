@@ -43,9 +43,17 @@ void PrintJson(const ModuleModel& model, bool ok, std::ostream& stream) {
 }
 
 void PrintText(const ModuleModel& model, bool crlf, std::ostream& stream) {
-  std::string text = ModuleDeclarationText(model);
-  if (!crlf) std::erase_if(text, [](char c) { return c == '\r'; });
-  stream << text;
+  const std::string text = ModuleDeclarationText(model);
+  if (crlf) {
+    stream << text;
+    return;
+  }
+  // Only line ends change; a lone CR inside a remark stays as stored.
+  std::string lf;
+  lf.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i)
+    if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) lf += text[i];
+  stream << lf;
 }
 
 void Print(const DumpOptions& options, const ModuleModel& model, bool ok, std::ostream& stream) {
