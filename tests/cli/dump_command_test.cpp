@@ -77,7 +77,6 @@ TEST_F(DumpCommand, RejectedMissingAndUsage) {
   EXPECT_NE(missing.err.find("no such file"), std::string::npos) << missing.err;
 
   EXPECT_EQ(Run("dump").status, 2);
-  EXPECT_EQ(Run("dump '" + Copy("setup.e") + "'").status, 2);  // only --json so far
   EXPECT_EQ(Run("dump --json --bogus x.ec").status, 2);
   const test::CliResult help = Run("dump --help");
   EXPECT_EQ(help.status, 0);
