@@ -1,7 +1,8 @@
-// `ecview-cli dump --json [--repair] FILE`: analyses a module and prints the
-// whole model. The plain-text and HTML forms are to come; their flags will sit
-// beside --json in DumpOptions.
+// `ecview-cli dump [--json | --html | --crlf] [-o OUT] [--repair] FILE`:
+// analyses a module and prints it as E declaration text (the default), as one
+// HTML document, or as the whole model in JSON.
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -10,6 +11,8 @@
 #include "cli/model_json.h"
 #include "model/module_analysis.h"
 #include "reader/last_read_error.h"
+#include "render/html_export.h"
+#include "render/module_text.h"
 #include "support/utf8_path.h"
 
 namespace ec::cli {
@@ -17,7 +20,10 @@ namespace {
 
 struct DumpOptions {
   std::string file;
+  std::string output;  // "" for standard output
   bool json = false;
+  bool html = false;
+  bool crlf = false;
   bool repair = false;
 };
 
@@ -28,20 +34,30 @@ std::string OneLine(std::string text) {
   return text;
 }
 
-void PrintJson(const ModuleModel& model, bool ok) {
+void PrintJson(const ModuleModel& model, bool ok, std::ostream& stream) {
   nlohmann::ordered_json out = {{"ok", ok}, {"lastReadError", LastReadError()}};
   out.update(ModelToJson(model));
   // Model texts are valid UTF-8 already; replacing keeps a stray byte from
   // turning into an exception.
-  std::cout << out.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+  stream << out.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+}
+
+void PrintText(const ModuleModel& model, bool crlf, std::ostream& stream) {
+  std::string text = ModuleDeclarationText(model);
+  if (!crlf) std::erase_if(text, [](char c) { return c == '\r'; });
+  stream << text;
+}
+
+void Print(const DumpOptions& options, const ModuleModel& model, bool ok, std::ostream& stream) {
+  if (options.json)
+    PrintJson(model, ok, stream);
+  else if (options.html)
+    WriteHtmlExport(model, stream, PathToUtf8(PathFromUtf8(options.file).stem()));
+  else
+    PrintText(model, options.crlf, stream);
 }
 
 void RunDump(const DumpOptions& options) {
-  if (!options.json) {
-    std::cerr << "ecview-cli: dump: plain-text and HTML dumps are not yet available; use --json\n";
-    SetExitStatus(kExitUsage);
-    return;
-  }
   std::error_code error;
   if (!std::filesystem::is_regular_file(PathFromUtf8(options.file), error)) {
     std::cerr << "ecview-cli: no such file: " << options.file << '\n';
@@ -51,7 +67,17 @@ void RunDump(const DumpOptions& options) {
   SetLastReadError("");
   ModuleModel model;
   const bool ok = analyseModule(options.file, model, {.parts = ModelParts::All(), .readOnly = !options.repair});
-  PrintJson(model, ok);
+  if (options.output.empty()) {
+    Print(options, model, ok, std::cout);
+  } else {
+    std::ofstream file(PathFromUtf8(options.output), std::ios::binary | std::ios::trunc);
+    if (file) Print(options, model, ok, file);
+    if (!file || !file.flush()) {
+      std::cerr << "ecview-cli: cannot write " << options.output << '\n';
+      SetExitStatus(kExitUsage);
+      return;
+    }
+  }
   if (!ok) std::cerr << "ecview-cli: module rejected: " << OneLine(LastReadError()) << '\n';
   SetExitStatus(ok ? kExitOk : kExitRejected);
 }
@@ -61,16 +87,25 @@ void RunDump(const DumpOptions& options) {
 void AddDumpCommand(CLI::App& app) {
   auto options = std::make_shared<DumpOptions>();
   CLI::App* cmd = app.add_subcommand(
-      "dump", "Analyse a module and print its declarations (so far only as JSON, with --json)");
+      "dump", "Analyse a module and print its declarations as E source text, HTML or JSON");
   cmd->add_option("FILE", options->file, "Module file (.ec)")->required();
-  cmd->add_flag("--json", options->json,
-                "Print the whole module model as one JSON object on standard output (UTF-8)");
+  cmd->add_option("-o,--output", options->output, "Write to this file instead of standard output");
+  auto* json = cmd->add_flag("--json", options->json, "Print the whole module model as one JSON object (UTF-8)");
+  auto* html = cmd->add_flag("--html", options->html,
+                             "Write the module's documentation as one HTML document (UTF-8): summary, "
+                             "declaration text and tables of every group, category and class");
+  auto* crlf = cmd->add_flag("--crlf", options->crlf, "End the lines of the declaration text with CR LF");
+  json->excludes(html);
+  crlf->excludes(json)->excludes(html);
   cmd->add_flag("--repair", options->repair,
                 "Rewrite check values that do not match, as the viewer does (default: never write)");
   cmd->footer(
-      "Exit status: 0 the module was read; 1 the module was rejected (the JSON is still printed,\n"
-      "with \"ok\": false, and the reader's message goes to standard error); 2 usage error or\n"
-      "missing file.");
+      "Without --json or --html the module is printed as E declaration text: each subroutine\n"
+      "group, the DLL commands, constants, global variables and data types, then each class,\n"
+      "separated by empty lines.\n"
+      "Exit status: 0 the module was read; 1 the module was rejected (the output is still\n"
+      "written, for an empty module, JSON with \"ok\": false, and the reader's message goes to\n"
+      "standard error); 2 usage error, missing file, or the output cannot be written.");
   cmd->callback([options] { RunDump(*options); });
 }
 

@@ -1,0 +1,33 @@
+#pragma once
+// Declarations as E source text: the lines an E programmer types in the IDE
+// (".版本 2", ".子程序 ", ".参数 " ...), in plain-text or HTML mode.
+//
+// Each renderer renders a list in order. When the list is empty and `single`
+// is given, it renders that one item, exactly as a one-item list. An empty list
+// without a single item gives the header lines only.
+
+#include <span>
+#include <string>
+
+#include "model/module_model.h"
+#include "render/colour_span.h"
+
+namespace ec {
+
+// `header` is the class the subroutines are methods of; a header without a
+// name (an ordinary program set) writes no ".程序集 " line.
+std::string RenderSubroutineCode(std::span<const Subroutine> items, const Subroutine* single, CodeMode mode,
+                                 const ClassInfo& header);
+std::string RenderDllCommandCode(std::span<const DllCommand> items, const DllCommand* single, CodeMode mode);
+std::string RenderConstantCode(std::span<const Constant> items, const Constant* single, CodeMode mode);
+std::string RenderGlobalVariableCode(std::span<const GlobalVar> items, const GlobalVar* single, CodeMode mode);
+std::string RenderDataTypeCode(std::span<const DataType> items, const DataType* single, CodeMode mode);
+
+// The items a renderer works through: the list, or else the single item.
+template <typename T>
+std::span<const T> ItemsOrSingle(std::span<const T> items, const T* single) {
+  if (items.empty() && single != nullptr) return std::span<const T>(single, 1);
+  return items;
+}
+
+}  // namespace ec

@@ -1,0 +1,61 @@
+#include "render/summary_page.h"
+
+#include "render/html_escape.h"
+#include "support/regex_matcher.h"
+
+namespace ec {
+namespace {
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+  std::string out;
+  out.reserve(text.size());
+  size_t start = 0;
+  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, start)) {
+    out.append(text, start, at - start).append(to);
+    start = at + from.size();
+  }
+  out.append(text, start);
+  text = std::move(out);
+}
+
+std::string LibraryList(const SupportInfo& support) {
+  std::string list;
+  for (const std::string& entry : support.libraries) {
+    const LibraryFields fields = SplitLibraryEntry(entry);
+    AppendHtmlEscaped(list, fields.name);
+    list += '(';
+    AppendHtmlEscaped(list, fields.field1);
+    list += ")、";
+  }
+  return list;
+}
+
+}  // namespace
+
+std::string CutRemarkSection(std::string_view remarks) {
+  RegexMatcher matcher;
+  matcher.CreateMatcher("\r\n@备注[\\s\\S]+");
+  return matcher.ReplaceAll(remarks, "");
+}
+
+std::string BuildSummaryPage(const ModuleModel& model) {
+  const ModuleInfo& info = model.info;
+  const std::string remarks = CutRemarkSection(info.remarks);
+  std::string page = "<div style=\"font-size:14px;font-family:SimSun;line-height:1.5;\"><b>模块：</b>";
+  AppendHtmlEscaped(page, info.name);
+  page += "、<b>版本：</b>" + std::to_string(info.versionMajor) + "." + std::to_string(info.versionMinor);
+  page += "、<b>作者：</b>";
+  AppendHtmlEscaped(page, info.author);
+  if (!remarks.empty() && remarks != info.name) {
+    page += "、<b>备注</b>：";
+    AppendHtmlEscaped(page, remarks);
+  }
+  page += "\r\n\r\n<h2>用到的支持库(" + std::to_string(model.support.libraries.size()) + "个)：</h2>";
+  page += LibraryList(model.support);
+  page += "</div>";
+  ReplaceAll(page, "、", "\r\n");
+  ReplaceAll(page, "\r\n", "<br>");
+  return page;
+}
+
+}  // namespace ec

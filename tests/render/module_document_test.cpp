@@ -1,0 +1,132 @@
+// The whole-module renderings: declaration text in tree order, the HTML
+// export, and every real module of the corpus rendered in all three forms.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "model/module_analysis.h"
+#include "render/declaration_code.h"
+#include "render/declaration_tables.h"
+#include "render/html_export.h"
+#include "render/item_page.h"
+#include "render/module_text.h"
+#include "tests/render/golden_models.h"
+#include "tests/support/temp_dir.h"
+
+namespace ec {
+namespace {
+
+namespace fs = std::filesystem;
+
+size_t Count(std::string_view text, std::string_view what) {
+  size_t n = 0;
+  for (size_t at = text.find(what); at != std::string_view::npos; at = text.find(what, at + what.size())) ++n;
+  return n;
+}
+
+ModuleModel SmallModel() {
+  ModuleModel model;
+  model.info.name = "<测试>";
+  model.subroutineGroups = {{.subroutines = {{.name = "甲"}, {.name = "乙"}}}, {.subroutines = {{.name = "丙"}}}};
+  model.constants = golden::EveryKindOfConstant();
+  model.classes = {golden::WindowClass()};
+  return model;
+}
+
+TEST(ModuleTextTest, BlocksInTreeOrderSeparatedByOneEmptyLine) {
+  EXPECT_EQ(ModuleDeclarationText(SmallModel()),
+            ".版本 2\r\n\r\n.子程序 甲, , 公开, \r\n\r\n.子程序 乙, , 公开, \r\n\r\n"
+            ".版本 2\r\n\r\n.子程序 丙, , 公开, \r\n\r\n"
+            ".版本 2\r\n\r\n.常量 甲, 3.5, 公开, 三点五\r\n.常量 乙, 100, 公开, \r\n.常量 丙, -1, 公开, \r\n"
+            ".常量 丁, 36526.5, 公开, \r\n.常量 戊, \"\", 公开, 文本\r\n.常量 己, 0, 公开, \r\n.常量 庚, 0, 公开, \r\n\r\n"
+            ".版本 2\r\n\r\n.程序集 窗口类, 对象, 公开, 主窗口\r\n\r\n.子程序 显示, 逻辑型, 公开, 显示窗口\r\n"
+            ".参数 标题, 文本型, 可空, 窗口标题\r\n\r\n.子程序 关闭, , 公开, \r\n");
+  EXPECT_EQ(ModuleDeclarationText(ModuleModel{}), "");
+}
+
+TEST(HtmlExportTest, ContentsLinkEverySectionInTreeOrder) {
+  std::ostringstream out;
+  WriteHtmlExport(SmallModel(), out, "fallback");
+  const std::string html = out.str();
+  EXPECT_TRUE(html.starts_with("<!DOCTYPE html>")) << html.substr(0, 100);
+  EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
+  EXPECT_NE(html.find("<title>&lt;测试&gt;</title>"), std::string::npos);
+  EXPECT_TRUE(html.ends_with("</html>\n"));
+  const std::vector<std::string> ids = {"summary", "subroutines", "group-1", "group-2", "constants", "class-1"};
+  size_t last = 0;
+  for (const std::string& id : ids) {
+    EXPECT_EQ(Count(html, "href=\"#" + id + "\""), 1u) << id;
+    const size_t at = html.find("<section id=\"" + id + "\">");
+    ASSERT_NE(at, std::string::npos) << id;
+    EXPECT_GT(at, last) << id;
+    last = at;
+  }
+  EXPECT_EQ(Count(html, "<section id="), ids.size());
+  EXPECT_NE(html.find("第一集(2)"), std::string::npos);
+  EXPECT_NE(html.find("第二集(1)"), std::string::npos);
+  EXPECT_NE(html.find("窗口类(2)"), std::string::npos);
+  EXPECT_EQ(html.find("href=\"#dll-commands\""), std::string::npos);  // empty categories are left out
+  // The tables' absolute wrappers must flow in one long document.
+  EXPECT_NE(html.find("position: static !important"), std::string::npos);
+  EXPECT_EQ(Count(html, "<ul>"), Count(html, "</ul>"));
+
+  std::ostringstream unnamed;
+  WriteHtmlExport(ModuleModel{}, unnamed, "文件");
+  EXPECT_NE(unnamed.str().find("<title>文件</title>"), std::string::npos);
+}
+
+// Renders everything a module holds in every form, as the viewer and the
+// command-line tool would, and checks the pieces fit together.
+void RenderWholeModule(const ModuleModel& model) {
+  for (const SubroutineGroup& g : model.subroutineGroups) {
+    const std::string text = RenderSubroutineCode(g.subroutines, nullptr, CodeMode::PlainText, ClassInfo{});
+    EXPECT_EQ(Count(text, ".子程序 "), g.subroutines.size());
+    const std::string tables = RenderSubroutineTables(g.subroutines, nullptr, ClassInfo{});
+    EXPECT_EQ(Count(tables, "<table"), Count(tables, "</table>"));
+    EXPECT_EQ(Count(tables, "<table"), g.subroutines.size());
+    for (const Subroutine& s : g.subroutines) EXPECT_FALSE(ItemPage({}, &s, ClassInfo{}).empty());
+  }
+  for (const ClassInfo& c : model.classes) {
+    const std::string page = ItemPage(c.methods, nullptr, c);
+    EXPECT_EQ(Count(page, "<table"), c.methods.size() + 1);
+    EXPECT_EQ(Count(RenderSubroutineCode(c.methods, nullptr, CodeMode::PlainText, c), ".程序集 "), 1u);
+  }
+  EXPECT_EQ(Count(RenderDllCommandCode(model.dllCommands, nullptr, CodeMode::PlainText), ".DLL命令 "),
+            model.dllCommands.size());
+  EXPECT_EQ(Count(RenderDllCommandTables(model.dllCommands, nullptr), "<table"), model.dllCommands.size());
+  EXPECT_EQ(Count(RenderConstantCode(model.constants, nullptr, CodeMode::Html), ".常量 "), model.constants.size());
+  EXPECT_EQ(Count(RenderConstantTable(model.constants, nullptr), "\t\t\t<tr>"), model.constants.size() + 1);
+  EXPECT_EQ(Count(RenderGlobalVariableCode(model.globals, nullptr, CodeMode::PlainText), ".全局变量 "),
+            model.globals.size());
+  EXPECT_EQ(Count(RenderGlobalVariableTable(model.globals, nullptr), "\t\t\t<tr>"), model.globals.size() + 1);
+  EXPECT_EQ(Count(RenderDataTypeCode(model.dataTypes, nullptr, CodeMode::Html), ".数据类型 "), model.dataTypes.size());
+  EXPECT_EQ(Count(RenderDataTypeTables(model.dataTypes, nullptr), "<table"), model.dataTypes.size());
+
+  std::ostringstream out;
+  WriteHtmlExport(model, out, "module");
+  const std::string html = out.str();
+  EXPECT_TRUE(html.ends_with("</html>\n"));
+  EXPECT_EQ(Count(html, "<section"), Count(html, "</section>"));
+  EXPECT_EQ(Count(html, "<script"), 0u);
+  EXPECT_FALSE(ModuleDeclarationText(model).empty());
+}
+
+TEST(CorpusRenderTest, EveryModuleRendersInEveryForm) {
+  std::vector<fs::path> files{fs::path(EC_SOURCE_DIR) / "examples/sample.ec"};
+  for (const auto& entry : fs::directory_iterator(EC_CORPUS_DIR))
+    if (entry.path().extension() != ".md") files.push_back(entry.path());
+  ASSERT_GE(files.size(), 6u);
+  test::TempDir temp;
+  for (const fs::path& file : files) {
+    SCOPED_TRACE(file.string());
+    const fs::path copy = temp.path() / file.filename();
+    fs::copy_file(file, copy, fs::copy_options::overwrite_existing);
+    ModuleModel model;
+    ASSERT_TRUE(analyseModule(copy.string(), model, {.readOnly = true}));
+    RenderWholeModule(model);
+  }
+}
+
+}  // namespace
+}  // namespace ec
