@@ -16,11 +16,13 @@ int ExitStatus();
 void AddSegmentsCommand(CLI::App& app);
 void AddDumpCommand(CLI::App& app);
 void AddAssociateCommand(CLI::App& app);
+void AddSearchCommand(CLI::App& app);
 
 inline void RegisterCommands(CLI::App& app) {
   AddSegmentsCommand(app);
   AddDumpCommand(app);
   AddAssociateCommand(app);
+  AddSearchCommand(app);
 }
 
 }  // namespace ec::cli

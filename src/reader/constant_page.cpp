@@ -51,20 +51,18 @@ int ConstantPageOf(int32_t key) {
 
 std::vector<ConstantRecord> ReadConstantPage(int32_t count, std::string_view pageBlock,
                                              const ReaderOptions& options) {
-  const RecordPageFrame frame = ReadRecordPageFrame(count, pageBlock);
-  std::vector<ConstantRecord> records(frame.keys.size());
-  SegmentCursor cursor(pageBlock);
-  for (size_t k = 0; k < records.size(); ++k) {
-    ConstantRecord& record = records[k];
-    record.key = frame.keys[k];
-    record.bodyPosition = frame.bodyPositions[k];
-    cursor.MoveTo(record.bodyPosition);
+  std::vector<ConstantRecord> records;
+  records.reserve(PageRecordCount(count, pageBlock));
+  ForEachPageRecord(count, pageBlock, [&](SegmentCursor& cursor, int32_t key, int64_t bodyPosition) {
+    ConstantRecord& record = records.emplace_back();
+    record.key = key;
+    record.bodyPosition = bodyPosition;
     record.leadingValue = cursor.ReadInt32();
     record.attributeWord = cursor.ReadInt16();
     record.name = cursor.ReadZeroText();
     record.remarks = cursor.ReadZeroText();
     record.value = ReadValue(cursor, ConstantPageOf(record.key), options);
-  }
+  });
   return records;
 }
 

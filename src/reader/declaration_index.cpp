@@ -18,21 +18,8 @@ std::vector<IndexEntry> ReadDeclarationIndex(SegmentCursor& cursor) {
   return entries;
 }
 
-RecordPageFrame ReadRecordPageFrame(int32_t count, std::string_view pageBlock) {
-  RecordPageFrame frame;
-  // Records the tables cannot hold are dropped, but the tables keep the
-  // stored count's geometry, so every record that fits reads as stored.
-  const size_t n = BoundedCount(count, pageBlock.size(), 8);
-  if (n == 0) return frame;
-  SegmentCursor cursor(pageBlock);
-  frame.keys.resize(n);
-  frame.bodyPositions.resize(n);
-  for (auto& key : frame.keys) key = cursor.ReadInt32();
-  cursor.MoveTo(1 + 4 * static_cast<int64_t>(count));
-  // A body starts offset bytes after the end of the offset table.
-  const int64_t bodiesStart = 1 + 8 * static_cast<int64_t>(count);
-  for (auto& position : frame.bodyPositions) position = bodiesStart + cursor.ReadInt32();
-  return frame;
+size_t PageRecordCount(int32_t count, std::string_view pageBlock) {
+  return BoundedCount(count, pageBlock.size(), 8);
 }
 
 }  // namespace ec

@@ -39,15 +39,31 @@ std::vector<Record> ReadIndexedList(SegmentCursor& cursor, ReadBody readBody) {
   return records;
 }
 
-// The key and offset tables at the front of a record page block, with each
-// offset already turned into the 1-based position of its record's body.
-struct RecordPageFrame {
-  std::vector<int32_t> keys;
-  std::vector<int64_t> bodyPositions;
-};
+// Number of records of a record page that its key and offset tables can
+// hold: the stored count cut to what the block can contain (0 if negative).
+size_t PageRecordCount(int32_t count, std::string_view pageBlock);
 
-// Reads the tables for `count` records (cut to what the block can hold).
-RecordPageFrame ReadRecordPageFrame(int32_t count, std::string_view pageBlock);
+// Walks the records of a record page: for each record k that fits, moves a
+// cursor over the page block to the record's body and calls
+// visit(cursor, key, bodyPosition). The tables keep the stored count's
+// geometry, so every record that fits reads as stored; a body starts offset
+// bytes after the end of the offset table.
+template <typename Visit>
+void ForEachPageRecord(int32_t count, std::string_view pageBlock, Visit visit) {
+  const size_t n = PageRecordCount(count, pageBlock);
+  SegmentCursor tables(pageBlock);
+  SegmentCursor body(pageBlock);
+  const int64_t offsetsStart = 1 + 4 * static_cast<int64_t>(count);
+  const int64_t bodiesStart = 1 + 8 * static_cast<int64_t>(count);
+  for (size_t k = 0; k < n; ++k) {
+    tables.MoveTo(1 + 4 * static_cast<int64_t>(k));
+    const int32_t key = tables.ReadInt32();
+    tables.MoveTo(offsetsStart + 4 * static_cast<int64_t>(k));
+    const int64_t bodyPosition = bodiesStart + tables.ReadInt32();
+    body.MoveTo(bodyPosition);
+    visit(body, key, bodyPosition);
+  }
+}
 
 // Bounds a count read from the file by what `remaining` bytes can hold when
 // every element takes at least `minBytes` bytes. Negative counts are 0.

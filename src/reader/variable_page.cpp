@@ -19,15 +19,14 @@ void ReadVariableBody(SegmentCursor& cursor, VariableRecord& record) {
 }  // namespace
 
 std::vector<VariableRecord> ReadVariablePage(int32_t count, std::string_view pageBlock) {
-  const RecordPageFrame frame = ReadRecordPageFrame(count, pageBlock);
-  std::vector<VariableRecord> records(frame.keys.size());
-  SegmentCursor cursor(pageBlock);
-  for (size_t k = 0; k < records.size(); ++k) {
-    records[k].key = frame.keys[k];
-    records[k].bodyPosition = frame.bodyPositions[k];
-    cursor.MoveTo(frame.bodyPositions[k]);
-    ReadVariableBody(cursor, records[k]);
-  }
+  std::vector<VariableRecord> records;
+  records.reserve(PageRecordCount(count, pageBlock));
+  ForEachPageRecord(count, pageBlock, [&](SegmentCursor& cursor, int32_t key, int64_t bodyPosition) {
+    VariableRecord& record = records.emplace_back();
+    record.key = key;
+    record.bodyPosition = bodyPosition;
+    ReadVariableBody(cursor, record);
+  });
   return records;
 }
 

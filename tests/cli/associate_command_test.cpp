@@ -1,12 +1,12 @@
 // Runs the built ecview-cli in temporary XDG folders. PATH is emptied so the
 // desktop database tools are not run.
 #include <gtest/gtest.h>
-#include <stdio.h>
 #include <stdlib.h>
-#include <sys/wait.h>
 
 #include <filesystem>
 #include <fstream>
+
+#include "tests/support/cli_runner.h"
 
 namespace ec {
 namespace {
@@ -29,18 +29,10 @@ class AssociateCommandTest : public testing::Test {
   void TearDown() override { fs::remove_all(root_); }
 
   CliResult Run(const std::string& arguments) const {
-    const std::string command = "cd '" + root_.string() + "' && env PATH= XDG_DATA_HOME='" +
-                                (root_ / "data").string() + "' XDG_CONFIG_HOME='" +
-                                (root_ / "config").string() + "' '" EC_BINARY_DIR "/ecview-cli' " +
-                                arguments + " 2>&1";
-    CliResult result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return result;
-    char buffer[512];
-    while (fgets(buffer, sizeof buffer, pipe) != nullptr) result.output += buffer;
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+    const std::string prefix = "cd '" + root_.string() + "' && env PATH= XDG_DATA_HOME='" +
+                               (root_ / "data").string() + "' XDG_CONFIG_HOME='" + (root_ / "config").string() + "'";
+    const test::CliResult r = test::RunCli(arguments, prefix);
+    return {r.status, r.out + r.err};
   }
 
   fs::path root_;

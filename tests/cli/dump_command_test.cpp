@@ -1,12 +1,11 @@
 // Runs the built `ecview-cli dump` on copies of real modules and on damaged
 // files, and reads back its JSON and exit status.
 #include <gtest/gtest.h>
-#include <stdio.h>
-#include <sys/wait.h>
 
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
+#include "tests/support/cli_runner.h"
 #include "tests/support/module_writer.h"
 #include "tests/support/temp_dir.h"
 
@@ -16,28 +15,9 @@ namespace {
 namespace fs = std::filesystem;
 using json = nlohmann::ordered_json;
 
-struct DumpResult {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
 class DumpCommand : public testing::Test {
  protected:
-  DumpResult Run(const std::string& arguments) const {
-    const std::string errFile = dir_.File("stderr.txt");
-    const std::string command = "'" EC_BINARY_DIR "/ecview-cli' " + arguments + " 2>'" + errFile + "'";
-    DumpResult result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return result;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.err = test::ReadFileBytes(errFile);
-    return result;
-  }
+  static test::CliResult Run(const std::string& arguments) { return test::RunCli(arguments); }
   std::string Copy(const std::string& name) const {
     const std::string path = dir_.File(name);
     fs::copy_file(fs::path(EC_CORPUS_DIR) / name, path);
@@ -49,7 +29,7 @@ class DumpCommand : public testing::Test {
     EXPECT_TRUE(test::WriteFileBytes(path, bytes));
     return path;
   }
-  static json Parse(const DumpResult& r) {
+  static json Parse(const test::CliResult& r) {
     json j = json::parse(r.out, nullptr, false);
     EXPECT_FALSE(j.is_discarded()) << r.out.substr(0, 200);
     return j;
@@ -58,7 +38,7 @@ class DumpCommand : public testing::Test {
 };
 
 TEST_F(DumpCommand, SuperPEAsJson) {
-  const DumpResult r = Run("dump --json '" + Copy("Super-PE.ec") + "'");
+  const test::CliResult r = Run("dump --json '" + Copy("Super-PE.ec") + "'");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.err, "");
   const json j = Parse(r);
@@ -91,7 +71,7 @@ TEST_F(DumpCommand, ConstantValuesOfEveryKind) {
 }
 
 TEST_F(DumpCommand, RejectedMissingAndUsage) {
-  const DumpResult rejected = Run("dump --json '" + WriteModule("bad.ec", "CNWTXXXX") + "'");
+  const test::CliResult rejected = Run("dump --json '" + WriteModule("bad.ec", "CNWTXXXX") + "'");
   EXPECT_EQ(rejected.status, 1);
   const json j = Parse(rejected);
   EXPECT_EQ(j["ok"], false);
@@ -100,7 +80,7 @@ TEST_F(DumpCommand, RejectedMissingAndUsage) {
   EXPECT_EQ(j["info"]["versionMajor"], 0);
   EXPECT_EQ(rejected.err, "ecview-cli: module rejected: 头标志2错误\n");
 
-  const DumpResult missing = Run("dump --json '" + dir_.File("none.ec") + "'");
+  const test::CliResult missing = Run("dump --json '" + dir_.File("none.ec") + "'");
   EXPECT_EQ(missing.status, 2);
   EXPECT_EQ(missing.out, "");
   EXPECT_NE(missing.err.find("no such file"), std::string::npos) << missing.err;
@@ -108,7 +88,7 @@ TEST_F(DumpCommand, RejectedMissingAndUsage) {
   EXPECT_EQ(Run("dump").status, 2);
   EXPECT_EQ(Run("dump '" + Copy("setup.e") + "'").status, 2);  // only --json so far
   EXPECT_EQ(Run("dump --json --bogus x.ec").status, 2);
-  const DumpResult help = Run("dump --help");
+  const test::CliResult help = Run("dump --help");
   EXPECT_EQ(help.status, 0);
   for (const char* option : {"--json", "--repair", "FILE", "Exit status"})
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
@@ -123,7 +103,7 @@ TEST_F(DumpCommand, RepairsOnlyWhenAsked) {
   const std::string bytes = test::ModuleWriter().Add(program).Build();
   const std::string path = WriteModule("damaged.ec", bytes);
 
-  const DumpResult readOnly = Run("dump --json '" + path + "'");
+  const test::CliResult readOnly = Run("dump --json '" + path + "'");
   EXPECT_EQ(readOnly.status, 0);
   EXPECT_EQ(Parse(readOnly)["dllCommands"][0]["name"], "命令");
   EXPECT_EQ(test::ReadFileBytes(path), bytes);
@@ -149,7 +129,7 @@ TEST_F(DumpCommand, HostileFilesNeverCrash) {
   flagged.nodeFlag = 0x12345678;
   files.push_back(test::ModuleWriter().Add(flagged).Build());
   for (size_t i = 0; i < files.size(); ++i) {
-    const DumpResult r = Run("dump --json '" + WriteModule("hostile" + std::to_string(i) + ".ec", files[i]) + "'");
+    const test::CliResult r = Run("dump --json '" + WriteModule("hostile" + std::to_string(i) + ".ec", files[i]) + "'");
     EXPECT_TRUE(r.status == 0 || r.status == 1) << i << ": " << r.status << ' ' << r.err;
     EXPECT_TRUE(Parse(r).is_object()) << i;
   }

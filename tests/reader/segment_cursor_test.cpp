@@ -118,17 +118,32 @@ TEST(DeclarationIndex, ClaimsBeyondTheBlockAreCut) {
   }
 }
 
+struct PageFrame {
+  std::vector<int32_t> keys;
+  std::vector<int64_t> bodyPositions;
+};
+
+PageFrame ReadFrame(int32_t count, std::string_view block) {
+  PageFrame frame;
+  ForEachPageRecord(count, block, [&](SegmentCursor& cursor, int32_t key, int64_t position) {
+    EXPECT_EQ(cursor.Position(), position);
+    frame.keys.push_back(key);
+    frame.bodyPositions.push_back(position);
+  });
+  return frame;
+}
+
 TEST(RecordPage, FrameGeometry) {
   // Two records: keys, offsets, then bodies relative to the end of the tables.
   const std::string block = ByteWriter().Int32(5).Int32(6).Int32(4).Int32(0).Bytes("BBBBAAAA").str();
-  const RecordPageFrame frame = ReadRecordPageFrame(2, block);
+  const PageFrame frame = ReadFrame(2, block);
   EXPECT_EQ(frame.keys, (std::vector<int32_t>{5, 6}));
   EXPECT_EQ(frame.bodyPositions, (std::vector<int64_t>{21, 17}));
-  EXPECT_TRUE(ReadRecordPageFrame(0, block).keys.empty());
-  EXPECT_TRUE(ReadRecordPageFrame(-3, block).keys.empty());
+  EXPECT_TRUE(ReadFrame(0, block).keys.empty());
+  EXPECT_TRUE(ReadFrame(-3, block).keys.empty());
   // A count the block cannot hold is cut; the records that fit keep the
   // stored geometry (their offsets lie beyond the block and read as 0).
-  const RecordPageFrame cut = ReadRecordPageFrame(1000000, block);
+  const PageFrame cut = ReadFrame(1000000, block);
   EXPECT_EQ(cut.keys.size(), 3u);
   EXPECT_EQ(cut.bodyPositions[0], 1 + 8 * 1000000);
 }

@@ -1,0 +1,83 @@
+#include "app/same_folder_menu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPoint>
+
+#include <algorithm>
+#include <vector>
+
+#include "search/module_files.h"
+
+namespace ec {
+
+namespace {
+
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+constexpr std::string_view kSeparators = "\\/";
+#else
+constexpr char kSeparator = '/';
+constexpr std::string_view kSeparators = "/";
+#endif
+
+std::string FileNameOf(std::string_view path) {
+  const size_t cut = path.find_last_of(kSeparators);
+  return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+}
+
+// "&" would otherwise mark a shortcut letter and vanish from the entry.
+QString EntryText(const std::string& fileName) {
+  return QString::fromStdString(fileName).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+// Linux lists a folder in no particular order; by name is what users expect.
+void SortByName(std::vector<std::string>& paths) {
+  std::stable_sort(paths.begin(), paths.end(), [](const std::string& a, const std::string& b) {
+    return QString::compare(QString::fromStdString(FileNameOf(a)), QString::fromStdString(FileNameOf(b)),
+                            Qt::CaseInsensitive) < 0;
+  });
+}
+
+}  // namespace
+
+std::string FolderOfModulePath(std::string_view modulePath) {
+  const size_t cut = modulePath.find_last_of(kSeparators);
+  return cut == std::string_view::npos ? std::string() : std::string(modulePath.substr(0, cut));
+}
+
+SameFolderMenu::SameFolderMenu(QObject* parent) : QObject(parent) {}
+
+SameFolderMenu::~SameFolderMenu() { delete menu_.data(); }
+
+QMenu* SameFolderMenu::Build(const std::string& modulePathText) {
+  // The old menu may be the one whose signal is running right now.
+  if (menu_) menu_->deleteLater();
+  menu_ = new QMenu(QStringLiteral("模块列表"));
+  connect(menu_.data(), &QMenu::triggered, this, &SameFolderMenu::OnTriggered);
+  folder_ = FolderOfModulePath(modulePathText);
+  std::vector<std::string> paths;
+  ListModuleFiles(folder_, "*.ec", paths);
+  SortByName(paths);
+  for (const std::string& path : paths) {
+    QAction* entry = menu_->addAction(EntryText(FileNameOf(path)));
+    entry->setData(QString::fromStdString(path));
+  }
+  if (paths.empty()) {
+    QAction* none = menu_->addAction(EntryText("当前目录暂无EC文件：" + folder_ + kSeparator));
+    none->setEnabled(false);
+    menu_->addSeparator();
+  }
+  return menu_.data();
+}
+
+void SameFolderMenu::Popup(const std::string& modulePathText, const QPoint& globalPos) {
+  Build(modulePathText)->popup(globalPos);
+}
+
+void SameFolderMenu::OnTriggered(QAction* action) {
+  const QString path = action != nullptr ? action->data().toString() : QString();
+  if (!path.isEmpty()) emit ModuleChosen(path);
+}
+
+}  // namespace ec

@@ -1,0 +1,47 @@
+#pragma once
+// The module search without a window: the names of one module's declarations
+// matched against a search text, grouped the way the search window lists them
+// (subroutines, each class, data types, DLL commands, constants, globals).
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/module_model.h"
+#include "search/name_matcher.h"
+
+namespace ec {
+
+// Which kinds of declarations a search looks at.
+struct SearchKinds {
+  bool subroutines = true;
+  bool classes = true;
+  bool dataTypes = true;
+  bool dllCommands = true;
+  bool constants = true;
+  bool globals = true;
+};
+
+// One node under a module in the results: a category or a class.
+struct SearchHitGroup {
+  std::string label;               // "子程序", "自定义数据类型", …, or the class name
+  int image = 0;                   // node kind of the group (7, 5, 4, 9, 8, 3)
+  int childImage = 0;              // node kind of its hits (6, 11, 4, 9, 8, 3)
+  std::vector<std::string> names;  // matching names, in model order
+  bool bareClass = false;          // a class whose own name matched, with no matching method
+
+  // "子程序(2)", or the bare class name.
+  std::string Text() const;
+};
+
+struct ModuleSearchResult {
+  std::vector<SearchHitGroup> groups;  // only groups with hits
+  int hitCount = 0;                    // names found; a bare class counts 1
+};
+
+// Matches every name of the chosen kinds. `keepGoing` is asked before each
+// name; when it answers false the search stops and returns what it found.
+ModuleSearchResult SearchModule(const ModuleModel& model, NameMatcher& matcher, const SearchKinds& kinds,
+                                const std::function<bool()>& keepGoing = {});
+
+}  // namespace ec
