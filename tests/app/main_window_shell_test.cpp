@@ -8,9 +8,11 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "app/about_box.h"
 #include "app/banner_motion.h"
 #include "app/dropped_module.h"
 #include "app/file_dialog_filter.h"
+#include "app/notes_box.h"
 #include "app/page_view.h"
 #include "app/same_folder_menu.h"
 #include "tests/app/window_fixture.h"
@@ -145,6 +147,29 @@ TEST_F(ShellTest, SameFolderMenuListsTheModulesAndLoadsTheChosenOne) {
   Window().SetPendingModulePath(b);
   Window().OnPollingTick();
   EXPECT_EQ(Window().CurrentPath(), b);
+}
+
+TEST_F(ShellTest, NotesBoxOpensOnceAndAboutNamesTheSettingsFile) {
+  Window().ShowNotesBox();
+  Window().ShowNotesBox();
+  const auto boxes = Window().findChildren<NotesBox*>();
+  ASSERT_EQ(boxes.size(), 1);
+  NotesBox* box = boxes.first();
+  EXPECT_EQ(box->windowTitle(), "澜禾：");
+  box->resize(400, 300);
+  QPushButton* close = box->findChild<QPushButton*>();
+  ASSERT_NE(close, nullptr);
+  EXPECT_EQ(close->text(), "关闭(&G)");
+  EXPECT_EQ(close->geometry().right() + 1, 400 - 5);
+  EXPECT_EQ(close->geometry().bottom() + 1, 300 - 5);
+  close->click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(Window().findChildren<NotesBox*>().isEmpty());
+
+  const QString about = AboutText(viewer_->Store().Path());
+  EXPECT_TRUE(about.contains("1.0.0.1"));
+  EXPECT_TRUE(about.contains(QString::fromLatin1(qVersion())));
+  EXPECT_TRUE(about.contains(QString::fromStdString(settings_.path().string())));
 }
 
 TEST(ShellParts, DialogFilterAndBanner) {
