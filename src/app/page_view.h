@@ -22,7 +22,7 @@ class PageView : public QTextBrowser {
   void WritePage(const std::string& html);
   const std::string& Page() const { return page_; }
 
- protected:
+  // Answers nothing for every image, style sheet or page a document names.
   QVariant loadResource(int type, const QUrl& name) override;
 
  private:
