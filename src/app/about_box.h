@@ -1,0 +1,19 @@
+#pragma once
+// The "about" box the banner's logo and home-page controls open.
+
+#include <QString>
+
+#include <filesystem>
+
+class QWidget;
+
+namespace ec {
+
+inline constexpr char kViewerName[] = "澜禾·观澄 (ecview)";
+inline constexpr char kViewerVersion[] = "1.0.0.1";
+
+// Name, version, Qt version and the settings file's path, as HTML.
+QString AboutText(const std::filesystem::path& settingsFile);
+void ShowAboutBox(QWidget* parent, const std::filesystem::path& settingsFile);
+
+}  // namespace ec

@@ -1,0 +1,75 @@
+#pragma once
+// What the selected node of the declaration tree stands for, remembered so
+// that the item page and the three copy buttons render the same declarations.
+//
+// Single items are kept as deep copies; groups, classes and methods are kept
+// by their 1-based position and looked up again in the model in use, so a
+// position that no longer exists renders nothing.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/module_model.h"
+
+namespace ec {
+
+// Node kinds of the declaration tree; a node's kind is also its picture.
+enum NodeKind : int {
+  kKindModule = 0,
+  kKindGlobals = 3,
+  kKindDataTypes = 4,
+  kKindClass = 5,
+  kKindSubroutine = 6,
+  kKindSubroutineCategory = 7,
+  kKindConstants = 8,
+  kKindDllCommands = 9,
+  kKindGroup = 10,
+  kKindMethod = 11,
+};
+
+// What a tree node carries: its kind, its item data, the item data of its
+// parent (0 for a top-level node) and its depth (1 at the top level).
+struct TreeNodeInfo {
+  int kind = 0;
+  int itemData = 0;
+  int parentItemData = 0;
+  int depth = 1;
+};
+
+struct CurrentSelection {
+  int kind = kKindModule;
+  bool wholeCategory = false;
+  int groupIndex = 0;
+  int classIndex = 0;
+  Subroutine subroutine{};
+  Subroutine method{};
+  DllCommand dllCommand{};
+  Constant constant{};
+  GlobalVar globalVar{};
+  DataType dataType{};
+  // The load the selection was made in; a selection from an earlier load
+  // renders nothing.
+  uint64_t loadNumber = 0;
+};
+
+enum class Rendering { ItemPage, PlainCode, HtmlCode, Tables };
+
+// Updates `selection` for a newly selected node. Answers true when the node
+// has a page of its own (render it with RenderSelection); false for the
+// module node, the subroutine category, unknown kinds and positions that do
+// not exist in `model`, which leave the page as it is.
+bool SelectNode(CurrentSelection& selection, const ModuleModel& model, const TreeNodeInfo& node,
+                uint64_t loadNumber);
+
+// The declarations of the selection in one rendering, or nothing when the
+// selection has no declarations, belongs to another load, or names a group,
+// class or method that `model` does not hold.
+std::optional<std::string> RenderSelection(const CurrentSelection& selection, const ModuleModel& model,
+                                           Rendering rendering, uint64_t loadNumber);
+
+// The subroutine with the 1-based running number `ordinal` counted over all
+// groups, or nullptr.
+const Subroutine* SubroutineByOrdinal(const ModuleModel& model, int64_t ordinal);
+
+}  // namespace ec

@@ -1,0 +1,20 @@
+#include "app/page_view.h"
+
+namespace ec {
+
+PageView::PageView(QWidget* parent) : QTextBrowser(parent) {
+  setOpenLinks(false);
+  setOpenExternalLinks(false);
+  setUndoRedoEnabled(false);
+}
+
+void PageView::WritePage(const std::string& html) {
+  page_ = html;
+  // setHtml, not setSource: nothing is navigated, so there is no history to
+  // go back into and no address to resolve.
+  setHtml(QString::fromStdString(html));
+}
+
+QVariant PageView::loadResource(int /*type*/, const QUrl& /*name*/) { return {}; }
+
+}  // namespace ec

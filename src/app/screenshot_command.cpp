@@ -1,0 +1,81 @@
+#include "app/screenshot_command.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QPixmap>
+
+#include <cstdio>
+
+#include "app/main_window.h"
+#include "app/settings_location.h"
+#include "app/wait_processing_messages.h"
+#include "platform/file_association.h"
+#include "support/control_state_store.h"
+
+namespace ec {
+namespace {
+
+// A picture must not register file types or touch the user's settings.
+class NoFileAssociation : public FileAssociation {
+ public:
+  AssociationOutcome Register(const std::filesystem::path&) override { return {}; }
+  AssociationOutcome Remove(const std::filesystem::path&) override { return {}; }
+};
+
+void UseCjkFont() {
+  for (const char* family : {"WenQuanYi Zen Hei", "Noto Sans CJK SC"}) {
+    if (QFontDatabase::hasFamily(QString::fromUtf8(family))) {
+      QFont font(QString::fromUtf8(family));
+      font.setPixelSize(13);
+      QApplication::setFont(font);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arguments, std::string& error) {
+  if (arguments.isEmpty() || arguments.first() != QStringLiteral("--screenshot")) return std::nullopt;
+  ScreenshotRequest request;
+  qsizetype i = 1;
+  if (i < arguments.size()) request.output = arguments[i++].toStdString();
+  if (i + 1 < arguments.size() && arguments[i] == QStringLiteral("--find")) {
+    request.findText = arguments[i + 1].toStdString();
+    i += 2;
+  }
+  if (i < arguments.size()) request.module = arguments[i++].toStdString();
+  if (request.output.empty() || request.module.empty() || i != arguments.size()) {
+    error = "usage: ecview --screenshot OUT.png [--find TEXT] MODULE";
+  }
+  return request;
+}
+
+int RunScreenshot(const ScreenshotRequest& request) {
+  UseCjkFont();
+  ControlStateStore store;  // never bound: kept in memory
+  NoFileAssociation association;
+  MainWindow window(store, association, request.module);
+  window.SetFeedbackMilliseconds(0);
+  window.show();
+  window.OnFirstActivation();
+  if (window.CurrentPath().empty()) {
+    std::fprintf(stderr, "ecview: cannot show %s\n", request.module.c_str());
+    return 1;
+  }
+  if (!request.findText.empty()) {
+    window.findChild<QLineEdit*>(QStringLiteral("编辑框查找文本"))->setText(QString::fromStdString(request.findText));
+    window.findChild<QComboBox*>(QStringLiteral("组合框匹配"))->setCurrentIndex(0);
+    window.FindNext();
+  }
+  ProcessPendingEvents();
+  if (!window.grab().save(QString::fromStdString(request.output), "PNG")) {
+    std::fprintf(stderr, "ecview: cannot write %s\n", request.output.c_str());
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace ec

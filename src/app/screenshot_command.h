@@ -1,0 +1,27 @@
+#pragma once
+// `ecview --screenshot OUT.png [--find TEXT] MODULE`: shows MODULE in the main
+// window (optionally finding TEXT in its tree), saves a picture of the window
+// and ends. It needs no display: QT_QPA_PLATFORM=offscreen does.
+
+#include <QStringList>
+
+#include <optional>
+#include <string>
+
+namespace ec {
+
+struct ScreenshotRequest {
+  std::string output;
+  std::string findText;  // "" for no find
+  std::string module;
+};
+
+// The request when `arguments` (without the program name) start with
+// "--screenshot"; nullopt when they do not. `error` is set when they do but
+// are incomplete.
+std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arguments, std::string& error);
+
+// Answers the process's exit status: 0 when the picture was written.
+int RunScreenshot(const ScreenshotRequest& request);
+
+}  // namespace ec

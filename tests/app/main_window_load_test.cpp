@@ -1,0 +1,212 @@
+// Loading modules into the main window: the declaration tree, the summary
+// page, and the requests that must change nothing.
+#include <QLineEdit>
+#include <QTreeWidget>
+
+#include <filesystem>
+#include <tuple>
+#include <vector>
+
+#include "app/page_view.h"
+#include "render/summary_page.h"
+#include "tests/app/window_fixture.h"
+#include "tests/support/large_module.h"
+#include "tests/support/module_writer.h"
+
+namespace ec::test {
+namespace {
+
+struct Node {
+  std::string text;
+  int kind;
+  int itemData;
+  int depth;
+  bool operator==(const Node&) const = default;
+};
+
+void PrintTo(const Node& n, std::ostream* os) { *os << n.text << " kind " << n.kind << " data " << n.itemData << " depth " << n.depth; }
+
+std::vector<Node> TreeNodes(TreeViewHelper& tree) {
+  std::vector<Node> nodes;
+  for (int i = 0; i < tree.Count(); ++i) nodes.push_back({tree.Text(i), tree.Image(i), tree.ItemData(i), tree.Depth(i)});
+  return nodes;
+}
+
+using LoadTest = WindowTest;
+
+TEST_F(LoadTest, SampleModuleBuildsTheDeclarationTree) {
+  Window().loadModule(CopyOf(SampleModule(), "sample.ec"));
+  TreeViewHelper& tree = Window().Tree();
+  const std::vector<Node> expected = {
+      {"澜禾·易模块", 0, 0, 1},
+      {"子程序集合(9)", 7, 0, 2},
+      {"第一集(4)", 10, 1, 3},
+      {"取文本中间", 6, 1, 3},
+      {"快速取文本", 6, 2, 3},
+      {"分割文本到数组", 6, 3, 3},
+      {"内部_清理空白", 6, 4, 3},
+      {"第二集(3)", 10, 2, 3},
+      {"读入文本文件", 6, 5, 3},
+      {"写出文本文件", 6, 6, 3},
+      {"内部_确认目录", 6, 7, 3},
+      {"第三集(1)", 10, 3, 3},
+      {"取类型名称", 6, 8, 3},
+      {"第四集(1)", 10, 4, 3},
+      {"未归属子程序", 6, 9, 3},
+      {"API(3)", 9, 0, 2},
+      {"信息框_API", 9, 1, 3},
+      {"取启动时间", 9, 2, 3},
+      {"复制内存", 9, 3, 3},
+      {"常量(9)", 8, 0, 2},
+      {"常量_圆周率", 8, 1, 3},
+      {"常量_最大行数", 8, 2, 3},
+      {"常量_调试模式", 8, 3, 3},
+      {"常量_发布日期", 8, 4, 3},
+      {"常量_换行符", 8, 5, 3},
+      {"常量_作者", 8, 6, 3},
+      {"常量_空值", 8, 7, 3},
+      {"图标数据", 8, 8, 3},
+      {"提示音", 8, 9, 3},
+      {"全局变量(3)", 3, 0, 2},
+      {"集_默认编码", 3, 1, 3},
+      {"集_缓冲表", 3, 2, 3},
+      {"集_上次错误", 3, 3, 3},
+      {"自定义数据类型(2)", 4, 0, 2},
+      {"坐标", 4, 1, 3},
+      {"文件记录", 4, 2, 3},
+      {"类_文本缓冲区(3)", 5, 1, 2},
+      {"追加", 11, 1, 3},
+      {"取内容", 11, 2, 3},
+      {"清空", 11, 3, 3},
+  };
+  EXPECT_EQ(TreeNodes(tree), expected);
+  // Selected and normal pictures are the node's kind.
+  for (int i = 0; i < tree.Count(); ++i) EXPECT_EQ(tree.SelectedImage(i), tree.Image(i)) << i;
+
+  // The root, every category and the last class are open; the root is selected
+  // and shows the summary, without the remark section after "@备注".
+  for (int open : {0, 1, 15, 19, 29, 33, 36}) EXPECT_TRUE(tree.Item(open)->isExpanded()) << open;
+  EXPECT_EQ(tree.CurrentIndex(), 0);
+  EXPECT_EQ(Window().Model().info.remarks, "处理文本、读写文件的常用子程序与一个文本缓冲区类。\r\n适合初学者阅读。");
+  EXPECT_EQ(Window().SummaryPage(), BuildSummaryPage(Window().Model()));
+  EXPECT_EQ(Window().Page()->Page(), Window().SummaryPage());
+  EXPECT_NE(Window().SummaryPage().find("系统核心支持库(krnln)<br>"), std::string::npos);
+  EXPECT_EQ(Window().SummaryPage().find("@备注"), std::string::npos);
+}
+
+TEST_F(LoadTest, GroupNumbersAndRunningNumbersContinueAcrossGroups) {
+  const std::string path = files_.File("sets.ec");
+  ASSERT_TRUE(WriteFileBytes(path, LargeModuleBytes({.programSets = 12, .subroutinesPerSet = 3, .parametersPerSubroutine = 1})));
+  Window().loadModule(path);
+  const ModuleModel& model = Window().Model();
+  ASSERT_GE(model.subroutineGroups.size(), 11u);
+  TreeViewHelper& tree = Window().Tree();
+  // Walk the category: each group header is followed by its subroutines.
+  int index = 2;
+  int ordinal = 0;
+  const char* numerals[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十", "十一", "十二"};
+  for (size_t g = 0; g < model.subroutineGroups.size(); ++g) {
+    const auto& subs = model.subroutineGroups[g].subroutines;
+    EXPECT_EQ(tree.Text(index), std::string("第") + numerals[g] + "集(" + std::to_string(subs.size()) + ")");
+    EXPECT_EQ(tree.ItemData(index), static_cast<int>(g + 1));
+    EXPECT_EQ(tree.Parent(index), 1);
+    ++index;
+    for (const Subroutine& sub : subs) {
+      EXPECT_EQ(tree.Text(index), sub.name);
+      EXPECT_EQ(tree.ItemData(index), ++ordinal);
+      EXPECT_EQ(tree.Parent(index), 1);
+      ++index;
+    }
+  }
+}
+
+TEST_F(LoadTest, RequestsThatChangeNothing) {
+  QLineEdit* pathBox = Control<QLineEdit>("编辑框模块文件");
+  const QString sentence = pathBox->text();
+  // Enter with the designed sentence: no such file.
+  Window().OnPathBoxEnter();
+  EXPECT_EQ(Window().CurrentPath(), "");
+  EXPECT_EQ(Window().Tree().Count(), 0);
+
+  const std::string sample = CopyOf(SampleModule(), "sample.ec");
+  Window().loadModule(sample);
+  ASSERT_EQ(Window().CurrentPath(), sample);
+  const int nodes = Window().Tree().Count();
+  Window().Tree().Select(5);
+  const std::string page = Window().Page()->Page();
+
+  // The same path again, a missing file and a folder leave tree, page and
+  // model alone; only the path box shows the request.
+  for (const std::string& request : {sample, files_.File("missing.ec"), files_.path().string()}) {
+    Window().loadModule(request);
+    EXPECT_EQ(Window().CurrentPath(), sample);
+    EXPECT_EQ(Window().Tree().Count(), nodes);
+    EXPECT_EQ(Window().Tree().CurrentIndex(), 5);
+    EXPECT_EQ(Window().Page()->Page(), page);
+    EXPECT_EQ(pathBox->text().toStdString(), request);
+  }
+  EXPECT_NE(sentence, pathBox->text());
+}
+
+TEST_F(LoadTest, UnreadableFilesShowAnEmptyModule) {
+  const std::string junk = files_.File("junk.ec");
+  ASSERT_TRUE(WriteFileBytes(junk, "this is no module at all"));
+  const std::string empty = files_.File("empty.ec");
+  ASSERT_TRUE(WriteFileBytes(empty, ""));
+  for (const std::string& path : {junk, empty}) {
+    Window().loadModule(path);
+    EXPECT_EQ(Window().CurrentPath(), path);
+    ASSERT_EQ(Window().Tree().Count(), 1);
+    EXPECT_EQ(Window().Tree().Text(0), "澜禾·易模块");
+    const std::string& page = Window().Page()->Page();
+    EXPECT_NE(page.find("<b>版本：</b>0.0"), std::string::npos) << page;
+    EXPECT_NE(page.find("用到的支持库(0个)"), std::string::npos) << page;
+  }
+}
+
+TEST_F(LoadTest, EveryCorpusModuleShowsItsDeclarations) {
+  for (const auto& entry : std::filesystem::directory_iterator(EC_CORPUS_DIR)) {
+    if (entry.path().extension() != ".ec" && entry.path().extension() != ".e") continue;
+    const std::string path = CopyOf(entry.path().string(), entry.path().filename().string());
+    Window().loadModule(path);
+    EXPECT_EQ(Window().CurrentPath(), path);
+    const ModuleModel& model = Window().Model();
+    TreeViewHelper& tree = Window().Tree();
+    size_t expected = 1 + model.classes.size();
+    size_t subroutines = 0;
+    for (const auto& group : model.subroutineGroups) subroutines += group.subroutines.size();
+    if (subroutines > 0) expected += 1 + model.subroutineGroups.size() + subroutines;
+    for (size_t n : {model.dllCommands.size(), model.constants.size(), model.globals.size(), model.dataTypes.size()})
+      if (n > 0) expected += 1 + n;
+    for (const auto& cls : model.classes) expected += cls.methods.size();
+    EXPECT_EQ(static_cast<size_t>(tree.Count()), expected) << path;
+    if (entry.path().extension() == ".ec") {
+      EXPECT_GT(tree.Count(), 1) << path;
+    }
+    EXPECT_EQ(tree.Text(0), "澜禾·易模块");
+    // Every node shows a page without trouble.
+    for (int i = 0; i < tree.Count(); ++i) tree.Select(i);
+  }
+}
+
+TEST_F(LoadTest, LoadRequestedDuringALoadIsIgnored) {
+  const std::string first = CopyOf(SampleModule(), "first.ec");
+  const std::string second = CopyOf(SampleModule(), "second.ec");
+  // The root node appears before the analysis; a request arriving from an
+  // event handled then must not start a second load.
+  bool requested = false;
+  QObject::connect(Window().Tree().Tree()->model(), &QAbstractItemModel::rowsInserted, &Window(), [&] {
+    if (requested) return;
+    requested = true;
+    EXPECT_TRUE(Window().IsLoading());
+    Window().loadModule(second);
+  });
+  Window().loadModule(first);
+  EXPECT_TRUE(requested);
+  EXPECT_EQ(Window().CurrentPath(), first);
+  EXPECT_EQ(Window().Tree().Text(0), "澜禾·易模块");
+  EXPECT_FALSE(Window().IsLoading());
+}
+
+}  // namespace
+}  // namespace ec::test

@@ -1,0 +1,141 @@
+// Selecting tree nodes: the item page of each kind, and the three copy
+// buttons.
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/page_view.h"
+#include "render/colour_span.h"
+#include "render/declaration_code.h"
+#include "render/declaration_tables.h"
+#include "render/item_page.h"
+#include "tests/app/window_fixture.h"
+
+namespace ec::test {
+namespace {
+
+// Tree positions in the sample module (see the load test for the whole tree).
+constexpr int kRoot = 0, kSubroutineCategory = 1, kSecondGroup = 7, kFifthSubroutine = 8, kDllCategory = 15,
+              kSecondDll = 17, kConstantCategory = 19, kThirdConstant = 22, kGlobalCategory = 29, kFirstGlobal = 30,
+              kSecondDataType = 35, kClass = 36, kSecondMethod = 38;
+
+class SelectionTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    Window().loadModule(CopyOf(SampleModule(), "sample.ec"));
+    ASSERT_EQ(Window().Tree().Count(), 40);
+  }
+  const std::string& PageAfterSelecting(int index) {
+    EXPECT_TRUE(Window().Tree().Select(index));
+    return Window().Page()->Page();
+  }
+  const ModuleModel& M() { return Window().Model(); }
+};
+
+TEST_F(SelectionTest, EachKindShowsItsItemPage) {
+  const ClassInfo noClass{};
+  const auto& groups = M().subroutineGroups;
+  EXPECT_EQ(PageAfterSelecting(kSecondGroup), ItemPage(groups[1].subroutines, nullptr, noClass));
+  // Running number 5 is the first subroutine of the second group.
+  EXPECT_EQ(PageAfterSelecting(kFifthSubroutine), ItemPage({}, &groups[1].subroutines[0], noClass));
+  EXPECT_EQ(Window().Selection().subroutine.name, "读入文本文件");
+  EXPECT_EQ(PageAfterSelecting(kDllCategory), ItemPage(std::span<const DllCommand>(M().dllCommands), nullptr));
+  EXPECT_EQ(PageAfterSelecting(kSecondDll), ItemPage({}, &M().dllCommands[1]));
+  EXPECT_EQ(PageAfterSelecting(kConstantCategory), ItemPage(std::span<const Constant>(M().constants), nullptr));
+  EXPECT_EQ(PageAfterSelecting(kThirdConstant), ItemPage({}, &M().constants[2]));
+  EXPECT_EQ(PageAfterSelecting(kFirstGlobal), ItemPage({}, &M().globals[0]));
+  EXPECT_EQ(PageAfterSelecting(kSecondDataType), ItemPage({}, &M().dataTypes[1]));
+  const ClassInfo& cls = M().classes[0];
+  EXPECT_EQ(PageAfterSelecting(kClass), ItemPage(cls.methods, nullptr, cls));
+  const std::string& method = PageAfterSelecting(kSecondMethod);
+  EXPECT_EQ(method, ItemPage({}, &cls.methods[1], cls));
+  EXPECT_NE(method.find("方法名"), std::string::npos);
+
+  // The subroutine category keeps the page and the other fields; the root
+  // shows the summary again.
+  const std::string before = Window().Page()->Page();
+  PageAfterSelecting(kSubroutineCategory);
+  EXPECT_EQ(Window().Selection().kind, kKindSubroutineCategory);
+  EXPECT_EQ(Window().Page()->Page(), before);
+  EXPECT_EQ(Window().Selection().method.name, "取内容");
+  EXPECT_EQ(PageAfterSelecting(kRoot), Window().SummaryPage());
+}
+
+TEST_F(SelectionTest, CopyButtonsPutTheSelectionOnTheClipboard) {
+  QPushButton* text = Control<QPushButton>("按钮复制代码");
+  QPushButton* html = Control<QPushButton>("按钮复制代码HTML");
+  QPushButton* ide = Control<QPushButton>("按钮复制代码HTMLIDE");
+  const ClassInfo& cls = M().classes[0];
+
+  PageAfterSelecting(kSecondMethod);
+  text->click();
+  EXPECT_EQ(Clipboard(), RenderSubroutineCode({}, &cls.methods[1], CodeMode::PlainText, cls));
+  EXPECT_NE(Clipboard().find(".程序集 类_文本缓冲区"), std::string::npos) << Clipboard();
+  html->click();
+  EXPECT_EQ(Clipboard(), RenderSubroutineCode({}, &cls.methods[1], CodeMode::Html, cls));
+  ide->click();
+  EXPECT_EQ(Clipboard(), RenderSubroutineTables({}, &cls.methods[1], cls));
+
+  PageAfterSelecting(kDllCategory);
+  text->click();
+  EXPECT_EQ(Clipboard(), RenderDllCommandCode(M().dllCommands, nullptr, CodeMode::PlainText));
+  EXPECT_TRUE(Clipboard().starts_with(".版本 2")) << Clipboard();
+  PageAfterSelecting(kSecondDll);
+  text->click();
+  EXPECT_EQ(Clipboard(), RenderDllCommandCode({}, &M().dllCommands[1], CodeMode::PlainText));
+  PageAfterSelecting(kGlobalCategory);
+  ide->click();
+  EXPECT_EQ(Clipboard(), RenderGlobalVariableTable(M().globals, nullptr));
+  PageAfterSelecting(kClass);
+  ide->click();
+  EXPECT_EQ(Clipboard(), RenderSubroutineTables(cls.methods, nullptr, cls));
+
+  EXPECT_EQ(text->text(), "复制代码(TXT)");
+  EXPECT_EQ(html->text(), "复制代码(HTML)");
+  EXPECT_EQ(ide->text(), "复制代码(HTML·IDE)");
+}
+
+TEST_F(SelectionTest, CopyShowsItsFeedbackAndTheModuleNodeCopiesNothing) {
+  Window().SetFeedbackMilliseconds(60);
+  QPushButton* text = Control<QPushButton>("按钮复制代码");
+  PageAfterSelecting(kRoot);
+  SetClipboard("untouched");
+  // Look at the caption while the copy waits.
+  std::string during;
+  QTimer::singleShot(20, &Window(), [&] { during = text->text().toStdString(); });
+  text->click();
+  EXPECT_EQ(during, "已复制");
+  EXPECT_EQ(text->text(), "复制代码(TXT)");
+  EXPECT_EQ(Clipboard(), "untouched");
+  PageAfterSelecting(kSubroutineCategory);
+  Control<QPushButton>("按钮复制代码HTMLIDE")->click();
+  EXPECT_EQ(Clipboard(), "untouched");
+}
+
+TEST_F(SelectionTest, SelectionFromAnEarlierModuleCopiesNothing) {
+  PageAfterSelecting(kClass);
+  ASSERT_EQ(Window().Selection().kind, kKindClass);
+  // A copy that runs while another module is being loaded (events are
+  // handled during a load) finds the class of the old module gone.
+  const std::string other = CopyOf(SampleModule(), "other.ec");
+  SetClipboard("untouched");
+  bool copied = false;
+  QObject::connect(Window().Tree().Tree()->model(), &QAbstractItemModel::rowsInserted, &Window(), [&] {
+    if (copied || Window().Tree().Count() < 2) return;
+    copied = true;
+    Window().CopyAsIdeHtml();
+    Window().CopyAsText();
+  });
+  Window().loadModule(other);
+  EXPECT_TRUE(copied);
+  EXPECT_EQ(Clipboard(), "untouched");
+}
+
+TEST_F(SelectionTest, RightClickInTheTreeCopiesTheNodeText) {
+  PageAfterSelecting(kSecondGroup);
+  Window().CopySelectedNodeText();
+  EXPECT_EQ(Clipboard(), "第二集(3)");
+}
+
+}  // namespace
+}  // namespace ec::test
