@@ -71,7 +71,7 @@ ProgramSegment Program() {
   ProgramSegment p;
   p.header.libraries = {
       G("krnln\rd09f2340818511d396f6aaf844c7e325\r5\r6\r系统核心支持库"),
-      G("spec\rA512548E76954B6E92C21055517615B0\r3\r1\r特殊功能支持库"),
+      G("shell\r52F260023059454187AF826A3C07AF2A\r2\r0\r操作系统界面功能支持库"),
       G("iext\r27bb20fdd3e145e4bee3db39ddd6e64c\r2\r0\r扩展界面支持库一"),
   };
   const int32_t kStringSet = 0x09000001, kFileSet = 0x09000002, kBufferClass = 0x09000003, kBase = 0x09000004;

@@ -26,7 +26,7 @@ VariableRecord Var(int32_t key, std::string name, int32_t type, int16_t attribut
 
 ProgramSegment FullProgram() {
   ProgramSegment p;
-  p.header.libraries = {G("krnln\r{d09f2340}\r4\r1\r系统核心支持库"), G("spec\rx\r1\r0\r特殊功能支持库")};
+  p.header.libraries = {G("krnln\r{d09f2340}\r4\r1\r系统核心支持库"), G("shell\rx\r1\r0\r操作系统界面功能支持库")};
   p.header.headerFlags = 1;
   p.header.block9 = std::string(16, '\x09');
   p.header.text11 = G("尾");

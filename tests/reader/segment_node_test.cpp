@@ -32,20 +32,20 @@ bool NodeChecksMatch(const std::string& file, size_t node) {
 }
 
 TEST(SegmentName, KeysAndLengths) {
-  auto decode = [](const test::SegmentSpec& spec) {
-    return DecodeSegmentName(test::NodeBytes(spec).substr(8, kNodeInfoSize));
+  auto decode = [](const test::SegmentSpec& segment) {
+    return DecodeSegmentName(test::NodeBytes(segment).substr(8, kNodeInfoSize));
   };
-  auto spec = Segment("程序段", "");
-  EXPECT_EQ(decode(spec), G("程序段"));
-  spec.nameKey = {0xA1, 0xB2, 0xC3, 0xD4};
-  EXPECT_EQ(decode(spec), G("程序段"));
+  auto named = Segment("程序段", "");
+  EXPECT_EQ(decode(named), G("程序段"));
+  named.nameKey = {0xA1, 0xB2, 0xC3, 0xD4};
+  EXPECT_EQ(decode(named), G("程序段"));
   // The stored bytes really are encoded: byte i uses key byte (i + 1) mod 4.
-  const std::string stored = test::NodeBytes(spec).substr(8 + kNodeInfoNameOffset, 2);
+  const std::string stored = test::NodeBytes(named).substr(8 + kNodeInfoNameOffset, 2);
   EXPECT_EQ(static_cast<uint8_t>(stored[0]), static_cast<uint8_t>(G("程")[0] ^ 0xB2));
   EXPECT_EQ(static_cast<uint8_t>(stored[1]), static_cast<uint8_t>(G("程")[1] ^ 0xC3));
   // A key of four zero bytes leaves the name as stored.
-  spec.nameKey = {0, 0, 0, 0};
-  EXPECT_EQ(decode(spec), G("程序段"));
+  named.nameKey = {0, 0, 0, 0};
+  EXPECT_EQ(decode(named), G("程序段"));
   // A name filling all 30 bytes has no terminating zero and keeps all 30.
   auto full = Segment("", "");
   full.name = std::string(30, 'N');

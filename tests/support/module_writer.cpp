@@ -147,10 +147,10 @@ std::string SystemInfoBlock(const SystemInfoRecord& info) {
 }
 
 SegmentSpec Segment(std::string_view utf8Name, std::string data) {
-  SegmentSpec spec;
-  spec.name = Utf8ToGbk(utf8Name);
-  spec.data = std::move(data);
-  return spec;
+  SegmentSpec segment;
+  segment.name = Utf8ToGbk(utf8Name);
+  segment.data = std::move(data);
+  return segment;
 }
 
 std::string NodeBytes(const SegmentSpec& s) {
