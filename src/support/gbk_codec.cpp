@@ -40,23 +40,34 @@ char32_t GbkDoubleByteToUnicode(unsigned char lead, unsigned char trail) {
   return kDoubleByteTable[(lead - kLeadFirst) * kTrails + (trail - kTrailFirst)];
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
+namespace {
+
+// Writes the UTF-8 form of a code point (at most 4 bytes) and returns the end.
+char* PutUtf8(char* out, char32_t cp) {
   if ((cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) cp = kReplacement;
   if (cp < 0x80) {
-    out += static_cast<char>(cp);
+    *out++ = static_cast<char>(cp);
   } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
+    *out++ = static_cast<char>(0xC0 | (cp >> 6));
+    *out++ = static_cast<char>(0x80 | (cp & 0x3F));
   } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
+    *out++ = static_cast<char>(0xE0 | (cp >> 12));
+    *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (cp & 0x3F));
   } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
+    *out++ = static_cast<char>(0xF0 | (cp >> 18));
+    *out++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (cp & 0x3F));
   }
+  return out;
+}
+
+}  // namespace
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  char buffer[4];
+  out.append(buffer, PutUtf8(buffer, cp));
 }
 
 char32_t NextUtf8(std::string_view text, size_t& pos) {
@@ -98,25 +109,6 @@ char32_t NextUtf8(std::string_view text, size_t& pos) {
   pos += extra + 1;
   return cp;
 }
-
-namespace {
-
-// Writes the UTF-8 form of a BMP code point (at most 3 bytes).
-char* PutUtf8(char* out, char32_t cp) {
-  if (cp < 0x80) {
-    *out++ = static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    *out++ = static_cast<char>(0xC0 | (cp >> 6));
-    *out++ = static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    *out++ = static_cast<char>(0xE0 | (cp >> 12));
-    *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    *out++ = static_cast<char>(0x80 | (cp & 0x3F));
-  }
-  return out;
-}
-
-}  // namespace
 
 std::string GbkToUtf8(std::string_view gbk) {
   if (std::all_of(gbk.begin(), gbk.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))

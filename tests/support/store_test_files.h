@@ -1,45 +1,22 @@
 #pragma once
-// A fresh temporary folder per test for the settings-store tests.
+// Temporary folders and whole-file bytes for the settings-store tests, in the
+// names those tests use; the pieces themselves are the shared test helpers.
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <random>
 #include <string>
 #include <string_view>
 
+#include "tests/support/module_writer.h"
+#include "tests/support/temp_dir.h"
+
 namespace ec::testing {
 
-class TempFolder {
- public:
-  TempFolder() {
-    std::random_device seed;
-    path_ = std::filesystem::temp_directory_path() / ("ecview-store-" + std::to_string(seed()) + std::to_string(seed()));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
+using TempFolder = ec::test::TempDir;
 
-  const std::filesystem::path& path() const { return path_; }
-  std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
-
- private:
-  std::filesystem::path path_;
-};
-
-inline std::string FileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return std::move(bytes).str();
-}
+inline std::string FileBytes(const std::filesystem::path& path) { return ec::test::ReadFileBytes(path.string()); }
 
 inline void PutFileBytes(const std::filesystem::path& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  ec::test::WriteFileBytes(path.string(), bytes);
 }
 
 }  // namespace ec::testing

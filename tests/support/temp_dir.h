@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <string_view>
 
 namespace ec::test {
 
@@ -22,6 +23,7 @@ class TempDir {
   TempDir& operator=(const TempDir&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
   std::string File(const std::string& name) const { return (path_ / name).string(); }
 
  private:
