@@ -10,8 +10,9 @@
 #include "app/main_window.h"
 #include "platform/file_association.h"
 #include "support/control_state_store.h"
-#include "tests/support/large_module.h"
-#include "tests/support/module_writer.h"
+#include "support/file_bytes.h"
+#include "tools/module_writer/large_module.h"
+#include "tools/module_writer/module_writer.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -29,7 +30,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   ec::test::TempDir dir;
   const std::string path = dir.File("large.ec");
-  if (!ec::test::WriteFileBytes(path, ec::test::LargeModuleBytes())) return 1;
+  if (!ec::WriteFileBytes(path, ec::writer::LargeModuleBytes())) return 1;
 
   ec::ControlStateStore store;
   NoFileAssociation association;

@@ -26,7 +26,6 @@
 #include "app/notes_box.h"
 #include "app/page_view.h"
 #include "app/same_folder_menu.h"
-#include "app/settings_location.h"
 #include "platform/executable_path.h"
 #include "platform/file_association.h"
 #include "support/control_state_store.h"

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/banner_motion.h"
-#include "app/current_selection.h"
+#include "render/current_selection.h"
 #include "app/tree_view_helper.h"
 #include "model/module_model.h"
 

@@ -7,7 +7,7 @@
 
 #include "app/main_window.h"
 #include "app/page_view.h"
-#include "app/settings_location.h"
+#include "support/utf8_path.h"
 #include "app/wait_processing_messages.h"
 #include "model/module_analysis.h"
 #include "render/chinese_numeral.h"

@@ -15,10 +15,13 @@
 #include "app/notes_box.h"
 #include "app/page_view.h"
 #include "app/same_folder_menu.h"
+#include "support/file_bytes.h"
 #include "tests/app/window_fixture.h"
-#include "tests/support/module_writer.h"
+#include "tools/module_writer/module_writer.h"
 
 namespace ec::test {
+
+using namespace ec::writer;
 namespace {
 
 using ShellTest = WindowTest;
