@@ -110,33 +110,49 @@ char32_t NextUtf8(std::string_view text, size_t& pos) {
   return cp;
 }
 
-std::string GbkToUtf8(std::string_view gbk) {
-  if (std::all_of(gbk.begin(), gbk.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-    return std::string(gbk);
-  // Every input byte becomes at most three output bytes (a lone high byte
-  // becomes U+FFFD or the euro sign), so one allocation holds the result.
-  std::string out(gbk.size() * 3, '\0');
-  char* put = out.data();
+namespace {
+
+// Decodes into `out`, which holds at least three bytes per input byte (a lone
+// high byte becomes U+FFFD or the euro sign); returns the end of the output.
+char* DecodeGbk(std::string_view gbk, char* out) {
   for (size_t i = 0; i < gbk.size();) {
     const auto lead = static_cast<unsigned char>(gbk[i]);
     if (lead < 0x80) {
-      *put++ = static_cast<char>(lead);
+      *out++ = static_cast<char>(lead);
       ++i;
     } else if (lead == 0x80) {
-      put = PutUtf8(put, kEuro);
+      out = PutUtf8(out, kEuro);
       ++i;
     } else if (lead == 0xFF || i + 1 >= gbk.size()) {
-      put = PutUtf8(put, kReplacement);
+      out = PutUtf8(out, kReplacement);
       ++i;
     } else {
       const auto trail = static_cast<unsigned char>(gbk[i + 1]);
       const char32_t cp = GbkDoubleByteToUnicode(lead, trail);
-      put = PutUtf8(put, cp ? cp : kReplacement);
+      out = PutUtf8(out, cp ? cp : kReplacement);
       // An ASCII byte after a bad lead byte is a character of its own.
       i += (cp || trail >= 0x80) ? 2 : 1;
     }
   }
-  out.resize(static_cast<size_t>(put - out.data()));
+  return out;
+}
+
+}  // namespace
+
+std::string GbkToUtf8(std::string_view gbk) {
+  if (std::all_of(gbk.begin(), gbk.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return std::string(gbk);
+  // Short texts (nearly all of a module's) are decoded on the stack and copied
+  // once at their exact size, so a name stays in the string's own buffer and a
+  // model does not keep three bytes of capacity per byte it holds.
+  constexpr size_t kStackInput = 512;
+  if (gbk.size() <= kStackInput) {
+    char buffer[kStackInput * 3];
+    return std::string(buffer, DecodeGbk(gbk, buffer));
+  }
+  std::string out(gbk.size() * 3, '\0');
+  out.resize(static_cast<size_t>(DecodeGbk(gbk, out.data()) - out.data()));
+  out.shrink_to_fit();
   return out;
 }
 
