@@ -16,6 +16,7 @@
 
 #include "app/banner_pictures.h"
 #include "app/page_view.h"
+#include "support/program_version.h"
 
 namespace ec {
 namespace {
@@ -107,7 +108,7 @@ void CreateToolbar(QWidget* window, MainWindowControls& c) {
 }  // namespace
 
 MainWindowControls CreateMainWindowControls(QWidget* window) {
-  window->setWindowTitle(QString::fromUtf8(kMainWindowTitle));
+  window->setWindowTitle(QString::fromUtf8(kMainWindowCaption) + QString::fromLatin1(kProgramVersion));
   window->resize(1016, 700);
   MainWindowControls c;
   CreateBanner(window, c);

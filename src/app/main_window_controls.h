@@ -17,7 +17,8 @@ namespace ec {
 
 class PageView;
 
-inline constexpr char kMainWindowTitle[] = "澜禾·观澄 v1.0.0.1";
+// The caption: the product name and "v" with the version.
+inline constexpr char kMainWindowCaption[] = "澜禾·观澄 v";
 
 struct MainWindowControls {
   QFrame* banner = nullptr;               // 图片框2
