@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "app/main_window.h"
+#include "app/module_loader.h"
 #include "platform/file_association.h"
 #include "support/control_state_store.h"
 #include "support/file_bytes.h"
@@ -41,6 +42,6 @@ int main(int argc, char** argv) {
   window.loadModule(path);
   const qint64 elapsed = clock.elapsed();
   std::printf("loadModule: %lld ms, %d tree nodes, page %zu bytes\n", static_cast<long long>(elapsed),
-              window.Tree().Count(), window.SummaryPage().size());
+              window.Tree().Count(), window.Loader().SummaryPage().size());
   return window.Tree().Count() > 100000 ? 0 : 1;
 }

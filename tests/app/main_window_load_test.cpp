@@ -91,18 +91,18 @@ TEST_F(LoadTest, SampleModuleBuildsTheDeclarationTree) {
   // and shows the summary, without the remark section after "@备注".
   for (int open : {0, 1, 15, 19, 29, 33, 36}) EXPECT_TRUE(tree.Item(open)->isExpanded()) << open;
   EXPECT_EQ(tree.CurrentIndex(), 0);
-  EXPECT_EQ(Window().Model().info.remarks, "处理文本、读写文件的常用子程序与一个文本缓冲区类。\r\n适合初学者阅读。");
-  EXPECT_EQ(Window().SummaryPage(), BuildSummaryPage(Window().Model()));
-  EXPECT_EQ(Window().Page()->Page(), Window().SummaryPage());
-  EXPECT_NE(Window().SummaryPage().find("系统核心支持库(krnln)<br>"), std::string::npos);
-  EXPECT_EQ(Window().SummaryPage().find("@备注"), std::string::npos);
+  EXPECT_EQ(Window().Loader().Model().info.remarks, "处理文本、读写文件的常用子程序与一个文本缓冲区类。\r\n适合初学者阅读。");
+  EXPECT_EQ(Window().Loader().SummaryPage(), BuildSummaryPage(Window().Loader().Model()));
+  EXPECT_EQ(Window().Page()->Page(), Window().Loader().SummaryPage());
+  EXPECT_NE(Window().Loader().SummaryPage().find("系统核心支持库(krnln)<br>"), std::string::npos);
+  EXPECT_EQ(Window().Loader().SummaryPage().find("@备注"), std::string::npos);
 }
 
 TEST_F(LoadTest, GroupNumbersAndRunningNumbersContinueAcrossGroups) {
   const std::string path = files_.File("sets.ec");
   ASSERT_TRUE(WriteFileBytes(path, LargeModuleBytes({.programSets = 12, .subroutinesPerSet = 3, .parametersPerSubroutine = 1})));
   Window().loadModule(path);
-  const ModuleModel& model = Window().Model();
+  const ModuleModel& model = Window().Loader().Model();
   ASSERT_GE(model.subroutineGroups.size(), 11u);
   TreeViewHelper& tree = Window().Tree();
   // Walk the category: each group header is followed by its subroutines.
@@ -128,13 +128,13 @@ TEST_F(LoadTest, RequestsThatChangeNothing) {
   QLineEdit* pathBox = Control<QLineEdit>("编辑框模块文件");
   const QString sentence = pathBox->text();
   // Enter with the designed sentence: no such file.
-  Window().OnPathBoxEnter();
-  EXPECT_EQ(Window().CurrentPath(), "");
+  Window().Opener().OnPathBoxEnter();
+  EXPECT_EQ(Window().Loader().CurrentPath(), "");
   EXPECT_EQ(Window().Tree().Count(), 0);
 
   const std::string sample = CopyOf(SampleModule(), "sample.ec");
   Window().loadModule(sample);
-  ASSERT_EQ(Window().CurrentPath(), sample);
+  ASSERT_EQ(Window().Loader().CurrentPath(), sample);
   const int nodes = Window().Tree().Count();
   Window().Tree().Select(5);
   const std::string page = Window().Page()->Page();
@@ -143,7 +143,7 @@ TEST_F(LoadTest, RequestsThatChangeNothing) {
   // model alone; only the path box shows the request.
   for (const std::string& request : {sample, files_.File("missing.ec"), files_.path().string()}) {
     Window().loadModule(request);
-    EXPECT_EQ(Window().CurrentPath(), sample);
+    EXPECT_EQ(Window().Loader().CurrentPath(), sample);
     EXPECT_EQ(Window().Tree().Count(), nodes);
     EXPECT_EQ(Window().Tree().CurrentIndex(), 5);
     EXPECT_EQ(Window().Page()->Page(), page);
@@ -159,7 +159,7 @@ TEST_F(LoadTest, UnreadableFilesShowAnEmptyModule) {
   ASSERT_TRUE(WriteFileBytes(empty, ""));
   for (const std::string& path : {junk, empty}) {
     Window().loadModule(path);
-    EXPECT_EQ(Window().CurrentPath(), path);
+    EXPECT_EQ(Window().Loader().CurrentPath(), path);
     ASSERT_EQ(Window().Tree().Count(), 1);
     EXPECT_EQ(Window().Tree().Text(0), "澜禾·易模块");
     const std::string& page = Window().Page()->Page();
@@ -174,8 +174,8 @@ TEST_F(LoadTest, EveryCorpusModuleShowsItsDeclarations) {
     if (entry.path().extension() != ".ec" && entry.path().extension() != ".e") continue;
     const std::string path = CopyOf(entry.path().string(), entry.path().filename().string());
     Window().loadModule(path);
-    EXPECT_EQ(Window().CurrentPath(), path);
-    const ModuleModel& model = Window().Model();
+    EXPECT_EQ(Window().Loader().CurrentPath(), path);
+    const ModuleModel& model = Window().Loader().Model();
     TreeViewHelper& tree = Window().Tree();
     size_t expected = 1 + model.classes.size();
     size_t subroutines = 0;
@@ -203,14 +203,14 @@ TEST_F(LoadTest, LoadRequestedDuringALoadIsIgnored) {
   QObject::connect(Window().Tree().Tree()->model(), &QAbstractItemModel::rowsInserted, &Window(), [&] {
     if (requested) return;
     requested = true;
-    EXPECT_TRUE(Window().IsLoading());
+    EXPECT_TRUE(Window().Loader().IsLoading());
     Window().loadModule(second);
   });
   Window().loadModule(first);
   EXPECT_TRUE(requested);
-  EXPECT_EQ(Window().CurrentPath(), first);
+  EXPECT_EQ(Window().Loader().CurrentPath(), first);
   EXPECT_EQ(Window().Tree().Text(0), "澜禾·易模块");
-  EXPECT_FALSE(Window().IsLoading());
+  EXPECT_FALSE(Window().Loader().IsLoading());
 }
 
 }  // namespace
