@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "reader/declaration_index.h"
+#include "reader/record_page.h"
 #include "reader/last_read_error.h"
 #include "reader/segment_cursor.h"
 
@@ -51,18 +51,19 @@ int ConstantPageOf(int32_t key) {
 
 std::vector<ConstantRecord> ReadConstantPage(int32_t count, std::string_view pageBlock,
                                              const ReaderOptions& options) {
-  std::vector<ConstantRecord> records;
-  records.reserve(PageRecordCount(count, pageBlock));
-  ForEachPageRecord(count, pageBlock, [&](SegmentCursor& cursor, int32_t key, int64_t bodyPosition) {
-    ConstantRecord& record = records.emplace_back();
-    record.key = key;
-    record.bodyPosition = bodyPosition;
+  const RecordPage page(count, pageBlock);
+  std::vector<ConstantRecord> records(page.size());
+  for (size_t k = 0; k < page.size(); ++k) {
+    ConstantRecord& record = records[k];
+    record.key = page.Key(k);
+    record.bodyPosition = page.BodyPosition(k);
+    SegmentCursor cursor(page.Body(k));
     record.leadingValue = cursor.ReadInt32();
     record.attributeWord = cursor.ReadInt16();
     record.name = cursor.ReadZeroText();
     record.remarks = cursor.ReadZeroText();
     record.value = ReadValue(cursor, ConstantPageOf(record.key), options);
-  });
+  }
   return records;
 }
 
