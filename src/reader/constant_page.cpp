@@ -3,7 +3,7 @@
 #include <string>
 
 #include "reader/record_page.h"
-#include "reader/last_read_error.h"
+#include "reader/read_report.h"
 #include "reader/segment_cursor.h"
 
 namespace ec {
@@ -21,7 +21,7 @@ ConstantValue ReadOrdinaryValue(SegmentCursor& cursor) {
     // Stored as counted bytes that include the closing zero (e.g. 4, "log\0").
     case kText: return ConstantValue::OfText(cursor.ReadCountedText());
     default:
-      SetLastReadError("未知常量类型[" + std::to_string(type) + "]");
+      ReportReadProblem(ReadProblem::Kind::UnknownConstantType, "未知常量类型[" + std::to_string(type) + "]");
       return {};
   }
 }
@@ -37,7 +37,7 @@ ConstantValue ReadValue(SegmentCursor& cursor, int page, const ReaderOptions& op
       }
       return ConstantValue::OfBytes(cursor.ReadCountedBytes());
     default:
-      SetLastReadError("未知常量页面[" + std::to_string(page) + "]");
+      ReportReadProblem(ReadProblem::Kind::UnknownConstantPage, "未知常量页面[" + std::to_string(page) + "]");
       return {};
   }
 }

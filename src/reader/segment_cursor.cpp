@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "reader/last_read_error.h"
+#include "reader/read_report.h"
 
 namespace ec {
 namespace {
@@ -51,7 +51,7 @@ std::string_view SegmentCursor::ReadZeroView() {
 
 std::string_view SegmentCursor::ReadBytesView(int32_t n) {
   if (n < 0) {
-    SetLastReadError(kReadDataError);
+    ReportReadProblem(ReadProblem::Kind::NegativeLength, kReadDataError);
     return {};
   }
   const size_t take = std::min(static_cast<size_t>(n), Remaining());
@@ -76,7 +76,7 @@ void SegmentCursor::SkipCountedBytes() {
   // A negative length is damage, handled as counted bytes handle it rather than
   // stepping back over bytes already read.
   if (n < 0) {
-    SetLastReadError(kReadDataError);
+    ReportReadProblem(ReadProblem::Kind::NegativeLength, kReadDataError);
     return;
   }
   pos_ += n;

@@ -215,11 +215,17 @@ ModuleWriter& ModuleWriter::AddAll(const ModuleSegments& s) {
   return *this;
 }
 
+ModuleWriter& ModuleWriter::WithoutEndNode() {
+  endNode_ = false;
+  return *this;
+}
+
 std::string ModuleWriter::Build(bool passwordProtected) const {
   ByteWriter out;
   if (passwordProtected) out.Int32(kProtectedFlag).Bytes(std::string(36, '\x11'));
   out.Int32(kHeaderFlag1).Int32(kHeaderFlag2);
   for (const auto& segment : segments_) out.Bytes(NodeBytes(segment));
+  if (endNode_) out.Bytes(NodeBytes(Segment("", "")));
   return out.str();
 }
 

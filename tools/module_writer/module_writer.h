@@ -73,12 +73,15 @@ class ModuleWriter {
   ModuleWriter& Add(SegmentToWrite segment);
   // Adds every filled slot of `segments` in the order a module stores them.
   ModuleWriter& AddAll(const ModuleSegments& segments);
-  // The header flags and all nodes. A protected module puts "WTLE" and 36
-  // filler bytes in front of the container.
+  // Leaves out the node with an empty name that ends every intact module.
+  ModuleWriter& WithoutEndNode();
+  // The header flags, all nodes and the end node. A protected module puts
+  // "WTLE" and 36 filler bytes in front of the container.
   std::string Build(bool passwordProtected = false) const;
 
  private:
   std::vector<SegmentToWrite> segments_;
+  bool endNode_ = true;
 };
 
 // A module holding `segments` as a correct file.
