@@ -82,7 +82,8 @@ ReaderOptions ReaderOptionsFor(const ModelParts& parts, bool readOnly) {
   return {.programHeaderOnly = !anyDeclarations,
           .skipSubroutineBlocks = true,
           .skipResourceData = !parts.constants,
-          .readOnly = readOnly};
+          .readOnly = readOnly,
+          .subroutinesInPlace = true};
 }
 
 void BuildModel(ModuleSegments&& segments, const ModelParts& parts, ModuleModel& model) {

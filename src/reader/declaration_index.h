@@ -22,20 +22,32 @@ struct IndexEntry {
 // what fits; a negative one is 0.
 std::vector<IndexEntry> ReadDeclarationIndex(SegmentCursor& cursor);
 
+// Calls readBody(entry) for each entry whose body can be in the block: the
+// list ends at the first body that would start after its end. Returns the
+// number of bodies read.
+template <typename ReadBody>
+size_t ForEachIndexedBody(SegmentCursor& cursor, const std::vector<IndexEntry>& index, ReadBody readBody) {
+  size_t read = 0;
+  for (const IndexEntry& entry : index) {
+    if (cursor.Exhausted()) break;
+    readBody(entry);
+    ++read;
+  }
+  return read;
+}
+
 // Reads a declaration index, then one record per entry through readBody. A
 // record that would start after the end of the block cannot be there, so the
 // list ends at the first such record. The list grows as records are read: the
 // index alone says nothing about how many bodies the block really holds.
 template <typename Record, typename ReadBody>
 std::vector<Record> ReadIndexedList(SegmentCursor& cursor, ReadBody readBody) {
-  const std::vector<IndexEntry> index = ReadDeclarationIndex(cursor);
   std::vector<Record> records;
-  for (const IndexEntry& entry : index) {
-    if (cursor.Exhausted()) break;
+  ForEachIndexedBody(cursor, ReadDeclarationIndex(cursor), [&](const IndexEntry& entry) {
     Record& record = records.emplace_back();
     record.entry = entry;
     readBody(cursor, record);
-  }
+  });
   return records;
 }
 

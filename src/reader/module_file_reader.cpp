@@ -1,6 +1,7 @@
 #include "reader/module_file_reader.h"
 
 #include <algorithm>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -30,7 +31,7 @@ std::optional<SegmentPlaceholder> ModuleSegments::*PlaceholderSlot(const std::st
   return nullptr;
 }
 
-void StoreSegment(const SegmentNode& node, const ReaderOptions& options, ModuleSegments& segments) {
+void StoreSegment(SegmentNode& node, const ReaderOptions& options, ModuleSegments& segments) {
   if (node.name == kSystemInfoName) {
     segments.systemInfo = ReadSystemInfo(node.data);
   } else if (node.name == kUserInfoName) {
@@ -38,7 +39,7 @@ void StoreSegment(const SegmentNode& node, const ReaderOptions& options, ModuleS
   } else if (node.name == kResourcesName) {
     segments.resources = ReadResourceSegment(node.data, options);
   } else if (node.name == kProgramName) {
-    segments.program = ReadProgramSegment(node.data, options);
+    segments.program = ReadProgramSegment(std::make_shared<const std::string>(std::move(node.data)), options);
   } else if (const auto slot = PlaceholderSlot(node.name)) {
     segments.*slot = SegmentPlaceholder{};
   } else {

@@ -1,6 +1,7 @@
 #include "reader/record_page.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "reader/declaration_index.h"
@@ -20,16 +21,25 @@ RecordPage::RecordPage(int32_t count, std::string_view block)
   }
 }
 
-int32_t RecordPage::Key(size_t k) const {
-  SegmentCursor tables(block_);
-  tables.MoveTo(1 + 4 * static_cast<int64_t>(k));
-  return tables.ReadInt32();
+namespace {
+
+// The int32 at a 0-based byte offset; bytes beyond the block read as 0.
+int32_t Int32At(std::string_view block, int64_t offset) {
+  int32_t value = 0;
+  const auto size = static_cast<int64_t>(block.size());
+  if (offset + 4 <= size)
+    std::memcpy(&value, block.data() + offset, 4);
+  else if (offset < size)
+    std::memcpy(&value, block.data() + offset, static_cast<size_t>(size - offset));
+  return value;
 }
 
+}  // namespace
+
+int32_t RecordPage::Key(size_t k) const { return Int32At(block_, 4 * static_cast<int64_t>(k)); }
+
 int32_t RecordPage::Offset(size_t k) const {
-  SegmentCursor tables(block_);
-  tables.MoveTo(1 + 4 * storedCount_ + 4 * static_cast<int64_t>(k));
-  return tables.ReadInt32();
+  return Int32At(block_, 4 * storedCount_ + 4 * static_cast<int64_t>(k));
 }
 
 int64_t RecordPage::BodyPosition(size_t k) const { return 1 + 8 * storedCount_ + Offset(k); }

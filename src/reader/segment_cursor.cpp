@@ -49,9 +49,13 @@ std::string_view SegmentCursor::ReadZeroView() {
   return rest.substr(0, length);
 }
 
+void SegmentCursor::ReportNegativeLength() {
+  ReportReadProblem(ReadProblem::Kind::NegativeLength, kReadDataError);
+}
+
 std::string_view SegmentCursor::ReadBytesView(int32_t n) {
   if (n < 0) {
-    ReportReadProblem(ReadProblem::Kind::NegativeLength, kReadDataError);
+    ReportNegativeLength();
     return {};
   }
   const size_t take = std::min(static_cast<size_t>(n), Remaining());
@@ -69,17 +73,6 @@ std::string SegmentCursor::ReadCountedBytes() { return ReadBytes(ReadInt32()); }
 std::string_view SegmentCursor::ReadCountedTextView() {
   const std::string_view bytes = ReadCountedView();
   return bytes.substr(0, bytes.find('\0'));
-}
-
-void SegmentCursor::SkipCountedBytes() {
-  const int32_t n = ReadInt32();
-  // A negative length is damage, handled as counted bytes handle it rather than
-  // stepping back over bytes already read.
-  if (n < 0) {
-    ReportReadProblem(ReadProblem::Kind::NegativeLength, kReadDataError);
-    return;
-  }
-  pos_ += n;
 }
 
 void SegmentCursor::MoveTo(int64_t position) {

@@ -41,7 +41,15 @@ class SegmentCursor {
   std::string ReadCountedText() { return std::string(ReadCountedTextView()); }
   std::string_view ReadCountedTextView();
   // Steps over counted bytes without copying them.
-  void SkipCountedBytes();
+  void SkipCountedBytes() {
+    const int32_t n = ReadInt32();
+    // A negative length is damage, handled as counted bytes handle it rather
+    // than stepping back over bytes already read.
+    if (n < 0)
+      ReportNegativeLength();
+    else
+      pos_ += n;
+  }
 
   // Moves to a 1-based position; the exhausted flag starts afresh there. A
   // position before the block lies outside it: the cursor goes past the end,
@@ -69,6 +77,7 @@ class SegmentCursor {
     }
     return value;
   }
+  static void ReportNegativeLength();
   // Copies `size` bytes from the position into out (zero beyond the end),
   // advances and updates the exhausted flag.
   void ReadFixed(void* out, size_t size);

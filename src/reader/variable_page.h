@@ -21,6 +21,7 @@ struct VariableRecord {
   std::vector<int32_t> dimensions;
   std::string name;
   std::string remarks;
+  bool operator==(const VariableRecord&) const = default;
 };
 
 // Reads `count` records from a page block, in key-table order (framing in
