@@ -3,6 +3,7 @@
 // types, DLL commands and windows. (Variables and constants are framed as
 // record pages: reader/record_page.h.)
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -38,12 +39,15 @@ size_t ForEachIndexedBody(SegmentCursor& cursor, const std::vector<IndexEntry>& 
 
 // Reads a declaration index, then one record per entry through readBody. A
 // record that would start after the end of the block cannot be there, so the
-// list ends at the first such record. The list grows as records are read: the
-// index alone says nothing about how many bodies the block really holds.
+// list ends at the first such record. Every body moves the cursor by at least
+// minBodyBytes (its fixed values and lengths), so room is made for no more
+// records than the rest of the block can really hold.
 template <typename Record, typename ReadBody>
-std::vector<Record> ReadIndexedList(SegmentCursor& cursor, ReadBody readBody) {
+std::vector<Record> ReadIndexedList(SegmentCursor& cursor, size_t minBodyBytes, ReadBody readBody) {
+  const std::vector<IndexEntry> index = ReadDeclarationIndex(cursor);
   std::vector<Record> records;
-  ForEachIndexedBody(cursor, ReadDeclarationIndex(cursor), [&](const IndexEntry& entry) {
+  records.reserve(std::min(index.size(), cursor.Remaining() / minBodyBytes + 1));
+  ForEachIndexedBody(cursor, index, [&](const IndexEntry& entry) {
     Record& record = records.emplace_back();
     record.entry = entry;
     readBody(cursor, record);

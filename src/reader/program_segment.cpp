@@ -5,6 +5,13 @@
 namespace ec {
 namespace {
 
+// The fewest bytes each body moves the cursor by: its int32 values and the
+// lengths of its counted items and pages.
+constexpr size_t kMinClassBody = 4 * 7;
+constexpr size_t kMinSubroutineBody = 4 * 15;
+constexpr size_t kMinDataTypeBody = 4 * 5;
+constexpr size_t kMinDllCommandBody = 4 * 8;
+
 ProgramHeader ReadProgramHeader(SegmentCursor& cursor) {
   ProgramHeader header;
   header.value1 = cursor.ReadInt32();
@@ -103,16 +110,16 @@ ProgramSegment ReadProgram(std::string_view block, const ReaderOptions& options,
   ProgramSegment segment;
   segment.header = ReadProgramHeader(cursor);
   if (options.programHeaderOnly) return segment;
-  segment.classes = ReadIndexedList<ClassRecord>(cursor, ReadClassBody);
+  segment.classes = ReadIndexedList<ClassRecord>(cursor, kMinClassBody, ReadClassBody);
   const bool skip = options.skipSubroutineBlocks;
   if (inPlace)
     segment.pending = StepOverSubroutines(cursor, skip);
   else
     segment.subroutines = ReadIndexedList<SubroutineRecord>(
-        cursor, [skip](SegmentCursor& c, SubroutineRecord& r) { ReadSubroutineBody(c, r, skip); });
+        cursor, kMinSubroutineBody, [skip](SegmentCursor& c, SubroutineRecord& r) { ReadSubroutineBody(c, r, skip); });
   segment.globals = ReadVariablePageAt(cursor);
-  segment.dataTypes = ReadIndexedList<DataTypeRecord>(cursor, ReadDataTypeBody);
-  segment.dllCommands = ReadIndexedList<DllCommandRecord>(cursor, ReadDllCommandBody);
+  segment.dataTypes = ReadIndexedList<DataTypeRecord>(cursor, kMinDataTypeBody, ReadDataTypeBody);
+  segment.dllCommands = ReadIndexedList<DllCommandRecord>(cursor, kMinDllCommandBody, ReadDllCommandBody);
   return segment;
 }
 
