@@ -1,6 +1,7 @@
 #include "app/module_loader.h"
 
 #include <QLineEdit>
+#include <QTreeWidgetItem>
 
 #include <filesystem>
 #include <system_error>
@@ -70,6 +71,9 @@ void ModuleLoader::RunLoad(const std::string& path) {
 
   FillDeclarationTree(tree_, mainModel_);
   tree_.SetText(0, kRootDone);
+  // A module read in part says so wherever the user looks first.
+  if (QTreeWidgetItem* root = tree_.Item(0))
+    root->setToolTip(0, QString::fromStdString(ReadOutcomeToolTip(mainModel_.outcome)));
   tree_.Expand(0);
   const bool alreadyCurrent = tree_.CurrentIndex() == 0;
   tree_.Select(0);

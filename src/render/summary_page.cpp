@@ -30,12 +30,23 @@ std::string LibraryList(const SupportInfo& support) {
   return list;
 }
 
+std::string_view OutcomeHeading(const ReadOutcome& outcome) {
+  return outcome.rejected ? "无法读取此模块：" : "此模块读取不完整，下面显示的是读到的部分：";
+}
+
 }  // namespace
 
 std::string CutRemarkSection(std::string_view remarks) {
   RegexMatcher matcher;
   matcher.CreateMatcher("\r\n@备注[\\s\\S]+");
   return matcher.ReplaceAll(remarks, "");
+}
+
+std::string ReadOutcomeToolTip(const ReadOutcome& outcome) {
+  if (!outcome.rejected && outcome.complete) return {};
+  std::string tip(OutcomeHeading(outcome));
+  for (const std::string& problem : outcome.problems) tip += "\n● " + problem;
+  return tip;
 }
 
 std::string ReadOutcomeBlock(const ReadOutcome& outcome) {
@@ -46,7 +57,7 @@ std::string ReadOutcomeBlock(const ReadOutcome& outcome) {
     block += "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"6\" bgcolor=\"#fff4e0\" "
              "style=\"border-color:#d08000;border-style:solid;margin-bottom:10px;\"><tr><td style=\"font-size:14px;"
              "font-family:SimSun;color:#803000;\"><b>";
-    block += outcome.rejected ? "无法读取此模块：" : "此模块读取不完整，下面显示的是读到的部分：";
+    block += OutcomeHeading(outcome);
     block += "</b>";
     for (const std::string& problem : outcome.problems) {
       block += "<br>● ";

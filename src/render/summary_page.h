@@ -21,6 +21,10 @@ std::string CutRemarkSection(std::string_view remarks);
 // for a module read whole without repairs.
 std::string ReadOutcomeBlock(const ReadOutcome& outcome);
 
+// The same problems as plain lines, for the tooltip of the tree's root: ""
+// for a module read whole.
+std::string ReadOutcomeToolTip(const ReadOutcome& outcome);
+
 // The summary page HTML, after the read-outcome block. Module texts are
 // HTML-escaped; each "、" and each CR LF, in the page's own wording and in the
 // module's texts, becomes <br>. A module that could not be read has only the

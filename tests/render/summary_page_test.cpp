@@ -52,7 +52,9 @@ TEST(SummaryPageTest, ProblemsAndRepairsComeFirst) {
   const std::string why = BuildSummaryPage(rejected);
   EXPECT_NE(why.find("无法读取此模块：</b><br>● 此模块已加密，无法查看"), std::string::npos);
   EXPECT_EQ(why.find("版本"), std::string::npos);
+  EXPECT_EQ(ReadOutcomeToolTip(rejected.outcome), "无法读取此模块：\n● 此模块已加密，无法查看");
   EXPECT_EQ(ReadOutcomeBlock(ReadOutcome{}), "");
+  EXPECT_EQ(ReadOutcomeToolTip(ReadOutcome{.repairedSegments = 1}), "");
 }
 
 TEST(SummaryPageTest, ModuleTextsAreEscaped) {
