@@ -36,7 +36,10 @@ void DirTreeView::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
+// Qt asks on every click and key whether to edit; only the panel's own
+// requests (editItem, with every trigger) are label edits.
 bool DirTreeView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+  if (trigger != QAbstractItemView::AllEditTriggers) return QTreeWidget::edit(index, trigger, event);
   QTreeWidgetItem* item = itemFromIndex(index);
   if (item == nullptr || !panel_.AllowLabelEdit(item)) return false;
   item->setFlags(item->flags() | Qt::ItemIsEditable);

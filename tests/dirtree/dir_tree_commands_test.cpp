@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 
 #include "dirtree/core/drive_text.h"
 #include "dirtree/dir_tree_menus.h"
@@ -241,9 +242,24 @@ TEST_F(PanelTest, RenamingAFolderChecksTheName) {
   EXPECT_EQ(Panel().NodePath(node), Path("d/新名"));
 }
 
+void Click(QTreeWidget* tree, QTreeWidgetItem* item) {
+  const QPoint center = tree->visualItemRect(item).center();
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, center, tree->viewport()->mapToGlobal(center), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(tree->viewport(), &event);
+  }
+}
+
 TEST_F(PanelTest, DriveLabelsAreEditedBare) {
   QTreeWidget* tree = Panel().Tree();
-  Select(DriveNode());
+  Panel().show();
+  // Clicking a selected drive is no request to edit its label.
+  Click(tree, DriveNode());
+  Click(tree, DriveNode());
+  RunDeferredSteps();
+  EXPECT_EQ(Selected(), "数据 (" + Path("d") + ")");
+  EXPECT_EQ(OpenEditor(tree), nullptr);
   const auto editLabel = [&](const QString& text, int key) {
     const std::string before = tree->currentItem()->text(0).toStdString();
     Panel().HandleKey(TreeKey::kF2);
