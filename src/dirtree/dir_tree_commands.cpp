@@ -24,7 +24,8 @@ std::optional<SelectedNode> DirTreePanel::SelectedKinds() const {
 void DirTreePanel::HandleKey(TreeKey key) {
   if (QTreeWidgetItem* node = Selected()) PrepareNodeMenu(node);
   RunCommand(CommandForKey(key, SelectedKinds()));
-  tree_->setFocus();
+  // Taking the focus from a label editor the command opened would close it.
+  if (!tree_->IsEditing()) tree_->setFocus();
 }
 
 void DirTreePanel::RunCommand(DirTreeCommand command) {

@@ -21,6 +21,7 @@ class DirTreeView : public QTreeWidget {
     return index.isValid() ? itemFromIndex(index) : nullptr;
   }
   DirTreePanel& Panel() const { return panel_; }
+  bool IsEditing() const { return state() == QAbstractItemView::EditingState; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

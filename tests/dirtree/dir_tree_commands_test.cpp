@@ -173,7 +173,11 @@ TEST_F(PanelTest, NewFolderTakesTheNextFreeNumber) {
   MakeFolder("d/w/新文件夹 1");
   MakeFolder("d/w/新文件夹 2");
   Panel().LocatePath(Path("d/w"));
+  Panel().show();  // with the focus in play: the new folder's editor must keep it
+  QApplication::setActiveWindow(&Panel());
+  Panel().Tree()->setFocus();
   Panel().HandleKey(TreeKey::kF1);
+  RunDeferredSteps();
   EXPECT_TRUE(std::filesystem::is_directory(Path("d/w/新文件夹 3")));
   EXPECT_EQ(Selected(), "新文件夹 3");
   EXPECT_THAT(Texts(Panel().Tree()->currentItem()->parent()), ElementsAre("新文件夹 1", "新文件夹 2", "新文件夹 3"));
