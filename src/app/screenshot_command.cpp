@@ -73,9 +73,9 @@ std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arg
   ScreenshotRequest request;
   qsizetype i = 1;
   if (i < arguments.size()) request.output = arguments[i++].toStdString();
-  if (i + 1 < arguments.size() && arguments[i] == QStringLiteral("--dirtree")) {
-    request.dirtreePath = arguments[i + 1].toStdString();
-    if (request.output.empty() || i + 2 != arguments.size()) error = "usage: ecview --screenshot OUT.png --dirtree PATH";
+  if (i < arguments.size() && arguments[i] == QStringLiteral("--dirtree")) {
+    if (i + 1 < arguments.size()) request.dirtreePath = arguments[i + 1].toStdString();
+    if (request.dirtreePath.empty() || i + 2 != arguments.size()) error = "usage: ecview --screenshot OUT.png --dirtree PATH";
     return request;
   }
   if (i + 1 < arguments.size() && arguments[i] == QStringLiteral("--find")) {
