@@ -51,6 +51,7 @@ bool DirTreePanel::AllowLabelEdit(QTreeWidgetItem* node) {
 }
 
 bool DirTreePanel::FinishLabelEdit(QTreeWidgetItem* node, const std::string& text) {
+  if (closing_) return false;
   const bool driveEdit = reEditPending_;
   reEditPending_ = false;
   const DirTreeNodeKind kind = KindOf(node);

@@ -53,7 +53,11 @@ DirTreePanel::DirTreePanel(const DirTreeServices& services)
   loading_ = false;
 }
 
+// The tree goes first, while the panel still stands: an editor still open
+// hands its text over as it closes, and that text is refused.
 DirTreePanel::~DirTreePanel() {
+  closing_ = true;
+  delete tree_;
   SaveTreeConfig();
   store_.Release();
 }
@@ -92,7 +96,7 @@ void DirTreePanel::ToggleHiddenNode(HiddenNode node) {
 }
 
 void DirTreePanel::OnCurrentItemChanged(QTreeWidgetItem* current) {
-  if (loading_ || !onNodeSelected_ || current == nullptr) return;
+  if (loading_ || closing_ || !onNodeSelected_ || current == nullptr) return;
   onNodeSelected_(1, 0, NodePath(current));
 }
 

@@ -145,6 +145,7 @@ class DirTreePanel : public QWidget {
   std::unique_ptr<DirTreeMenus> menus_;
   NodeSelectedCallback onNodeSelected_;
   bool loading_ = false;
+  bool closing_ = false;
 
   TreeSettings settings_;
   std::uint32_t attributeMask_ = 0;
