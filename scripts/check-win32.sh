@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Compiles the window-free Windows sources of src/platform (win32/ and the
-# portable files beside it) with the MinGW cross compiler, so they keep
-# building on a Linux machine. Files that include Qt headers are skipped.
+# portable files beside it) and the directory tree's rules (src/dirtree/core,
+# whose paths take the Windows form there) with the MinGW cross compiler, so
+# they keep building on a Linux machine. Files that include Qt headers are skipped.
 # Prints one line; exits non-zero when a file does not compile.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -17,7 +18,7 @@ trap 'rm -rf "$out"' EXIT
 
 checked=0
 failed=()
-for source in src/platform/*.cpp src/platform/win32/*.cpp; do
+for source in src/platform/*.cpp src/platform/win32/*.cpp src/dirtree/core/*.cpp; do
   [ -e "$source" ] || continue
   if grep -qE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "$source"; then continue; fi
   checked=$((checked + 1))
