@@ -46,6 +46,7 @@ DirTreePanel::DirTreePanel(const DirTreeServices& services)
   connect(tree_, &QTreeWidget::currentItemChanged, this,
           [this](QTreeWidgetItem* current) { OnCurrentItemChanged(current); });
   connect(tree_, &QWidget::customContextMenuRequested, this, &DirTreePanel::ShowContextMenu);
+  connect(tree_, &QTreeWidget::itemChanged, this, &DirTreePanel::OnItemChanged);
   connect(menus_.get(), &DirTreeMenus::commandChosen, this, &DirTreePanel::RunCommand);
   connect(menus_.get(), &DirTreeMenus::hiddenNodeChosen, this, &DirTreePanel::ToggleHiddenNode);
 
@@ -98,6 +99,11 @@ void DirTreePanel::ToggleHiddenNode(HiddenNode node) {
 void DirTreePanel::OnCurrentItemChanged(QTreeWidgetItem* current) {
   if (loading_ || closing_ || !onNodeSelected_ || current == nullptr) return;
   onNodeSelected_(1, 0, NodePath(current));
+}
+
+// With check boxes switched on (the helper can), the special roots stay unchecked.
+void DirTreePanel::OnItemChanged(QTreeWidgetItem* node) {
+  if (IsSpecialRoot(KindOf(node)) && node->checkState(0) == Qt::Checked) node->setCheckState(0, Qt::Unchecked);
 }
 
 // Node menus open a little below the mouse, so the node stays readable.

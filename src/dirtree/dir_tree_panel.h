@@ -135,6 +135,7 @@ class DirTreePanel : public QWidget {
   void Defer(QTreeWidgetItem* node, std::function<void(QTreeWidgetItem*)> step);
 
   void OnCurrentItemChanged(QTreeWidgetItem* current);
+  void OnItemChanged(QTreeWidgetItem* node);
   void ShowContextMenu(const QPoint& position);
   void SyncHiddenChecks();
 

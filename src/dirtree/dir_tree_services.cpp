@@ -23,7 +23,7 @@ PlatformDirTreeServices::PlatformDirTreeServices(std::filesystem::path settingsF
   services_.shell = shell_.get();
   services_.prompter = prompter_.get();
   services_.trimWorkingSet = TrimWorkingSet;
-  services_.programFolder = PathToUtf8(ExecutablePath().parent_path());
+  services_.programFolder = Utf8FromPath(ExecutablePath().parent_path());
   services_.settingsFolder = std::move(settingsFolder);
 }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/path_style.h"
+#include "platform/path_separator.h"
 
 namespace ec {
 namespace {

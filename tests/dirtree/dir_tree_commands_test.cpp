@@ -116,6 +116,20 @@ TEST_F(PanelTest, EnablingRulesOfTheLocalMenu) {
   }
 }
 
+// The panel shows no check boxes; a host may switch them on.
+TEST_F(PanelTest, CheckBoxesSpareTheSpecialRoots) {
+  MakeFolder("d/a");
+  MakeFolder("d/b");
+  DriveNode()->setExpanded(true);
+  Panel().Helper().EnableCheckBoxes();
+  Root("我的电脑")->setCheckState(0, Qt::Checked);
+  EXPECT_EQ(Root("我的电脑")->checkState(0), Qt::Unchecked);
+  Select(DriveNode());
+  Panel().RunCommand(DirTreeCommand::kCheckChildren);
+  EXPECT_EQ(Child(DriveNode(), "a")->checkState(0), Qt::Checked);
+  EXPECT_EQ(Child(DriveNode(), "b")->checkState(0), Qt::Checked);
+}
+
 TEST_F(PanelTest, KeysActOnTheSelectedNode) {
   MakeFolder("d/f/sub");
   MakeFolder("d/tool.EXE");

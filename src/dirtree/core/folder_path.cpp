@@ -1,6 +1,6 @@
 #include "dirtree/core/folder_path.h"
 
-#include "platform/path_style.h"
+#include "platform/path_separator.h"
 
 namespace ec {
 namespace {
@@ -35,7 +35,7 @@ std::string StripTrailingSeparators(std::string path, int most) {
 
 std::string LastComponent(std::string_view path) {
   std::string trimmed = StripTrailingSeparators(std::string(path));
-  const size_t last = trimmed.find_last_of("/\\");
+  const size_t last = trimmed.find_last_of(kPathSeparators);
   if (last == std::string::npos || last + 1 == trimmed.size()) return trimmed;
   return trimmed.substr(last + 1);
 }
