@@ -6,17 +6,17 @@
 
 namespace ec {
 
-bool InstallQtTranslations(QCoreApplication& app) {
+QTranslator* InstallQtTranslations(QCoreApplication& app) {
   const QStringList folders = {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
                                QCoreApplication::applicationDirPath() + QStringLiteral("/translations")};
   for (const QString& folder : folders) {
     auto* translator = new QTranslator(&app);
     if (translator->load(QStringLiteral("qtbase_zh_CN"), folder) && QCoreApplication::installTranslator(translator)) {
-      return true;
+      return translator;
     }
     delete translator;
   }
-  return false;
+  return nullptr;
 }
 
 }  // namespace ec
