@@ -22,7 +22,6 @@ constexpr int kPathBoxRightGap = kDesignedWidth - 998;      // path box ends at 
 constexpr int kCopyButtonsRightGap = kDesignedWidth - 999;  // the copy buttons end at 999
 constexpr int kMargin = 10;                                 // around the tree and the page view
 constexpr int kTreeLeft = 10;
-constexpr int kTreeTop = 170;  // 6 pixels below the toolbar
 constexpr int kTreePageGap = 294 - (10 + 267);
 
 void PlaceWidthFollowers(const MainWindowControls& c, int width) {
@@ -54,7 +53,8 @@ int ClampTreeWidth(int treeWidth, int windowWidth) {
 
 void LayOutMainWindow(const MainWindowControls& c, QSize window, int treeWidth) {
   PlaceWidthFollowers(c, window.width());
-  const int top = kTreeTop;
+  // Tree and page start right below the toolbar once the window is laid out.
+  const int top = c.toolbar->y() + c.toolbar->height();
   const int height = std::max(0, window.height() - top - kMargin);
   const int tree = ClampTreeWidth(treeWidth, window.width());
   c.treeWidget->setGeometry(kTreeLeft, top, tree, height);
