@@ -9,8 +9,10 @@
 
 namespace ec {
 namespace {
-// Wider pictures are shown scaled down to fit a page view of the designed size.
+// Wider pictures are shown scaled down to fit a page view of the designed
+// size; icons are shown enlarged, so that they can be made out.
 constexpr int kWidestShown = 640;
+constexpr int kNarrowestShown = 96;
 }  // namespace
 
 QImage ResourcePicture(const Constant& constant) {
@@ -27,7 +29,9 @@ QImage ResourcePicture(const Constant& constant) {
 }
 
 std::string ResourcePicturePage(const QImage& picture, size_t byteCount) {
-  const int width = std::min(picture.width(), kWidestShown);
+  int width = std::max(picture.width(), 1);
+  while (width < kNarrowestShown) width *= 2;
+  width = std::min(width, kWidestShown);
   return "<br><br><hr><br><p><img src=\"" + std::string(kPagePictureUrl) + "\" width=\"" + std::to_string(width) +
          "\"></p><p style=\"font-size:14px;font-family:SimSun;\">" + std::to_string(picture.width()) + " × " +
          std::to_string(picture.height()) + " 像素，" + std::to_string(byteCount) + " 字节</p>";
