@@ -52,9 +52,8 @@ void RecordPage::ComputeExtentEnds() {
   std::vector<std::pair<int64_t, size_t>> starts;  // (position, record) inside the body area
   for (size_t k = 0; k < size_; ++k)
     if (const int64_t position = BodyPosition(k); InBodyArea(position)) starts.emplace_back(position, k);
-  // Stable, so that of records sharing a start the first in key order owns it.
-  std::stable_sort(starts.begin(), starts.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  // By start, then by record: of records sharing a start the first in key order owns it.
+  std::sort(starts.begin(), starts.end());
   ends_.assign(size_, 0);
   const auto blockEnd = static_cast<int64_t>(block_.size()) + 1;
   for (size_t i = 0; i < starts.size(); ++i) {
