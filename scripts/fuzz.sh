@@ -19,6 +19,9 @@ seed_dir() { # fresh corpus folder per target, seeded by the target's own seed t
 
 if [ "${1:-}" = "--smoke" ]; then
   failed=0
+  # AddressSanitizer keeps up to 256 MB of freed memory by default; a smaller
+  # quarantine leaves the 512 MB limit to what the program itself holds.
+  export ASAN_OPTIONS="${ASAN_OPTIONS:-quarantine_size_mb=64}"
   for bin in build-fuzz/*_fuzz; do
     [ -x "$bin" ] || continue
     target=$(basename "$bin")
