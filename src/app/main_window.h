@@ -22,6 +22,8 @@
 namespace ec {
 
 class ControlStateStore;
+class ModuleSearchWindow;
+struct DirTreeServices;
 class CopyButtons;
 class FileAssociation;
 class ModuleFileWatcher;
@@ -66,6 +68,15 @@ class MainWindow : public QWidget {
   void OnAssociationClicked();
   void ShowNotesBox();
   void ShowAboutBox();
+  // "批量搜索": the module search window, made on first use.
+  void ShowSearchWindow();
+  ModuleSearchWindow* SearchWindow() const;
+  // What a double click on a search hit asks: the module shown, `name`
+  // ("" for none) found in its tree, the main window in front.
+  void OpenModuleAndFind(const std::string& path, const std::string& name);
+  // The folder panel's services, for the search window; the viewer sets
+  // them once (without them the button stays disabled).
+  void SetDirTreeServices(const DirTreeServices* services);
 
   // How long "已复制" and "找不到" stay on their buttons.
   void SetFeedbackMilliseconds(int milliseconds);
@@ -119,6 +130,8 @@ class MainWindow : public QWidget {
   int feedbackMilliseconds_ = 1000;
   BannerMotion bannerMotion_;
   QPointer<NotesBox> notesBox_;
+  const DirTreeServices* dirTreeServices_ = nullptr;
+  QPointer<ModuleSearchWindow> searchWindow_;
 };
 
 }  // namespace ec

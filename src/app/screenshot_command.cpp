@@ -9,11 +9,13 @@
 #include <cstdio>
 
 #include "app/main_window.h"
+#include "app/node_icons.h"
 #include "app/module_loader.h"
 #include "app/settings_location.h"
 #include "app/wait_processing_messages.h"
 #include "dirtree/dir_tree_panel.h"
 #include "dirtree/dir_tree_services.h"
+#include "search/window/module_search_window.h"
 #include "platform/file_association.h"
 #include "support/control_state_store.h"
 
@@ -67,6 +69,26 @@ int RunDirTreeScreenshot(const ScreenshotRequest& request) {
   return SavePicture(panel, request.output) ? 0 : 1;
 }
 
+// The search window over the platform's folders, settings in memory: the
+// panel located on the folder, the run finished, the final title shown.
+int RunSearchScreenshot(const ScreenshotRequest& request) {
+  PlatformDirTreeServices platform({});
+  SilentPrompter prompter;
+  DirTreeServices services = platform.Services();
+  services.prompter = &prompter;
+  ControlStateStore store;
+  ModuleSearchWindow window(store, services, NodeIcons(), {});
+  window.show();
+  if (!window.Panel().LocatePath(request.searchFolder)) {
+    std::fprintf(stderr, "ecview: cannot locate %s\n", request.searchFolder.c_str());
+    return 1;
+  }
+  window.findChild<QLineEdit*>(QStringLiteral("编辑框查找字符"))->setText(QString::fromStdString(request.searchText));
+  window.OnStartClicked();
+  while (window.IsSearching()) WaitProcessingMessages(10);
+  return SavePicture(window, request.output) ? 0 : 1;
+}
+
 }  // namespace
 
 std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arguments, std::string& error) {
@@ -77,6 +99,14 @@ std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arg
   if (i < arguments.size() && arguments[i] == QStringLiteral("--dirtree")) {
     if (i + 1 < arguments.size()) request.dirtreePath = arguments[i + 1].toStdString();
     if (request.dirtreePath.empty() || i + 2 != arguments.size()) error = "usage: ecview --screenshot OUT.png --dirtree PATH";
+    return request;
+  }
+  if (i < arguments.size() && arguments[i] == QStringLiteral("--search")) {
+    if (i + 2 < arguments.size()) {
+      request.searchFolder = arguments[i + 1].toStdString();
+      request.searchText = arguments[i + 2].toStdString();
+    }
+    if (request.searchText.empty() || i + 3 != arguments.size()) error = "usage: ecview --screenshot OUT.png --search FOLDER TEXT";
     return request;
   }
   if (i + 1 < arguments.size() && arguments[i] == QStringLiteral("--find")) {
@@ -93,6 +123,7 @@ std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arg
 int RunScreenshot(const ScreenshotRequest& request) {
   UseCjkFont();
   if (!request.dirtreePath.empty()) return RunDirTreeScreenshot(request);
+  if (!request.searchFolder.empty()) return RunSearchScreenshot(request);
   ControlStateStore store;  // never bound: kept in memory
   NoFileAssociation association;
   MainWindow window(store, association, request.module);
