@@ -3,14 +3,22 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/commands.h"
+#include "platform/command_line.h"
 
 int main(int argc, char** argv) {
+  // Output is UTF-8 with "\n" line ends on every platform (dump --crlf asks
+  // for CR LF itself), and file names on the command line may be Chinese.
+  ec::UseBinaryStandardStreams();
+  std::vector<std::string> arguments = ec::CommandLineArguments(argc, argv);
+  std::vector<char*> pointers;
+  for (std::string& argument : arguments) pointers.push_back(argument.data());
+
   CLI::App app{"ecview-cli - read, print and search E language modules (.ec files)"};
   app.require_subcommand(1);
   app.set_help_all_flag("--help-all", "Print help for every subcommand");
   ec::cli::RegisterCommands(app);
   try {
-    app.parse(argc, argv);
+    app.parse(static_cast<int>(pointers.size()), pointers.data());
   } catch (const CLI::ParseError& e) {
     // CLI11 answers 0 for --help; every real usage error exits with 2.
     const int code = app.exit(e);
