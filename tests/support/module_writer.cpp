@@ -6,6 +6,7 @@
 
 #include "reader/check_value.h"
 #include "reader/segment_node.h"
+#include "support/utf8_path.h"
 
 namespace ec::test {
 namespace {
@@ -200,13 +201,13 @@ std::string ModuleWriter::Build(bool passwordProtected) const {
 std::string BuildModule(const ModuleSegments& segments) { return ModuleWriter().AddAll(segments).Build(); }
 
 bool WriteFileBytes(const std::string& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ofstream out(PathFromUtf8(path), std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   return static_cast<bool>(out);
 }
 
 std::string ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 

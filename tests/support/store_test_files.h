@@ -13,10 +13,10 @@ namespace ec::testing {
 
 using TempFolder = ec::test::TempDir;
 
-inline std::string FileBytes(const std::filesystem::path& path) { return ec::test::ReadFileBytes(path.string()); }
+inline std::string FileBytes(const std::filesystem::path& path) { return ec::test::ReadFileBytes(PathToUtf8(path)); }
 
 inline void PutFileBytes(const std::filesystem::path& path, std::string_view bytes) {
-  ec::test::WriteFileBytes(path.string(), bytes);
+  ec::test::WriteFileBytes(PathToUtf8(path), bytes);
 }
 
 }  // namespace ec::testing
