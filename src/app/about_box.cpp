@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 #include "app/settings_location.h"
+#include "support/utf8_path.h"
 
 namespace ec {
 

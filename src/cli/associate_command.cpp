@@ -47,7 +47,7 @@ void RunAssociate(const AssociateOptions& options) {
   // Removal must work after the viewer is gone; registering a missing
   // program would leave .ec files opening nothing.
   if (registering && !std::filesystem::is_regular_file(program, ec)) {
-    std::cerr << "ecview-cli: no program at " << PathToUtf8(program) << "\n";
+    std::cerr << "ecview-cli: no program at " << Utf8FromPath(program) << "\n";
     SetExitStatus(kExitUsage);
     return;
   }

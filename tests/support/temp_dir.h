@@ -27,7 +27,7 @@ class TempDir {
 
   const std::filesystem::path& path() const { return path_; }
   std::filesystem::path operator/(std::string_view name) const { return path_ / PathFromUtf8(name); }
-  std::string File(const std::string& name) const { return PathToUtf8(*this / name); }
+  std::string File(const std::string& name) const { return Utf8FromPath(*this / name); }
 
  private:
   std::filesystem::path path_;

@@ -40,7 +40,7 @@ class AssociateOnWindows : public testing::Test {
     for (const wchar_t* key : {L"ec", L".ec", L"Other.Module"}) DeleteTree(key);
   }
   test::CliResult Associate(const char* mode, const ChildProcessOptions& options = {}) const {
-    return test::RunCli({"associate", mode, "--program", PathToUtf8(viewer_)}, options);
+    return test::RunCli({"associate", mode, "--program", Utf8FromPath(viewer_)}, options);
   }
   std::optional<std::string> Read(std::string_view key, std::string_view name = "") {
     return registry_.ReadString(kRoot, key, name);
@@ -52,7 +52,7 @@ class AssociateOnWindows : public testing::Test {
 };
 
 TEST_F(AssociateOnWindows, RegisterReRegisterAndRemoveInTheUsersClasses) {
-  const std::string program = PathToUtf8(viewer_);
+  const std::string program = Utf8FromPath(viewer_);
   const test::CliResult on = Associate("on");
   ASSERT_EQ(on.status, 0) << on.err;
   EXPECT_NE(on.out.find("set HKEY_CURRENT_USER\\Software\\Classes\\.ec (default) = ec\n"), std::string::npos)
@@ -96,7 +96,7 @@ TEST_F(AssociateOnWindows, AnExpandableOpenCommandIsRecognisedAsOurs) {
   ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Classes\\ec\\Shell\\Open\\Command", nullptr,
                             REG_EXPAND_SZ, command.c_str(), static_cast<DWORD>((command.size() + 1) * 2)),
             ERROR_SUCCESS);
-  const ChildProcessOptions options{.environment = {{"ECVIEW_TEST_HOME", PathToUtf8(viewer_.parent_path())}}};
+  const ChildProcessOptions options{.environment = {{"ECVIEW_TEST_HOME", Utf8FromPath(viewer_.parent_path())}}};
   EXPECT_EQ(Associate("off", options).status, 0);
   EXPECT_EQ(Read("ec\\Shell\\Open\\Command"), std::nullopt);
   EXPECT_EQ(Read(".ec"), "");

@@ -1,8 +1,8 @@
-#include "tests/support/large_module.h"
+#include "tools/module_writer/large_module.h"
 
-#include "tests/support/module_writer.h"
+#include "tools/module_writer/module_writer.h"
 
-namespace ec::test {
+namespace ec::writer {
 namespace {
 
 constexpr int32_t kInt = static_cast<int32_t>(0x80000301);
@@ -66,4 +66,4 @@ ModuleSegments LargeModuleSegments(const LargeModuleShape& shape) {
 
 std::string LargeModuleBytes(const LargeModuleShape& shape) { return BuildModule(LargeModuleSegments(shape)); }
 
-}  // namespace ec::test
+}  // namespace ec::writer
