@@ -15,6 +15,9 @@ int main(int argc, char** argv) {
 
   CLI::App app{"ecview-cli - read, print and search E language modules (.ec files)"};
   app.require_subcommand(1);
+  // CLI11 would read "/x" as an option on Windows; there it is a path from
+  // the root of the current drive, as "/x" is everywhere else.
+  app.allow_windows_style_options(false);
   app.set_help_all_flag("--help-all", "Print help for every subcommand");
   ec::cli::RegisterCommands(app);
   try {

@@ -74,7 +74,7 @@ TEST_F(AssociateOnWindows, RegisterReRegisterAndRemoveInTheUsersClasses) {
   EXPECT_EQ(Read("ec"), std::nullopt);
   EXPECT_EQ(Read("ec\\Shell\\Open\\Command"), std::nullopt);
   EXPECT_EQ(Read(".ec"), "");  // the key .ec stays, emptied
-  EXPECT_EQ(Associate("off").out, "notified the shell that file associations changed\n");
+  EXPECT_EQ(Associate("off").out.find("deleted"), std::string::npos);
 }
 
 TEST_F(AssociateOnWindows, AnotherProgramsRegistrationIsLeftAlone) {
