@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Runs a Windows console program under Wine: wine-run.sh WINEPREFIX PROGRAM ARGS...
+# (or --start-server / --stop-server: a server that stays until stopped)
 # The prefix is made on first use (wineboot, about 10 s), once even when
 # several tests start together. No display is needed, and Wine adds no menu
 # entries or file types to the desktop of the user who runs the tests.
@@ -25,4 +26,12 @@ if [ ! -e "$WINEPREFIX/.booted" ]; then
     fi
   ) 9>"$WINEPREFIX.lock"
 fi
+# A test run keeps one server up from its first test to its last (the
+# default server quits 3 s after its last program, and a program starting at
+# that moment can fail to connect).
+case ${1:-} in
+  # The server keeps the streams it was started with: let it have none.
+  --start-server) exec "$(dirname "$wine")/wineserver" -p </dev/null >/dev/null 2>&1 ;;
+  --stop-server) "$(dirname "$wine")/wineserver" -k 2>/dev/null; exit 0 ;;
+esac
 exec "$wine" "$@"

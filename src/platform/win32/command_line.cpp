@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/win32/wide_text.h"
 
@@ -27,8 +28,12 @@ void UseBinaryStandardStreams() {
   std::fflush(stderr);
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
-  // Only a console has a code page; pipes and files take the bytes as they are.
-  SetConsoleOutputCP(CP_UTF8);
+  // Only a console has a code page; pipes and files take the bytes as they
+  // are. The console outlives the program, so its own code page comes back.
+  static const UINT console_code_page = GetConsoleOutputCP();
+  if (console_code_page != 0 && console_code_page != CP_UTF8 && SetConsoleOutputCP(CP_UTF8)) {
+    std::atexit([] { SetConsoleOutputCP(console_code_page); });
+  }
 }
 
 }  // namespace ec
