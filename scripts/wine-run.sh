@@ -30,8 +30,12 @@ fi
 # default server quits 3 s after its last program, and a program starting at
 # that moment can fail to connect).
 case ${1:-} in
-  # The server keeps the streams it was started with: let it have none.
-  --start-server) exec "$(dirname "$wine")/wineserver" -p </dev/null >/dev/null 2>&1 ;;
+  # The server, and the services Wine starts beside the first program (which
+  # then live as long as the server), keep the streams they were started
+  # with: let them have none, or a test's output would never end.
+  --start-server)
+    "$(dirname "$wine")/wineserver" -p </dev/null >/dev/null 2>&1
+    exec "$wine" cmd.exe /c exit </dev/null >/dev/null 2>&1 ;;
   --stop-server) "$(dirname "$wine")/wineserver" -k 2>/dev/null; exit 0 ;;
 esac
 exec "$wine" "$@"
