@@ -4,6 +4,7 @@
 
 #include "cli/commands.h"
 #include "platform/command_line.h"
+#include "support/program_version.h"
 
 int main(int argc, char** argv) {
   // Output is UTF-8 with "\n" line ends on every platform (dump --crlf asks
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
   // the root of the current drive, as "/x" is everywhere else.
   app.allow_windows_style_options(false);
   app.set_help_all_flag("--help-all", "Print help for every subcommand");
+  app.set_version_flag("--version", std::string("ecview-cli ") + ec::kProgramVersion);
   ec::cli::RegisterCommands(app);
   try {
     app.parse(static_cast<int>(pointers.size()), pointers.data());
