@@ -33,7 +33,9 @@ case ${1:-} in
   # The server, and the services Wine starts beside the first program (which
   # then live as long as the server), keep the streams they were started
   # with: let them have none, or a test's output would never end.
+  # A server still lingering from an earlier program of this prefix makes way.
   --start-server)
+    "$(dirname "$wine")/wineserver" -k 2>/dev/null || true
     "$(dirname "$wine")/wineserver" -p </dev/null >/dev/null 2>&1
     exec "$wine" cmd.exe /c exit </dev/null >/dev/null 2>&1 ;;
   --stop-server) "$(dirname "$wine")/wineserver" -k 2>/dev/null; exit 0 ;;
