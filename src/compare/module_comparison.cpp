@@ -4,7 +4,6 @@
 #include <string>
 #include <type_traits>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "compare/declaration_fields.h"
 #include "compare/declaration_places.h"
@@ -12,23 +11,18 @@
 namespace ec {
 namespace {
 
-// A declaration's identity plus its rank among the declarations of the same
-// identity in its model (0 for the first).
+// What pairs two declarations; the strings point into the models.
 struct Identity {
   DeclarationKind kind;
   std::string_view container;
   std::string_view name;
-  size_t rank = 0;
   bool operator==(const Identity&) const = default;
 };
 
 struct IdentityHash {
   size_t operator()(const Identity& id) const {
     const std::hash<std::string_view> text;
-    size_t h = text(id.name);
-    h = h * 31 + text(id.container);
-    h = h * 31 + static_cast<size_t>(id.kind);
-    return h * 31 + id.rank;
+    return (text(id.name) * 31 + text(id.container)) * 31 + static_cast<size_t>(id.kind);
   }
 };
 
@@ -39,14 +33,46 @@ struct Entry {
 
 std::vector<Entry> Entries(const ModuleModel& model) {
   std::vector<Entry> entries;
-  std::unordered_map<Identity, size_t, IdentityHash> seen;  // identity (rank 0) -> occurrences so far
   ForEachDeclaration(model, [&](DeclarationKind kind, std::string_view container, std::string_view name,
-                                DeclarationPlace place) {
-    Identity id{kind, container, name, 0};
-    id.rank = seen[id]++;
-    entries.push_back({id, place});
-  });
+                                DeclarationPlace place) { entries.push_back({{kind, container, name}, place}); });
   return entries;
+}
+
+constexpr size_t kNone = static_cast<size_t>(-1);
+
+// The old entries of one identity form a chain in model order; `next` is the
+// first one no new entry has taken yet, so the n-th new declaration of an
+// identity pairs with the n-th old one.
+struct Chain {
+  size_t next;
+  size_t last;
+};
+
+// Partners by position in the other list: oldToNew[i] is the new entry paired
+// with old entry i, newToOld[j] the old entry paired with new entry j.
+struct Pairing {
+  std::vector<size_t> oldToNew;
+  std::vector<size_t> newToOld;
+};
+
+Pairing Pair(const std::vector<Entry>& oldEntries, const std::vector<Entry>& newEntries) {
+  Pairing p{std::vector<size_t>(oldEntries.size(), kNone), std::vector<size_t>(newEntries.size(), kNone)};
+  std::vector<size_t> nextSame(oldEntries.size(), kNone);
+  std::unordered_map<Identity, Chain, IdentityHash> chains;
+  chains.reserve(oldEntries.size());
+  for (size_t i = 0; i < oldEntries.size(); ++i) {
+    const auto [chain, inserted] = chains.try_emplace(oldEntries[i].id, Chain{i, i});
+    if (!inserted) chain->second.last = nextSame[chain->second.last] = i;
+  }
+  for (size_t j = 0; j < newEntries.size(); ++j) {
+    const auto chain = chains.find(newEntries[j].id);
+    if (chain == chains.end() || chain->second.next == kNone) continue;
+    const size_t i = chain->second.next;
+    chain->second.next = nextSame[i];
+    p.oldToNew[i] = j;
+    p.newToOld[j] = i;
+  }
+  return p;
 }
 
 FieldNames FieldsBetween(const ModuleModel& oldModel, const ModuleModel& newModel, DeclarationKind kind,
@@ -60,38 +86,34 @@ FieldNames FieldsBetween(const ModuleModel& oldModel, const ModuleModel& newMode
   return fields;
 }
 
-DeclarationDifference Difference(const Identity& id) {
-  return {.kind = id.kind, .container = std::string(id.container), .name = std::string(id.name)};
+DeclarationDifference Difference(const Entry& e) {
+  return {.kind = e.id.kind, .container = std::string(e.id.container), .name = std::string(e.id.name)};
 }
 
 void CompareDeclarations(const ModuleModel& oldModel, const ModuleModel& newModel, ModuleComparison& out) {
   const std::vector<Entry> oldEntries = Entries(oldModel);
-  std::unordered_map<Identity, size_t, IdentityHash> oldIndex;
-  oldIndex.reserve(oldEntries.size());
-  for (size_t i = 0; i < oldEntries.size(); ++i) oldIndex.emplace(oldEntries[i].id, i);
-
-  std::vector<std::optional<DeclarationPlace>> partner(oldEntries.size());
-  for (const Entry& e : Entries(newModel)) {
-    const auto found = oldIndex.find(e.id);
-    if (found != oldIndex.end()) {
-      partner[found->second] = e.place;
-      continue;
-    }
-    DeclarationDifference d = Difference(e.id);
-    d.newPlace = e.place;
-    out.added.push_back(std::move(d));
+  const std::vector<Entry> newEntries = Entries(newModel);
+  const Pairing pairing = Pair(oldEntries, newEntries);
+  for (size_t j = 0; j < newEntries.size(); ++j) {
+    if (pairing.newToOld[j] != kNone) continue;
+    out.added.push_back(Difference(newEntries[j]));
+    out.added.back().newPlace = newEntries[j].place;
   }
   for (size_t i = 0; i < oldEntries.size(); ++i) {
     const Entry& e = oldEntries[i];
-    DeclarationDifference d = Difference(e.id);
-    d.oldPlace = e.place;
-    d.newPlace = partner[i];
-    if (!partner[i]) {
-      out.removed.push_back(std::move(d));
+    if (pairing.oldToNew[i] == kNone) {
+      out.removed.push_back(Difference(e));
+      out.removed.back().oldPlace = e.place;
       continue;
     }
-    d.fields = FieldsBetween(oldModel, newModel, e.id.kind, e.place, *partner[i]);
-    if (!d.fields.empty()) out.changed.push_back(std::move(d));
+    const DeclarationPlace newPlace = newEntries[pairing.oldToNew[i]].place;
+    FieldNames fields = FieldsBetween(oldModel, newModel, e.id.kind, e.place, newPlace);
+    if (fields.empty()) continue;
+    out.changed.push_back(Difference(e));
+    DeclarationDifference& d = out.changed.back();
+    d.oldPlace = e.place;
+    d.newPlace = newPlace;
+    d.fields = std::move(fields);
   }
 }
 
@@ -123,35 +145,33 @@ Library LibraryOf(std::string_view entry) {
 // Libraries pair by file name; a file listed twice pairs by rank, as declarations do.
 void CompareLibraries(const SupportInfo& a, const SupportInfo& b, std::vector<LibraryDifference>& out) {
   using Change = LibraryDifference::Change;
-  const auto ranked = [](const std::vector<std::string>& entries) {
-    std::vector<std::pair<Identity, Library>> list;
-    std::unordered_map<Identity, size_t, IdentityHash> seen;
-    for (const std::string& entry : entries) {
-      Library lib = LibraryOf(entry);
-      Identity id{DeclarationKind::Subroutine, {}, lib.file, 0};
-      id.rank = seen[id]++;
-      list.emplace_back(id, std::move(lib));
-    }
+  const auto libraries = [](const std::vector<std::string>& texts) {
+    std::vector<Library> list;
+    for (const std::string& text : texts) list.push_back(LibraryOf(text));
     return list;
   };
-  const auto oldLibs = ranked(a.libraries);
-  const auto newLibs = ranked(b.libraries);
-  std::unordered_map<Identity, const Library*, IdentityHash> oldByFile;
-  for (const auto& [id, lib] : oldLibs) oldByFile.emplace(id, &lib);
-  std::unordered_set<Identity, IdentityHash> kept;
-  for (const auto& [id, lib] : newLibs) {
-    const auto found = oldByFile.find(id);
-    if (found == oldByFile.end()) {
+  const auto entries = [](const std::vector<Library>& list) {
+    std::vector<Entry> e;
+    for (size_t i = 0; i < list.size(); ++i) e.push_back({{DeclarationKind::Subroutine, {}, list[i].file}, {0, i}});
+    return e;
+  };
+  const std::vector<Library> oldLibs = libraries(a.libraries);
+  const std::vector<Library> newLibs = libraries(b.libraries);
+  const Pairing pairing = Pair(entries(oldLibs), entries(newLibs));
+  for (size_t j = 0; j < newLibs.size(); ++j) {
+    const Library& lib = newLibs[j];
+    const size_t i = pairing.newToOld[j];
+    if (i == kNone)
       out.push_back({Change::Added, std::string(lib.file), std::string(lib.name), "", lib.version});
-      continue;
-    }
-    kept.insert(id);
-    if (found->second->version != lib.version)
-      out.push_back({Change::VersionChanged, std::string(lib.file), std::string(lib.name), found->second->version,
+    else if (oldLibs[i].version != lib.version)
+      out.push_back({Change::VersionChanged, std::string(lib.file), std::string(lib.name), oldLibs[i].version,
                      lib.version});
   }
-  for (const auto& [id, lib] : oldLibs)
-    if (!kept.contains(id)) out.push_back({Change::Removed, std::string(lib.file), std::string(lib.name), lib.version, ""});
+  for (size_t i = 0; i < oldLibs.size(); ++i) {
+    const Library& lib = oldLibs[i];
+    if (pairing.oldToNew[i] == kNone)
+      out.push_back({Change::Removed, std::string(lib.file), std::string(lib.name), lib.version, ""});
+  }
 }
 
 }  // namespace
