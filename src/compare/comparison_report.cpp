@@ -10,6 +10,8 @@ template <typename... F>
 struct Overloaded : F... {
   using F::operator()...;
 };
+template <typename... F>
+Overloaded(F...) -> Overloaded<F...>;
 
 void EraseFirst(std::string& text, std::string_view piece) {
   const size_t at = text.find(piece);
