@@ -8,14 +8,15 @@
 #include <filesystem>
 
 #include "model/module_analysis.h"
-#include "tests/support/large_module.h"
-#include "tests/support/module_writer.h"
+#include "support/file_bytes.h"
+#include "tools/module_writer/large_module.h"
+#include "tools/module_writer/module_writer.h"
 
 namespace {
 
-std::string WriteOnce(const char* name, const ec::test::LargeModuleShape& shape) {
+std::string WriteOnce(const char* name, const ec::writer::LargeModuleShape& shape) {
   const auto path = std::filesystem::temp_directory_path() / name;
-  ec::test::WriteFileBytes(path.string(), ec::test::LargeModuleBytes(shape));
+  ec::WriteFileBytes(path.string(), ec::writer::LargeModuleBytes(shape));
   return path.string();
 }
 
@@ -47,7 +48,7 @@ void BM_AnalyseModule(benchmark::State& state, const std::string& (*pathOf)()) {
 
 // The analysis alone, from segments already decoded (copied outside the timing).
 void BM_BuildModel(benchmark::State& state) {
-  const ec::ModuleSegments segments = ec::test::LargeModuleSegments();
+  const ec::ModuleSegments segments = ec::writer::LargeModuleSegments();
   for (auto _ : state) {
     state.PauseTiming();
     ec::ModuleSegments copy = segments;

@@ -10,18 +10,18 @@
 
 #include "compare/module_comparison.h"
 #include "model/module_analysis.h"
+#include "support/file_bytes.h"
 #include "tests/support/cli_runner.h"
-#include "tests/support/large_module.h"
-#include "tests/support/module_writer.h"
+#include "tools/module_writer/large_module.h"
 
 namespace {
 
-constexpr ec::test::LargeModuleShape kOld{.programSets = 200};
-constexpr ec::test::LargeModuleShape kNew{.programSets = 200, .edits = 600};
+constexpr ec::writer::LargeModuleShape kOld{.programSets = 200};
+constexpr ec::writer::LargeModuleShape kNew{.programSets = 200, .edits = 600};
 
-std::string WriteOnce(const char* name, const ec::test::LargeModuleShape& shape) {
+std::string WriteOnce(const char* name, const ec::writer::LargeModuleShape& shape) {
   const auto path = std::filesystem::temp_directory_path() / name;
-  ec::test::WriteFileBytes(path.string(), ec::test::LargeModuleBytes(shape));
+  ec::WriteFileBytes(path.string(), ec::writer::LargeModuleBytes(shape));
   return path.string();
 }
 

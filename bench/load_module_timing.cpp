@@ -8,10 +8,12 @@
 #include <filesystem>
 
 #include "app/main_window.h"
+#include "app/module_loader.h"
 #include "platform/file_association.h"
 #include "support/control_state_store.h"
-#include "tests/support/large_module.h"
-#include "tests/support/module_writer.h"
+#include "support/file_bytes.h"
+#include "tools/module_writer/large_module.h"
+#include "tools/module_writer/module_writer.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -29,7 +31,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   ec::test::TempDir dir;
   const std::string path = dir.File("large.ec");
-  if (!ec::test::WriteFileBytes(path, ec::test::LargeModuleBytes())) return 1;
+  if (!ec::WriteFileBytes(path, ec::writer::LargeModuleBytes())) return 1;
 
   ec::ControlStateStore store;
   NoFileAssociation association;
@@ -40,6 +42,6 @@ int main(int argc, char** argv) {
   window.loadModule(path);
   const qint64 elapsed = clock.elapsed();
   std::printf("loadModule: %lld ms, %d tree nodes, page %zu bytes\n", static_cast<long long>(elapsed),
-              window.Tree().Count(), window.SummaryPage().size());
+              window.Tree().Count(), window.Loader().SummaryPage().size());
   return window.Tree().Count() > 100000 ? 0 : 1;
 }

@@ -6,15 +6,16 @@
 #include <filesystem>
 
 #include "reader/module_file_reader.h"
-#include "tests/support/large_module.h"
-#include "tests/support/module_writer.h"
+#include "support/file_bytes.h"
+#include "tools/module_writer/large_module.h"
+#include "tools/module_writer/module_writer.h"
 
 namespace {
 
 const std::string& LargeModulePath() {
   static const std::string path = [] {
     const auto p = std::filesystem::temp_directory_path() / "ecview-bench-large.ec";
-    ec::test::WriteFileBytes(p.string(), ec::test::LargeModuleBytes());
+    ec::WriteFileBytes(p.string(), ec::writer::LargeModuleBytes());
     return p.string();
   }();
   return path;

@@ -13,8 +13,9 @@
 #include "render/declaration_tables.h"
 #include "render/html_export.h"
 #include "render/module_text.h"
-#include "tests/support/large_module.h"
-#include "tests/support/module_writer.h"
+#include "support/file_bytes.h"
+#include "tools/module_writer/large_module.h"
+#include "tools/module_writer/module_writer.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ struct LargeModule {
 const LargeModule& Large() {
   static const LargeModule large = [] {
     const auto path = std::filesystem::temp_directory_path() / "ecview-bench-render-large.ec";
-    ec::test::WriteFileBytes(path.string(), ec::test::LargeModuleBytes());
+    ec::WriteFileBytes(path.string(), ec::writer::LargeModuleBytes());
     LargeModule m;
     m.fileMegabytes = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
     ec::analyseModule(path.string(), m.model, {.readOnly = true});

@@ -3,11 +3,12 @@
 #include <filesystem>
 #include <iostream>
 
-#include "tests/support/large_module.h"
-#include "tests/support/module_writer.h"
+#include "support/file_bytes.h"
+#include "tools/module_writer/large_module.h"
+#include "tools/module_writer/module_writer.h"
 
 using namespace ec;
-using namespace ec::test;
+using namespace ec::writer;
 
 int main(int argc, char** argv) {
   if (argc != 2) {

@@ -8,8 +8,9 @@
 #include <cstdlib>
 
 #include "support/control_state_store.h"
-#include "tests/support/store_test_files.h"
+#include "support/file_bytes.h"
 #include "support/store_values.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ void Check(bool condition) {
 }
 
 void CheckFileMatches(const ec::ControlStateStore& store, const std::filesystem::path& path) {
-  if (store.IsFileOpen()) Check(ec::testing::FileBytes(path) == store.RawContent());
+  if (store.IsFileOpen()) Check(ec::ReadFileBytes(path) == store.RawContent());
 }
 
 std::string Name(FuzzedDataProvider& input) { return input.ConsumeRandomLengthString(6); }
@@ -28,11 +29,11 @@ std::string Name(FuzzedDataProvider& input) { return input.ConsumeRandomLengthSt
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   FuzzedDataProvider input(data, size);
   // One folder for the process; the file and its side files are made afresh per run.
-  static const ec::testing::TempFolder folder;
+  static const ec::test::TempDir folder;
   const auto path = folder / "store.ini";
   std::error_code ignored;
   std::filesystem::remove_all(folder / "inibin", ignored);
-  ec::testing::PutFileBytes(path, input.ConsumeRandomLengthString(4096));
+  ec::WriteFileBytes(path, input.ConsumeRandomLengthString(4096));
 
   ec::ControlStateStore store;
   store.Bind(path);
@@ -43,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
       store.WriteText("nested", "n");
     } else if (pump_mode == 2) {
       store.Release();
-      ec::testing::PutFileBytes(path, "");
+      ec::WriteFileBytes(path, "");
       store.Bind(path);
     }
   });

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Compiles the window-free Windows sources of src/platform (win32/ and the
-# portable files beside it) with the MinGW cross compiler, so they keep
-# building on a Linux machine. Files that include Qt headers are skipped.
+# Compiles the window-free sources for Windows with the MinGW cross compiler,
+# so they keep building on a Linux machine: all of src/platform with its
+# win32/ backends, and every file of the core that uses a platform service
+# or a Windows branch. Files that include Qt headers are skipped.
 # Prints one line; exits non-zero when a file does not compile.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -17,7 +18,14 @@ trap 'rm -rf "$out"' EXIT
 
 checked=0
 failed=()
-for source in src/platform/*.cpp src/platform/win32/*.cpp; do
+sources=(src/platform/*.cpp src/platform/win32/*.cpp)
+for dir in reader model render support search; do
+  for source in src/"$dir"/*.cpp; do
+    if grep -qE '_WIN32|#include "platform/' "$source"; then sources+=("$source"); fi
+  done
+done
+
+for source in "${sources[@]}"; do
   [ -e "$source" ] || continue
   if grep -qE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "$source"; then continue; fi
   checked=$((checked + 1))

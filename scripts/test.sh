@@ -9,12 +9,18 @@ scripts/bootstrap.sh
 jobs=$(nproc)
 status=0
 
+summary=$(mktemp)
+trap 'rm -f "$summary"' EXIT
+
 run_preset() {
-  local preset=$1
+  local preset=$1 log
   echo "== preset $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
-  ctest --preset "$preset" -j "$jobs" || status=1
+  log=$(mktemp)
+  ctest --preset "$preset" -j "$jobs" 2>&1 | tee "$log" || status=1
+  if [ "$preset" = default ]; then tail -n 3 "$log" >"$summary"; fi
+  rm -f "$log"
 }
 
 run_preset default
@@ -28,5 +34,5 @@ scripts/check-win32.sh || status=1
 
 # ctest's own summary of the default preset closes the run.
 echo "== summary (default preset)"
-ctest --preset default -j "$jobs" 2>&1 | tail -n 3 || status=1
+cat "$summary"
 exit $status

@@ -8,15 +8,16 @@
 #include <iostream>
 #include <string>
 
-#include "tests/support/large_module.h"
-#include "tests/support/module_writer.h"
+#include "support/file_bytes.h"
+#include "tools/module_writer/large_module.h"
+#include "tools/module_writer/module_writer.h"
 
 int main(int argc, char** argv) {
   if (argc < 2 || argc > 6) {
     std::cerr << "usage: make_large_module OUT.ec [PROGRAM_SETS [SUBROUTINES_PER_SET [PARAMETERS [EDITS]]]]\n";
     return 2;
   }
-  ec::test::LargeModuleShape shape;
+  ec::writer::LargeModuleShape shape;
   try {
     if (argc > 2) shape.programSets = std::stoi(argv[2]);
     if (argc > 3) shape.subroutinesPerSet = std::stoi(argv[3]);
@@ -26,7 +27,7 @@ int main(int argc, char** argv) {
     std::cerr << "make_large_module: counts must be whole numbers\n";
     return 2;
   }
-  if (!ec::test::WriteFileBytes(argv[1], ec::test::LargeModuleBytes(shape))) {
+  if (!ec::WriteFileBytes(argv[1], ec::writer::LargeModuleBytes(shape))) {
     std::cerr << "make_large_module: cannot write " << argv[1] << '\n';
     return 1;
   }

@@ -4,10 +4,11 @@
 //   build/make_sample examples/sample.ec
 #include <iostream>
 
-#include "tests/support/module_writer.h"
+#include "support/file_bytes.h"
+#include "tools/module_writer/module_writer.h"
 
 using namespace ec;
-using namespace ec::test;
+using namespace ec::writer;
 
 namespace {
 

@@ -4,6 +4,8 @@
 #include <QtGlobal>
 
 #include "app/settings_location.h"
+#include "support/program_version.h"
+#include "support/utf8_path.h"
 
 namespace ec {
 
@@ -12,7 +14,7 @@ QString AboutText(const std::filesystem::path& settingsFile) {
                                                 : QString::fromStdString(Utf8FromPath(settingsFile)).toHtmlEscaped();
   return QStringLiteral("<p><b>%1</b></p><p>版本 %2</p><p>易语言模块（.ec 文件）查看器。</p>"
                         "<p>Qt %3</p><p>设置文件：%4</p>")
-      .arg(QString::fromUtf8(kViewerName), QString::fromUtf8(kViewerVersion), QString::fromLatin1(qVersion()),
+      .arg(QString::fromUtf8(kViewerName), QString::fromLatin1(kProgramVersion), QString::fromLatin1(qVersion()),
            settings);
 }
 

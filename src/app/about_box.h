@@ -10,7 +10,6 @@ class QWidget;
 namespace ec {
 
 inline constexpr char kViewerName[] = "澜禾·观澄 (ecview)";
-inline constexpr char kViewerVersion[] = "1.0.0.1";
 
 // Name, version, Qt version and the settings file's path, as HTML.
 QString AboutText(const std::filesystem::path& settingsFile);

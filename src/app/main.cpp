@@ -1,16 +1,21 @@
 // ecview: the desktop viewer for E language modules.
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 
 #include "app/main_window.h"
+#include "app/node_icons.h"
 #include "app/screenshot_command.h"
 #include "app/settings_location.h"
 #include "app/viewer_application.h"
+#include "render/node_kind.h"
 #include "platform/file_association.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // The installed theme icon when there is one, else the module box of the tree.
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("ecview"), QIcon(ec::NodeIconPixmap(ec::kKindModule, 64))));
   const QStringList arguments = QApplication::arguments().mid(1);
 
   std::string error;

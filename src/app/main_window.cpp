@@ -2,13 +2,9 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QCursor>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -21,20 +17,21 @@
 
 #include "app/about_box.h"
 #include "app/control_states.h"
-#include "app/dropped_module.h"
-#include "app/file_dialog_filter.h"
+#include "app/copy_buttons.h"
+#include "app/module_loader.h"
+#include "app/module_opener.h"
+#include "app/node_icons.h"
 #include "app/notes_box.h"
 #include "app/page_view.h"
 #include "app/same_folder_menu.h"
-#include "app/settings_location.h"
+#include "app/selection_presenter.h"
+#include "app/tree_finder.h"
 #include "platform/executable_path.h"
 #include "platform/file_association.h"
 #include "support/control_state_store.h"
 
 namespace ec {
 namespace {
-constexpr char kOpenDialogTitle[] = "选择要查看的易模块：";
-constexpr char kOpenDialogFilter[] = "易模块(*.ec)|*.ec|所有文件(*.*)|*.*";
 constexpr int kPollingMilliseconds = 100;
 }  // namespace
 
@@ -44,67 +41,84 @@ MainWindow::MainWindow(ControlStateStore& store, FileAssociation& association, s
       store_(store),
       association_(association),
       programPath_(ExecutablePath()),
-      commandLinePath_(std::move(commandLinePath)) {
+      commandLinePath_(std::move(commandLinePath)),
+      controls_(CreateMainWindowControls(this)) {
   setAcceptDrops(true);
-  CreateControls();
+  tree_.Bind(controls_.treeWidget);
+  tree_.SetImageList(NodeIcons());
+  loader_ = new ModuleLoader(controls_.pathBox, tree_, controls_.pageView, this);
+  opener_ = new ModuleOpener(*loader_, controls_.pathBox, this, this);
+  presenter_ = new SelectionPresenter(tree_, controls_.treeWidget, *loader_, this);
+  copying_ = new CopyButtons(*presenter_, controls_.copyTextButton, controls_.copyHtmlButton, controls_.copyIdeButton,
+                             this);
   ConnectSignals();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::ConnectSignals() {
-  connect(treeWidget_, &QTreeWidget::currentItemChanged, this, &MainWindow::OnTreeSelectionChanged);
-  connect(treeWidget_, &QTreeWidget::customContextMenuRequested, this, &MainWindow::CopySelectedNodeText);
-  connect(pathBox_, &QLineEdit::returnPressed, this, &MainWindow::OnPathBoxEnter);
-  connect(chooseButton_, &QPushButton::clicked, this, &MainWindow::ChooseModuleWithDialog);
-  connect(listButton_, &QPushButton::clicked, this, &MainWindow::ShowSameFolderMenu);
-  connect(sameFolderMenu_, &SameFolderMenu::ModuleChosen, this,
-          [this](const QString& path) { SetPendingModulePath(path.toStdString()); });
-  connect(pollingTimer_, &QTimer::timeout, this, &MainWindow::OnPollingTick);
-  connect(bannerTimer_, &QTimer::timeout, this, &MainWindow::OnBannerTick);
-  connect(nextButton_, &QPushButton::clicked, this, &MainWindow::FindNext);
-  connect(previousButton_, &QPushButton::clicked, this, &MainWindow::FindPrevious);
-  nextButton_->installEventFilter(this);
-  connect(copyTextButton_, &QPushButton::clicked, this, &MainWindow::CopyAsText);
-  connect(copyHtmlButton_, &QPushButton::clicked, this, &MainWindow::CopyAsHtml);
-  connect(copyIdeButton_, &QPushButton::clicked, this, &MainWindow::CopyAsIdeHtml);
-  connect(associationBox_, &QCheckBox::clicked, this, &MainWindow::OnAssociationClicked);
-  connect(logo_, &QToolButton::clicked, this, &MainWindow::ShowAboutBox);
-  connect(homepagePicture_, &QToolButton::clicked, this, &MainWindow::ShowAboutBox);
-  connect(homepageLink_, &QLabel::linkActivated, this, &MainWindow::ShowAboutBox);
-  connect(notesPicture_, &QToolButton::clicked, this, &MainWindow::ShowNotesBox);
-  connect(notesLink_, &QLabel::linkActivated, this, &MainWindow::ShowNotesBox);
+  const MainWindowControls& c = controls_;
+  connect(c.treeWidget, &QTreeWidget::currentItemChanged, presenter_, &SelectionPresenter::OnTreeSelectionChanged);
+  connect(loader_, &ModuleLoader::CurrentNodeReselected, presenter_, &SelectionPresenter::OnTreeSelectionChanged);
+  connect(c.treeWidget, &QTreeWidget::customContextMenuRequested, presenter_,
+          &SelectionPresenter::CopySelectedNodeText);
+  connect(c.copyTextButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsText);
+  connect(c.copyHtmlButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsHtml);
+  connect(c.copyIdeButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsIdeHtml);
+  connect(c.pathBox, &QLineEdit::returnPressed, opener_, &ModuleOpener::OnPathBoxEnter);
+  connect(c.chooseButton, &QPushButton::clicked, opener_, &ModuleOpener::ChooseModuleWithDialog);
+  connect(c.listButton, &QPushButton::clicked, opener_, &ModuleOpener::ShowSameFolderMenu);
+  connect(&opener_->Menu(), &SameFolderMenu::ModuleChosen, opener_,
+          [this](const QString& path) { opener_->SetPendingModulePath(path.toStdString()); });
+  connect(c.pollingTimer, &QTimer::timeout, opener_, &ModuleOpener::OnPollingTick);
+  connect(c.nextButton, &QPushButton::clicked, this, &MainWindow::FindNext);
+  connect(c.previousButton, &QPushButton::clicked, this, &MainWindow::FindPrevious);
+  c.nextButton->installEventFilter(this);
+  connect(c.bannerTimer, &QTimer::timeout, this, &MainWindow::OnBannerTick);
+  connect(c.associationBox, &QCheckBox::clicked, this, &MainWindow::OnAssociationClicked);
+  connect(c.logo, &QToolButton::clicked, this, &MainWindow::ShowAboutBox);
+  connect(c.homepagePicture, &QToolButton::clicked, this, &MainWindow::ShowAboutBox);
+  connect(c.homepageLink, &QLabel::linkActivated, this, &MainWindow::ShowAboutBox);
+  connect(c.notesPicture, &QToolButton::clicked, this, &MainWindow::ShowNotesBox);
+  connect(c.notesLink, &QLabel::linkActivated, this, &MainWindow::ShowNotesBox);
 }
+
+void MainWindow::loadModule(const std::string& path) { loader_->loadModule(path); }
 
 void MainWindow::OnFirstActivation() {
   if (activated_) return;
   activated_ = true;
   RestoreControls(this, store_, kMainSection);
-  pollingTimer_->start(kPollingMilliseconds);
-  bannerTimer_->start();
+  controls_.pollingTimer->start(kPollingMilliseconds);
+  controls_.bannerTimer->start();
   store_.SetSection(kMainSection);
   if (!store_.ReadLogical(kAssociationDoneKey, false)) {
-    ApplyAssociation(association_, associationBox_->isChecked(), programPath_);
+    ApplyAssociation(association_, controls_.associationBox->isChecked(), programPath_);
     store_.WriteLogical(kAssociationDoneKey, true);
   }
   Layout();
-  if (!commandLinePath_.empty()) pathBox_->setText(QString::fromStdString(commandLinePath_));
-  loadModule("");
+  if (!commandLinePath_.empty()) controls_.pathBox->setText(QString::fromStdString(commandLinePath_));
+  loader_->loadModule("");
 }
 
 // The tree keeps its width and the page view its left edge; both run from
 // below the toolbar to 10 pixels above the bottom, the page view to 10 pixels
 // from the right.
 void MainWindow::Layout() {
-  const int top = toolbar_->y() + toolbar_->height();
+  const int top = controls_.toolbar->y() + controls_.toolbar->height();
   const int bottomGap = 10;
   const int height = qMax(0, this->height() - top - bottomGap);
-  treeWidget_->setGeometry(10, top, treeWidget_->width(), height);
-  const int left = pageView_->x();
-  pageView_->setGeometry(left, top, qMax(0, width() - left - bottomGap), height);
+  controls_.treeWidget->setGeometry(10, top, controls_.treeWidget->width(), height);
+  const int left = controls_.pageView->x();
+  controls_.pageView->setGeometry(left, top, qMax(0, width() - left - bottomGap), height);
 }
 
 void MainWindow::SaveState() { SaveControls(this, store_, kMainSection); }
+
+void MainWindow::SetFeedbackMilliseconds(int milliseconds) {
+  feedbackMilliseconds_ = milliseconds;
+  copying_->SetFeedbackMilliseconds(milliseconds);
+}
 
 bool MainWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate && !activated_) {
@@ -137,13 +151,15 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
 
 void MainWindow::dropEvent(QDropEvent* event) {
   std::vector<std::string> paths;
-  for (const QUrl& url : event->mimeData()->urls()) paths.push_back(QDir::toNativeSeparators(url.toLocalFile()).toStdString());
+  for (const QUrl& url : event->mimeData()->urls())
+    paths.push_back(QDir::toNativeSeparators(url.toLocalFile()).toStdString());
   event->acceptProposedAction();
-  HandleDroppedFiles(paths);
+  opener_->HandleDroppedFiles(paths);
 }
 
+// A right click on "下一个" finds backwards.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == nextButton_ && event->type() == QEvent::MouseButtonPress &&
+  if (watched == controls_.nextButton && event->type() == QEvent::MouseButtonPress &&
       static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
     FindPrevious();
     return true;
@@ -151,41 +167,30 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::HandleDroppedFiles(const std::vector<std::string>& paths) {
-  const std::string module = DroppedModulePath(paths);
-  if (!module.empty()) loadModule(module);
-}
+void MainWindow::FindNext() { RunFind(true); }
 
-void MainWindow::OnPathBoxEnter() { loadModule(""); }
+void MainWindow::FindPrevious() { RunFind(false); }
 
-void MainWindow::ChooseModuleWithDialog() {
-  const QString folder = QDir::currentPath();
-  const QString chosen = QFileDialog::getOpenFileName(this, QString::fromUtf8(kOpenDialogTitle), pathBox_->text(),
-                                                      QtFileFilter(kOpenDialogFilter));
-  QDir::setCurrent(folder);
-  if (!chosen.isEmpty()) loadModule(QDir::toNativeSeparators(chosen).toStdString());
-}
-
-void MainWindow::ShowSameFolderMenu() { sameFolderMenu_->Popup(pathBox_->text().toStdString(), QCursor::pos()); }
-
-void MainWindow::SetPendingModulePath(const std::string& path) { pendingModulePath_ = path; }
-
-// A module chosen from the same-folder menu is loaded by the next tick. The
-// pending path is used up by the load, so choosing the same module again
-// later (after another one was opened) opens it again.
-void MainWindow::OnPollingTick() {
-  if (pendingModulePath_.empty() || loading_) return;
-  const std::string path = std::exchange(pendingModulePath_, std::string());
-  loadModule(path);
+void MainWindow::RunFind(bool forward) {
+  TreeFindBar bar;
+  bar.findBox = controls_.findBox;
+  bar.modeBox = controls_.modeBox;
+  bar.nextButton = controls_.nextButton;
+  bar.previousButton = controls_.previousButton;
+  bar.notFoundMilliseconds = feedbackMilliseconds_;
+  RunTreeFind(bar, tree_, forward);
 }
 
 void MainWindow::OnBannerTick() {
-  const int left = bannerMotion_.Step(logo_->x(), logo_->width(), homepagePicture_->geometry().right() + 1,
-                                      associationBox_->x());
-  logo_->move(left, logo_->y());
+  const MainWindowControls& c = controls_;
+  const int left =
+      bannerMotion_.Step(c.logo->x(), c.logo->width(), c.homepagePicture->geometry().right() + 1, c.associationBox->x());
+  c.logo->move(left, c.logo->y());
 }
 
-void MainWindow::OnAssociationClicked() { ApplyAssociation(association_, associationBox_->isChecked(), programPath_); }
+void MainWindow::OnAssociationClicked() {
+  ApplyAssociation(association_, controls_.associationBox->isChecked(), programPath_);
+}
 
 void MainWindow::ShowNotesBox() {
   if (notesBox_) return;

@@ -1,6 +1,8 @@
 // The window design: every control with its name, kind, caption and place.
 // Positions are absolute, as designed; Layout() moves the tree and the page
 // view when the window is resized.
+#include "app/main_window_controls.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -13,10 +15,8 @@
 #include <QTreeWidget>
 
 #include "app/banner_pictures.h"
-#include "app/main_window.h"
-#include "app/node_icons.h"
 #include "app/page_view.h"
-#include "app/same_folder_menu.h"
+#include "support/program_version.h"
 
 namespace ec {
 namespace {
@@ -58,72 +58,68 @@ QFrame* MakePanel(QWidget* parent, const QColor& background) {
   return panel;
 }
 
-}  // namespace
-
-void MainWindow::CreateControls() {
-  setWindowTitle(QString::fromUtf8(kMainWindowTitle));
-  resize(1016, 700);
-  CreateBanner();
-  CreateToolbar();
-
-  pollingTimer_ = new QTimer(this);
-  pollingTimer_->setObjectName(QStringLiteral("时钟1"));
-
-  treeWidget_ = Place(new QTreeWidget(this), "树型框", 10, 170, 267, 520);
-  treeWidget_->setHeaderHidden(true);
-  treeWidget_->setContextMenuPolicy(Qt::CustomContextMenu);
-  tree_.Bind(treeWidget_);
-  tree_.SetImageList(NodeIcons());
-
-  pageView_ = Place(new PageView(this), "浏览器", 294, 170, 712, 520);
-  sameFolderMenu_ = new SameFolderMenu(this);
-}
-
-void MainWindow::CreateBanner() {
-  banner_ = Place(MakePanel(this, QColor(0xf4, 0xf8, 0xfc)), "图片框2", 0, 0, 10880, 90);
-  searchButton_ = Place(MakeButton(banner_, "批量搜索"), "按钮1", 912, 42, 88, 32);
+void CreateBanner(QWidget* window, MainWindowControls& c) {
+  c.banner = Place(MakePanel(window, QColor(0xf4, 0xf8, 0xfc)), "图片框2", 0, 0, 10880, 90);
+  c.searchButton = Place(MakeButton(c.banner, "批量搜索"), "按钮1", 912, 42, 88, 32);
   // The module search is a window of its own that this version does not have yet.
-  searchButton_->setEnabled(false);
-  searchButton_->setToolTip(QStringLiteral("批量搜索将在以后的版本中提供"));
-  associationBox_ = Place(new QCheckBox(QStringLiteral("关联.EC"), banner_), "选择框关联", 919, 11, 81, 24);
-  associationBox_->setChecked(true);
-  logo_ = Place(MakePictureButton(banner_, LogoPicture()), "图片澜禾软件", 368, 12, 195, 64);
-  notesLink_ = Place(MakeLink(banner_, "疑点说明"), "链接疑点说明", 16, 64, 64, 24);
-  notesPicture_ = Place(MakePictureButton(banner_, NotesPicture()), "图片疑点说明", 16, 0, 64, 64);
-  homepageLink_ = Place(MakeLink(banner_, "软件主页"), "链接软件主页", 96, 64, 64, 24);
-  homepagePicture_ = Place(MakePictureButton(banner_, HomepagePicture()), "图片软件主页", 96, 0, 64, 64);
-  bannerTimer_ = new QTimer(banner_);
-  bannerTimer_->setObjectName(QStringLiteral("时钟官网"));
-  bannerTimer_->setInterval(40);
-  separator_ = Place(new QLabel(banner_), "标签13", 0, 88, 2000, 2);
-  separator_->setAutoFillBackground(true);
-  QPalette line = separator_->palette();
+  c.searchButton->setEnabled(false);
+  c.searchButton->setToolTip(QStringLiteral("批量搜索将在以后的版本中提供"));
+  c.associationBox = Place(new QCheckBox(QStringLiteral("关联.EC"), c.banner), "选择框关联", 919, 11, 81, 24);
+  c.associationBox->setChecked(true);
+  c.logo = Place(MakePictureButton(c.banner, LogoPicture()), "图片澜禾软件", 368, 12, 195, 64);
+  c.notesLink = Place(MakeLink(c.banner, "疑点说明"), "链接疑点说明", 16, 64, 64, 24);
+  c.notesPicture = Place(MakePictureButton(c.banner, NotesPicture()), "图片疑点说明", 16, 0, 64, 64);
+  c.homepageLink = Place(MakeLink(c.banner, "软件主页"), "链接软件主页", 96, 64, 64, 24);
+  c.homepagePicture = Place(MakePictureButton(c.banner, HomepagePicture()), "图片软件主页", 96, 0, 64, 64);
+  c.bannerTimer = new QTimer(c.banner);
+  c.bannerTimer->setObjectName(QStringLiteral("时钟官网"));
+  c.bannerTimer->setInterval(40);
+  c.separator = Place(new QLabel(c.banner), "标签13", 0, 88, 2000, 2);
+  c.separator->setAutoFillBackground(true);
+  QPalette line = c.separator->palette();
   line.setColor(QPalette::Window, QColor(0x1a, 0x5f, 0xb4));
-  separator_->setPalette(line);
+  c.separator->setPalette(line);
 }
 
-void MainWindow::CreateToolbar() {
-  toolbar_ = Place(MakePanel(this, palette().color(QPalette::Window)), "图片框1", 0, 90, 1016, 74);
-  findBox_ = Place(new QLineEdit(QStringLiteral("要在树中查找的文本"), toolbar_), "编辑框查找文本", 8, 10, 208, 24);
-  modeBox_ = Place(new QComboBox(toolbar_), "组合框匹配", 219, 10, 58, 23);
-  modeBox_->addItems({QStringLiteral("一般"), QStringLiteral("通配"), QStringLiteral("正则")});
-  pathBox_ = Place(new QLineEdit(QStringLiteral("这是模块文件路径；可拖放模块到窗口；右侧按钮可选择模块、查看同目录下其他模块"),
-                                 toolbar_),
+void CreateToolbar(QWidget* window, MainWindowControls& c) {
+  c.toolbar = Place(MakePanel(window, window->palette().color(QPalette::Window)), "图片框1", 0, 90, 1016, 74);
+  c.findBox = Place(new QLineEdit(QStringLiteral("要在树中查找的文本"), c.toolbar), "编辑框查找文本", 8, 10, 208, 24);
+  c.modeBox = Place(new QComboBox(c.toolbar), "组合框匹配", 219, 10, 58, 23);
+  c.modeBox->addItems({QStringLiteral("一般"), QStringLiteral("通配"), QStringLiteral("正则")});
+  c.pathBox = Place(new QLineEdit(QStringLiteral("这是模块文件路径；可拖放模块到窗口；右侧按钮可选择模块、查看同目录下其他模块"),
+                                 c.toolbar),
                    "编辑框模块文件", 296, 10, 702, 24);
   // The two small buttons sit over the right end of the path box.
-  chooseButton_ = Place(MakeButton(toolbar_, ""), "按钮选择模块", 944, 12, 30, 20);
-  chooseButton_->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-  chooseButton_->setToolTip(QStringLiteral("选择模块"));
-  listButton_ = Place(MakeButton(toolbar_, ""), "按钮弹出模块列表", 975, 12, 20, 20);
-  listButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-  listButton_->setToolTip(QStringLiteral("同目录下的其他模块"));
-  nextButton_ = Place(MakeButton(toolbar_, "下一个"), "按钮下一个", 10, 38, 134, 24);
-  previousButton_ = Place(MakeButton(toolbar_, "上一个"), "按钮上一个", 144, 38, 134, 24);
-  copyTextButton_ = Place(MakeButton(toolbar_, "复制代码(TXT)"), "按钮复制代码", 294, 38, 235, 24);
-  copyHtmlButton_ =
-      Place(MakeButton(toolbar_, "复制代码(HTML)"), "按钮复制代码HTML", 529, 38, 235, 24);
-  copyIdeButton_ = Place(MakeButton(toolbar_, "复制代码(HTML·IDE)"), "按钮复制代码HTMLIDE",
+  c.chooseButton = Place(MakeButton(c.toolbar, ""), "按钮选择模块", 944, 12, 30, 20);
+  c.chooseButton->setIcon(window->style()->standardIcon(QStyle::SP_DirOpenIcon));
+  c.chooseButton->setToolTip(QStringLiteral("选择模块"));
+  c.listButton = Place(MakeButton(c.toolbar, ""), "按钮弹出模块列表", 975, 12, 20, 20);
+  c.listButton->setIcon(window->style()->standardIcon(QStyle::SP_ArrowDown));
+  c.listButton->setToolTip(QStringLiteral("同目录下的其他模块"));
+  c.nextButton = Place(MakeButton(c.toolbar, "下一个"), "按钮下一个", 10, 38, 134, 24);
+  c.previousButton = Place(MakeButton(c.toolbar, "上一个"), "按钮上一个", 144, 38, 134, 24);
+  c.copyTextButton = Place(MakeButton(c.toolbar, "复制代码(TXT)"), "按钮复制代码", 294, 38, 235, 24);
+  c.copyHtmlButton =
+      Place(MakeButton(c.toolbar, "复制代码(HTML)"), "按钮复制代码HTML", 529, 38, 235, 24);
+  c.copyIdeButton = Place(MakeButton(c.toolbar, "复制代码(HTML·IDE)"), "按钮复制代码HTMLIDE",
                          764, 38, 235, 24);
+}
+
+}  // namespace
+
+MainWindowControls CreateMainWindowControls(QWidget* window) {
+  window->setWindowTitle(QString::fromUtf8(kMainWindowCaption) + QString::fromLatin1(kProgramVersion));
+  window->resize(1016, 700);
+  MainWindowControls c;
+  CreateBanner(window, c);
+  CreateToolbar(window, c);
+  c.pollingTimer = new QTimer(window);
+  c.pollingTimer->setObjectName(QStringLiteral("时钟1"));
+  c.treeWidget = Place(new QTreeWidget(window), "树型框", 10, 170, 267, 520);
+  c.treeWidget->setHeaderHidden(true);
+  c.treeWidget->setContextMenuPolicy(Qt::CustomContextMenu);
+  c.pageView = Place(new PageView(window), "浏览器", 294, 170, 712, 520);
+  return c;
 }
 
 }  // namespace ec

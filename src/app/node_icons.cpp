@@ -1,5 +1,7 @@
 #include "app/node_icons.h"
 
+#include "render/node_kind.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -121,18 +123,18 @@ void MethodDot(QPainter& p) {
 
 void Paint(QPainter& p, int kind) {
   switch (kind) {
-    case 0: ModuleBox(p); break;
-    case 1:
+    case kKindModule: ModuleBox(p); break;
+    case 1:  // pictures 1 and 2 belong to no kind
     case 2: SpareMark(p); break;
-    case 3: LetterBadge(p, QColor(0x26, 0xa2, 0x69), QStringLiteral("G"), 11); break;
-    case 4: LetterBadge(p, QColor(0x21, 0x90, 0xa4), QStringLiteral("T"), 11); break;
-    case 5: LetterBadge(p, QColor(0xe6, 0x61, 0x00), QStringLiteral("C"), 11); break;
-    case 6: LetterBadge(p, QColor(0x1c, 0x71, 0xd8), QStringLiteral("f"), 12, true); break;
-    case 7: Folder(p, QColor(0xf6, 0xd3, 0x2d)); break;
-    case 8: LetterBadge(p, QColor(0xc0, 0x1c, 0x28), QStringLiteral("K"), 11); break;
-    case 9: Plug(p); break;
-    case 10: GroupLines(p); break;
-    case 11: MethodDot(p); break;
+    case kKindGlobals: LetterBadge(p, QColor(0x26, 0xa2, 0x69), QStringLiteral("G"), 11); break;
+    case kKindDataTypes: LetterBadge(p, QColor(0x21, 0x90, 0xa4), QStringLiteral("T"), 11); break;
+    case kKindClass: LetterBadge(p, QColor(0xe6, 0x61, 0x00), QStringLiteral("C"), 11); break;
+    case kKindSubroutine: LetterBadge(p, QColor(0x1c, 0x71, 0xd8), QStringLiteral("f"), 12, true); break;
+    case kKindSubroutineCategory: Folder(p, QColor(0xf6, 0xd3, 0x2d)); break;
+    case kKindConstants: LetterBadge(p, QColor(0xc0, 0x1c, 0x28), QStringLiteral("K"), 11); break;
+    case kKindDllCommands: Plug(p); break;
+    case kKindGroup: GroupLines(p); break;
+    case kKindMethod: MethodDot(p); break;
     default: break;
   }
 }

@@ -7,22 +7,15 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/path_separator.h"
 #include "search/module_files.h"
 
 namespace ec {
 
 namespace {
 
-#ifdef _WIN32
-constexpr char kSeparator = '\\';
-constexpr std::string_view kSeparators = "\\/";
-#else
-constexpr char kSeparator = '/';
-constexpr std::string_view kSeparators = "/";
-#endif
-
 std::string FileNameOf(std::string_view path) {
-  const size_t cut = path.find_last_of(kSeparators);
+  const size_t cut = path.find_last_of(kPathSeparators);
   return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
 }
 
@@ -42,7 +35,7 @@ void SortByName(std::vector<std::string>& paths) {
 }  // namespace
 
 std::string FolderOfModulePath(std::string_view modulePath) {
-  const size_t cut = modulePath.find_last_of(kSeparators);
+  const size_t cut = modulePath.find_last_of(kPathSeparators);
   return cut == std::string_view::npos ? std::string() : std::string(modulePath.substr(0, cut));
 }
 
@@ -64,7 +57,7 @@ QMenu* SameFolderMenu::Build(const std::string& modulePathText) {
     entry->setData(QString::fromStdString(path));
   }
   if (paths.empty()) {
-    QAction* none = menu_->addAction(EntryText("当前目录暂无EC文件：" + folder_ + kSeparator));
+    QAction* none = menu_->addAction(EntryText("当前目录暂无EC文件：" + folder_ + kPathSeparator));
     none->setEnabled(false);
     menu_->addSeparator();
   }

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "app/main_window.h"
+#include "app/module_loader.h"
 #include "app/settings_location.h"
 #include "app/wait_processing_messages.h"
 #include "platform/file_association.h"
@@ -61,7 +62,7 @@ int RunScreenshot(const ScreenshotRequest& request) {
   window.SetFeedbackMilliseconds(0);
   window.show();
   window.OnFirstActivation();
-  if (window.CurrentPath().empty()) {
+  if (window.Loader().CurrentPath().empty()) {
     std::fprintf(stderr, "ecview: cannot show %s\n", request.module.c_str());
     return 1;
   }

@@ -11,16 +11,11 @@ inline constexpr std::string_view kSettingsFileName = "澜禾·观澄.ini";
 // user's own settings alone.
 inline constexpr char kSettingsFolderVariable[] = "ECVIEW_SETTINGS_DIR";
 
-// The settings folder: $ECVIEW_SETTINGS_DIR when set; otherwise the program's
-// folder on Windows and $XDG_CONFIG_HOME/ecview (default ~/.config/ecview)
-// elsewhere. Empty when none can be worked out.
+// The settings folder: $ECVIEW_SETTINGS_DIR when set, otherwise the system's
+// place for them (PlatformSettingsFolder). Empty when none can be worked out.
 std::filesystem::path DefaultSettingsFolder();
 
 // The settings file inside `folder`, creating the folder when it is missing.
 std::filesystem::path SettingsFilePath(const std::filesystem::path& folder);
-
-// A UTF-8 text as a path, and back.
-std::filesystem::path PathFromUtf8(std::string_view text);
-std::string Utf8FromPath(const std::filesystem::path& path);
 
 }  // namespace ec

@@ -52,7 +52,7 @@ void Print(const DumpOptions& options, const ModuleModel& model, bool ok, std::o
   if (options.json)
     WriteModelJson(stream, model, ok, LastReadError());
   else if (options.html)
-    WriteHtmlExport(model, stream, PathToUtf8(PathFromUtf8(options.file).stem()));
+    WriteHtmlExport(model, stream, Utf8FromPath(PathFromUtf8(options.file).stem()));
   else
     PrintText(model, options.crlf, stream);
 }

@@ -3,11 +3,13 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/commands.h"
+#include "support/program_version.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"ecview-cli - read, print and search E language modules (.ec files)"};
   app.require_subcommand(1);
   app.set_help_all_flag("--help-all", "Print help for every subcommand");
+  app.set_version_flag("--version", std::string("ecview-cli ") + ec::kProgramVersion);
   ec::cli::RegisterCommands(app);
   try {
     app.parse(argc, argv);

@@ -42,7 +42,7 @@ bool ParseKinds(const std::string& list, SearchKinds& kinds, std::string& unknow
 }
 
 void PrintModule(const std::string& path, const ModuleSearchResult& result) {
-  std::cout << PathToUtf8(PathFromUtf8(path).stem()) << '\n';
+  std::cout << Utf8FromPath(PathFromUtf8(path).stem()) << '\n';
   for (const SearchHitGroup& group : result.groups) {
     std::cout << "  " << group.Text() << '\n';
     for (const std::string& name : group.names) std::cout << "    " << name << '\n';

@@ -3,30 +3,10 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/file_stream.h"
 #include "support/utf8_path.h"
 
 namespace ec {
-namespace {
-
-std::FILE* OpenFile(const std::string& path, const char* mode) {
-#ifdef _WIN32
-  // Paths are UTF-8 inside the program; the wide API takes them on Windows.
-  const std::wstring wmode(mode, mode + std::strlen(mode));
-  return _wfopen(PathFromUtf8(path).c_str(), wmode.c_str());
-#else
-  return std::fopen(path.c_str(), mode);
-#endif
-}
-
-bool SeekTo(std::FILE* file, uint64_t position) {
-#ifdef _WIN32
-  return _fseeki64(file, static_cast<long long>(position), SEEK_SET) == 0;
-#else
-  return fseeko(file, static_cast<off_t>(position), SEEK_SET) == 0;
-#endif
-}
-
-}  // namespace
 
 ModuleFile::~ModuleFile() { Close(); }
 
@@ -34,19 +14,13 @@ bool ModuleFile::Open(const std::string& path, bool readOnly) {
   Close();
   std::error_code ec;
   if (path.empty() || !std::filesystem::is_regular_file(PathFromUtf8(path), ec)) return false;
-  if (!readOnly) file_ = OpenFile(path, "r+b");
+  if (!readOnly) file_ = OpenFileStream(path, "r+b");
   writable_ = file_ != nullptr;
-  if (!file_) file_ = OpenFile(path, "rb");
+  if (!file_) file_ = OpenFileStream(path, "rb");
   if (!file_) return false;
-  std::fseek(file_, 0, SEEK_END);
-#ifdef _WIN32
-  const long long end = _ftelli64(file_);
-#else
-  const off_t end = ftello(file_);
-#endif
-  size_ = end > 0 ? static_cast<uint64_t>(end) : 0;
+  size_ = FileStreamSize(file_);
   position_ = 0;
-  SeekTo(file_, 0);
+  SeekFileStream(file_, 0);
   return true;
 }
 
@@ -58,7 +32,7 @@ void ModuleFile::Close() {
 }
 
 bool ModuleFile::Seek(uint64_t position) {
-  if (!file_ || !SeekTo(file_, position)) return false;
+  if (!file_ || !SeekFileStream(file_, position)) return false;
   position_ = position;
   return true;
 }
@@ -84,9 +58,9 @@ int32_t ModuleFile::ReadInt32() {
 
 bool ModuleFile::WriteAt(uint64_t offset, const void* data, size_t size) {
   if (!file_ || !writable_) return false;
-  bool ok = SeekTo(file_, offset) && std::fwrite(data, 1, size, file_) == size && std::fflush(file_) == 0;
+  bool ok = SeekFileStream(file_, offset) && std::fwrite(data, 1, size, file_) == size && std::fflush(file_) == 0;
   // Switching from writing back to reading needs a seek in C streams.
-  ok = SeekTo(file_, position_) && ok;
+  ok = SeekFileStream(file_, position_) && ok;
   return ok;
 }
 

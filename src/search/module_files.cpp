@@ -3,29 +3,14 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/path_separator.h"
 #include "support/gbk_codec.h"
+#include "support/utf8_path.h"
 
 namespace ec {
 namespace {
 
-#ifdef _WIN32
-constexpr char kSeparator = '\\';
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-#else
-constexpr char kSeparator = '/';
-bool IsSeparator(char c) { return c == '/'; }
-#endif
-
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::filesystem::path PathFromUtf8(std::string_view text) {
-  return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
-}
-
-std::string Utf8FromPath(const std::filesystem::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(reinterpret_cast<const char*>(text.data()), text.size());
-}
 
 // Appends the names of `folder`'s non-folder entries that match `pattern`.
 void ListMatching(const std::filesystem::path& folder, const std::string& prefix, std::string_view pattern,
@@ -75,7 +60,7 @@ bool WildcardMatchesFileName(std::string_view pattern, std::string_view name) {
 void ListModuleFiles(std::string_view folder, std::string_view pattern, std::vector<std::string>& out) {
   out.clear();
   std::string prefix(folder);
-  if (prefix.empty() || !IsSeparator(prefix.back())) prefix += kSeparator;
+  if (prefix.empty() || !IsPathSeparator(prefix.back())) prefix += kPathSeparator;
   const std::filesystem::path path = PathFromUtf8(prefix);
   if (pattern.empty()) pattern = "*.*";
   while (true) {

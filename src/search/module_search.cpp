@@ -30,29 +30,29 @@ ModuleSearchResult SearchModule(const ModuleModel& model, NameMatcher& matcher, 
                                 const std::function<bool()>& keepGoing) {
   ModuleSearchResult result;
   if (kinds.subroutines) {
-    SearchHitGroup group{"子程序", 7, 6};
+    SearchHitGroup group{"子程序", kKindSubroutineCategory, kKindSubroutine};
     for (const SubroutineGroup& g : model.subroutineGroups)
       if (!MatchList(g.subroutines, matcher, keepGoing, group)) return result;
     Keep(std::move(group), result);
   }
   if (kinds.classes) {
     for (const ClassInfo& c : model.classes) {
-      SearchHitGroup group{c.name, 5, 11};
+      SearchHitGroup group{c.name, kKindClass, kKindMethod};
       if (!MatchList(c.methods, matcher, keepGoing, group)) return result;
       group.bareClass = group.names.empty() && matcher.MatchName(c.name);
       Keep(std::move(group), result);
     }
   }
-  const auto category = [&](bool wanted, const char* label, int image, const auto& list) {
+  const auto category = [&](bool wanted, const char* label, NodeKind image, const auto& list) {
     if (!wanted || list.empty()) return true;
     SearchHitGroup group{label, image, image};
     if (!MatchList(list, matcher, keepGoing, group)) return false;
     Keep(std::move(group), result);
     return true;
   };
-  category(kinds.dataTypes, "自定义数据类型", 4, model.dataTypes) &&
-      category(kinds.dllCommands, "DLL命令", 9, model.dllCommands) &&
-      category(kinds.constants, "常量", 8, model.constants) && category(kinds.globals, "全局变量", 3, model.globals);
+  category(kinds.dataTypes, "自定义数据类型", kKindDataTypes, model.dataTypes) &&
+      category(kinds.dllCommands, "DLL命令", kKindDllCommands, model.dllCommands) &&
+      category(kinds.constants, "常量", kKindConstants, model.constants) && category(kinds.globals, "全局变量", kKindGlobals, model.globals);
   return result;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/module_model.h"
+#include "render/node_kind.h"
 #include "search/name_matcher.h"
 
 namespace ec {
@@ -25,8 +26,8 @@ struct SearchKinds {
 // One node under a module in the results: a category or a class.
 struct SearchHitGroup {
   std::string label;               // "子程序", "自定义数据类型", …, or the class name
-  int image = 0;                   // node kind of the group (7, 5, 4, 9, 8, 3)
-  int childImage = 0;              // node kind of its hits (6, 11, 4, 9, 8, 3)
+  NodeKind image = kKindModule;       // kind of the group: a category or a class
+  NodeKind childImage = kKindModule;  // kind of its hits
   std::vector<std::string> names;  // matching names, in model order
   bool bareClass = false;          // a class whose own name matched, with no matching method
 

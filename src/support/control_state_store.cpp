@@ -8,6 +8,7 @@
 #include "support/gbk_codec.h"
 #include "support/ini_content.h"
 #include "support/store_values.h"
+#include "support/utf8_path.h"
 
 namespace ec {
 namespace {
@@ -24,16 +25,6 @@ std::optional<std::string> StorableSection(std::string_view name) {
 std::optional<std::string> StorableKey(std::string_view key) {
   if (key.find_first_of("\r\n") != std::string_view::npos || key.starts_with('[')) return std::nullopt;
   return ExactGbk(key);
-}
-
-// Nothing when the text is no valid UTF-8 (where the file system wants UTF-16,
-// converting it throws).
-std::optional<std::filesystem::path> PathFromUtf8(std::string_view utf8) {
-  try {
-    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
-  } catch (const std::exception&) {
-    return std::nullopt;
-  }
 }
 
 // Clears the busy flag however the draining write ends.
@@ -219,9 +210,9 @@ std::optional<std::filesystem::path> ControlStateStore::SideFilePath(std::string
   // of the folder (or, on NTFS, into a stream of another file).
   const std::string name = section_ + "-" + std::string(key) + ".ibn";
   if (path_.empty() || name.find_first_of(std::string_view("/\\:\0", 4)) != std::string::npos) return std::nullopt;
-  const auto file_name = PathFromUtf8(name);
-  if (!file_name) return std::nullopt;
-  return path_.parent_path() / "inibin" / *file_name;
+  const std::filesystem::path file_name = PathFromUtf8(name);
+  if (file_name.empty()) return std::nullopt;
+  return path_.parent_path() / "inibin" / file_name;
 }
 
 void ControlStateStore::PumpEvents() {

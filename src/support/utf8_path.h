@@ -8,13 +8,11 @@
 
 namespace ec {
 
-inline std::filesystem::path PathFromUtf8(std::string_view utf8) {
-  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
+// The path a UTF-8 text names. Never throws: a text that is no valid UTF-8
+// (which a conversion to UTF-16 rejects) gives the empty path, which names no
+// file.
+std::filesystem::path PathFromUtf8(std::string_view utf8);
 
-inline std::string PathToUtf8(const std::filesystem::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
+std::string Utf8FromPath(const std::filesystem::path& path);
 
 }  // namespace ec

@@ -44,7 +44,7 @@ TEST_F(FindTest, NextAndPreviousWrapAroundTheTree) {
   EXPECT_EQ(Current(), 9);
   EXPECT_EQ(next->text(), "下一个");
   EXPECT_EQ(previous->text(), "上一个");
-  EXPECT_EQ(Window().Selection().subroutine.name, "写出文本文件");
+  EXPECT_EQ(Window().Presenter().Selection().subroutine.name, "写出文本文件");
 }
 
 TEST_F(FindTest, RightButtonOnNextFindsBackwards) {
@@ -63,7 +63,7 @@ TEST_F(FindTest, FindsInsideCollapsedBranchesAndExpandsThem) {
   Window().FindNext();
   EXPECT_EQ(Current(), 21);
   EXPECT_TRUE(Window().Tree().Item(19)->isExpanded());
-  EXPECT_EQ(Window().Selection().constant.name, "常量_最大行数");
+  EXPECT_EQ(Window().Presenter().Selection().constant.name, "常量_最大行数");
   // Wildcards: 取*本 is 取.*本.
   Find("取*本", 1);
   Window().FindNext();

@@ -9,11 +9,15 @@
 
 #include "app/page_view.h"
 #include "render/summary_page.h"
+#include "support/file_bytes.h"
 #include "tests/app/window_fixture.h"
-#include "tests/support/large_module.h"
-#include "tests/support/module_writer.h"
+#include "tools/module_writer/large_module.h"
+#include "tools/module_writer/module_writer.h"
+#include "tests/support/corpus.h"
 
 namespace ec::test {
+
+using namespace ec::writer;
 namespace {
 
 struct Node {
@@ -38,46 +42,46 @@ TEST_F(LoadTest, SampleModuleBuildsTheDeclarationTree) {
   Window().loadModule(CopyOf(SampleModule(), "sample.ec"));
   TreeViewHelper& tree = Window().Tree();
   const std::vector<Node> expected = {
-      {"澜禾·易模块", 0, 0, 1},
-      {"子程序集合(9)", 7, 0, 2},
-      {"第一集(4)", 10, 1, 3},
-      {"取文本中间", 6, 1, 3},
-      {"快速取文本", 6, 2, 3},
-      {"分割文本到数组", 6, 3, 3},
-      {"内部_清理空白", 6, 4, 3},
-      {"第二集(3)", 10, 2, 3},
-      {"读入文本文件", 6, 5, 3},
-      {"写出文本文件", 6, 6, 3},
-      {"内部_确认目录", 6, 7, 3},
-      {"第三集(1)", 10, 3, 3},
-      {"取类型名称", 6, 8, 3},
-      {"第四集(1)", 10, 4, 3},
-      {"未归属子程序", 6, 9, 3},
-      {"API(3)", 9, 0, 2},
-      {"信息框_API", 9, 1, 3},
-      {"取启动时间", 9, 2, 3},
-      {"复制内存", 9, 3, 3},
-      {"常量(9)", 8, 0, 2},
-      {"常量_圆周率", 8, 1, 3},
-      {"常量_最大行数", 8, 2, 3},
-      {"常量_调试模式", 8, 3, 3},
-      {"常量_发布日期", 8, 4, 3},
-      {"常量_换行符", 8, 5, 3},
-      {"常量_作者", 8, 6, 3},
-      {"常量_空值", 8, 7, 3},
-      {"图标数据", 8, 8, 3},
-      {"提示音", 8, 9, 3},
-      {"全局变量(3)", 3, 0, 2},
-      {"集_默认编码", 3, 1, 3},
-      {"集_缓冲表", 3, 2, 3},
-      {"集_上次错误", 3, 3, 3},
-      {"自定义数据类型(2)", 4, 0, 2},
-      {"坐标", 4, 1, 3},
-      {"文件记录", 4, 2, 3},
-      {"类_文本缓冲区(3)", 5, 1, 2},
-      {"追加", 11, 1, 3},
-      {"取内容", 11, 2, 3},
-      {"清空", 11, 3, 3},
+      {"澜禾·易模块", kKindModule, 0, 1},
+      {"子程序集合(9)", kKindSubroutineCategory, 0, 2},
+      {"第一集(4)", kKindGroup, 1, 3},
+      {"取文本中间", kKindSubroutine, 1, 3},
+      {"快速取文本", kKindSubroutine, 2, 3},
+      {"分割文本到数组", kKindSubroutine, 3, 3},
+      {"内部_清理空白", kKindSubroutine, 4, 3},
+      {"第二集(3)", kKindGroup, 2, 3},
+      {"读入文本文件", kKindSubroutine, 5, 3},
+      {"写出文本文件", kKindSubroutine, 6, 3},
+      {"内部_确认目录", kKindSubroutine, 7, 3},
+      {"第三集(1)", kKindGroup, 3, 3},
+      {"取类型名称", kKindSubroutine, 8, 3},
+      {"第四集(1)", kKindGroup, 4, 3},
+      {"未归属子程序", kKindSubroutine, 9, 3},
+      {"API(3)", kKindDllCommands, 0, 2},
+      {"信息框_API", kKindDllCommands, 1, 3},
+      {"取启动时间", kKindDllCommands, 2, 3},
+      {"复制内存", kKindDllCommands, 3, 3},
+      {"常量(9)", kKindConstants, 0, 2},
+      {"常量_圆周率", kKindConstants, 1, 3},
+      {"常量_最大行数", kKindConstants, 2, 3},
+      {"常量_调试模式", kKindConstants, 3, 3},
+      {"常量_发布日期", kKindConstants, 4, 3},
+      {"常量_换行符", kKindConstants, 5, 3},
+      {"常量_作者", kKindConstants, 6, 3},
+      {"常量_空值", kKindConstants, 7, 3},
+      {"图标数据", kKindConstants, 8, 3},
+      {"提示音", kKindConstants, 9, 3},
+      {"全局变量(3)", kKindGlobals, 0, 2},
+      {"集_默认编码", kKindGlobals, 1, 3},
+      {"集_缓冲表", kKindGlobals, 2, 3},
+      {"集_上次错误", kKindGlobals, 3, 3},
+      {"自定义数据类型(2)", kKindDataTypes, 0, 2},
+      {"坐标", kKindDataTypes, 1, 3},
+      {"文件记录", kKindDataTypes, 2, 3},
+      {"类_文本缓冲区(3)", kKindClass, 1, 2},
+      {"追加", kKindMethod, 1, 3},
+      {"取内容", kKindMethod, 2, 3},
+      {"清空", kKindMethod, 3, 3},
   };
   EXPECT_EQ(TreeNodes(tree), expected);
   // Selected and normal pictures are the node's kind.
@@ -87,18 +91,18 @@ TEST_F(LoadTest, SampleModuleBuildsTheDeclarationTree) {
   // and shows the summary, without the remark section after "@备注".
   for (int open : {0, 1, 15, 19, 29, 33, 36}) EXPECT_TRUE(tree.Item(open)->isExpanded()) << open;
   EXPECT_EQ(tree.CurrentIndex(), 0);
-  EXPECT_EQ(Window().Model().info.remarks, "处理文本、读写文件的常用子程序与一个文本缓冲区类。\r\n适合初学者阅读。");
-  EXPECT_EQ(Window().SummaryPage(), BuildSummaryPage(Window().Model()));
-  EXPECT_EQ(Window().Page()->Page(), Window().SummaryPage());
-  EXPECT_NE(Window().SummaryPage().find("系统核心支持库(krnln)<br>"), std::string::npos);
-  EXPECT_EQ(Window().SummaryPage().find("@备注"), std::string::npos);
+  EXPECT_EQ(Window().Loader().Model().info.remarks, "处理文本、读写文件的常用子程序与一个文本缓冲区类。\r\n适合初学者阅读。");
+  EXPECT_EQ(Window().Loader().SummaryPage(), BuildSummaryPage(Window().Loader().Model()));
+  EXPECT_EQ(Window().Page()->Page(), Window().Loader().SummaryPage());
+  EXPECT_NE(Window().Loader().SummaryPage().find("系统核心支持库(krnln)<br>"), std::string::npos);
+  EXPECT_EQ(Window().Loader().SummaryPage().find("@备注"), std::string::npos);
 }
 
 TEST_F(LoadTest, GroupNumbersAndRunningNumbersContinueAcrossGroups) {
   const std::string path = files_.File("sets.ec");
   ASSERT_TRUE(WriteFileBytes(path, LargeModuleBytes({.programSets = 12, .subroutinesPerSet = 3, .parametersPerSubroutine = 1})));
   Window().loadModule(path);
-  const ModuleModel& model = Window().Model();
+  const ModuleModel& model = Window().Loader().Model();
   ASSERT_GE(model.subroutineGroups.size(), 11u);
   TreeViewHelper& tree = Window().Tree();
   // Walk the category: each group header is followed by its subroutines.
@@ -124,13 +128,13 @@ TEST_F(LoadTest, RequestsThatChangeNothing) {
   QLineEdit* pathBox = Control<QLineEdit>("编辑框模块文件");
   const QString sentence = pathBox->text();
   // Enter with the designed sentence: no such file.
-  Window().OnPathBoxEnter();
-  EXPECT_EQ(Window().CurrentPath(), "");
+  Window().Opener().OnPathBoxEnter();
+  EXPECT_EQ(Window().Loader().CurrentPath(), "");
   EXPECT_EQ(Window().Tree().Count(), 0);
 
   const std::string sample = CopyOf(SampleModule(), "sample.ec");
   Window().loadModule(sample);
-  ASSERT_EQ(Window().CurrentPath(), sample);
+  ASSERT_EQ(Window().Loader().CurrentPath(), sample);
   const int nodes = Window().Tree().Count();
   Window().Tree().Select(5);
   const std::string page = Window().Page()->Page();
@@ -139,7 +143,7 @@ TEST_F(LoadTest, RequestsThatChangeNothing) {
   // model alone; only the path box shows the request.
   for (const std::string& request : {sample, files_.File("missing.ec"), files_.path().string()}) {
     Window().loadModule(request);
-    EXPECT_EQ(Window().CurrentPath(), sample);
+    EXPECT_EQ(Window().Loader().CurrentPath(), sample);
     EXPECT_EQ(Window().Tree().Count(), nodes);
     EXPECT_EQ(Window().Tree().CurrentIndex(), 5);
     EXPECT_EQ(Window().Page()->Page(), page);
@@ -155,7 +159,7 @@ TEST_F(LoadTest, UnreadableFilesShowAnEmptyModule) {
   ASSERT_TRUE(WriteFileBytes(empty, ""));
   for (const std::string& path : {junk, empty}) {
     Window().loadModule(path);
-    EXPECT_EQ(Window().CurrentPath(), path);
+    EXPECT_EQ(Window().Loader().CurrentPath(), path);
     ASSERT_EQ(Window().Tree().Count(), 1);
     EXPECT_EQ(Window().Tree().Text(0), "澜禾·易模块");
     const std::string& page = Window().Page()->Page();
@@ -165,12 +169,13 @@ TEST_F(LoadTest, UnreadableFilesShowAnEmptyModule) {
 }
 
 TEST_F(LoadTest, EveryCorpusModuleShowsItsDeclarations) {
-  for (const auto& entry : std::filesystem::directory_iterator(EC_CORPUS_DIR)) {
+  EC_SKIP_WITHOUT_CORPUS();
+  for (const auto& entry : std::filesystem::directory_iterator(test::CorpusDir())) {
     if (entry.path().extension() != ".ec" && entry.path().extension() != ".e") continue;
     const std::string path = CopyOf(entry.path().string(), entry.path().filename().string());
     Window().loadModule(path);
-    EXPECT_EQ(Window().CurrentPath(), path);
-    const ModuleModel& model = Window().Model();
+    EXPECT_EQ(Window().Loader().CurrentPath(), path);
+    const ModuleModel& model = Window().Loader().Model();
     TreeViewHelper& tree = Window().Tree();
     size_t expected = 1 + model.classes.size();
     size_t subroutines = 0;
@@ -198,14 +203,14 @@ TEST_F(LoadTest, LoadRequestedDuringALoadIsIgnored) {
   QObject::connect(Window().Tree().Tree()->model(), &QAbstractItemModel::rowsInserted, &Window(), [&] {
     if (requested) return;
     requested = true;
-    EXPECT_TRUE(Window().IsLoading());
+    EXPECT_TRUE(Window().Loader().IsLoading());
     Window().loadModule(second);
   });
   Window().loadModule(first);
   EXPECT_TRUE(requested);
-  EXPECT_EQ(Window().CurrentPath(), first);
+  EXPECT_EQ(Window().Loader().CurrentPath(), first);
   EXPECT_EQ(Window().Tree().Text(0), "澜禾·易模块");
-  EXPECT_FALSE(Window().IsLoading());
+  EXPECT_FALSE(Window().Loader().IsLoading());
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ class SelectionTest : public WindowTest {
     EXPECT_TRUE(Window().Tree().Select(index));
     return Window().Page()->Page();
   }
-  const ModuleModel& M() { return Window().Model(); }
+  const ModuleModel& M() { return Window().Loader().Model(); }
 };
 
 TEST_F(SelectionTest, EachKindShowsItsItemPage) {
@@ -38,7 +38,7 @@ TEST_F(SelectionTest, EachKindShowsItsItemPage) {
   EXPECT_EQ(PageAfterSelecting(kSecondGroup), ItemPage(groups[1].subroutines, nullptr, noClass));
   // Running number 5 is the first subroutine of the second group.
   EXPECT_EQ(PageAfterSelecting(kFifthSubroutine), ItemPage({}, &groups[1].subroutines[0], noClass));
-  EXPECT_EQ(Window().Selection().subroutine.name, "读入文本文件");
+  EXPECT_EQ(Window().Presenter().Selection().subroutine.name, "读入文本文件");
   EXPECT_EQ(PageAfterSelecting(kDllCategory), ItemPage(std::span<const DllCommand>(M().dllCommands), nullptr));
   EXPECT_EQ(PageAfterSelecting(kSecondDll), ItemPage({}, &M().dllCommands[1]));
   EXPECT_EQ(PageAfterSelecting(kConstantCategory), ItemPage(std::span<const Constant>(M().constants), nullptr));
@@ -55,10 +55,10 @@ TEST_F(SelectionTest, EachKindShowsItsItemPage) {
   // shows the summary again.
   const std::string before = Window().Page()->Page();
   PageAfterSelecting(kSubroutineCategory);
-  EXPECT_EQ(Window().Selection().kind, kKindSubroutineCategory);
+  EXPECT_EQ(Window().Presenter().Selection().kind, kKindSubroutineCategory);
   EXPECT_EQ(Window().Page()->Page(), before);
-  EXPECT_EQ(Window().Selection().method.name, "取内容");
-  EXPECT_EQ(PageAfterSelecting(kRoot), Window().SummaryPage());
+  EXPECT_EQ(Window().Presenter().Selection().method.name, "取内容");
+  EXPECT_EQ(PageAfterSelecting(kRoot), Window().Loader().SummaryPage());
 }
 
 TEST_F(SelectionTest, CopyButtonsPutTheSelectionOnTheClipboard) {
@@ -114,7 +114,7 @@ TEST_F(SelectionTest, CopyShowsItsFeedbackAndTheModuleNodeCopiesNothing) {
 
 TEST_F(SelectionTest, SelectionFromAnEarlierModuleCopiesNothing) {
   PageAfterSelecting(kClass);
-  ASSERT_EQ(Window().Selection().kind, kKindClass);
+  ASSERT_EQ(Window().Presenter().Selection().kind, kKindClass);
   // A copy that runs while another module is being loaded (events are
   // handled during a load) finds the class of the old module gone.
   const std::string other = CopyOf(SampleModule(), "other.ec");
@@ -123,8 +123,8 @@ TEST_F(SelectionTest, SelectionFromAnEarlierModuleCopiesNothing) {
   QObject::connect(Window().Tree().Tree()->model(), &QAbstractItemModel::rowsInserted, &Window(), [&] {
     if (copied || Window().Tree().Count() < 2) return;
     copied = true;
-    Window().CopyAsIdeHtml();
-    Window().CopyAsText();
+    Window().Copying().CopyAsIdeHtml();
+    Window().Copying().CopyAsText();
   });
   Window().loadModule(other);
   EXPECT_TRUE(copied);
@@ -133,7 +133,7 @@ TEST_F(SelectionTest, SelectionFromAnEarlierModuleCopiesNothing) {
 
 TEST_F(SelectionTest, RightClickInTheTreeCopiesTheNodeText) {
   PageAfterSelecting(kSecondGroup);
-  Window().CopySelectedNodeText();
+  Window().Presenter().CopySelectedNodeText();
   EXPECT_EQ(Clipboard(), "第二集(3)");
 }
 

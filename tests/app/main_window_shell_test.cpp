@@ -15,10 +15,13 @@
 #include "app/notes_box.h"
 #include "app/page_view.h"
 #include "app/same_folder_menu.h"
+#include "support/file_bytes.h"
 #include "tests/app/window_fixture.h"
-#include "tests/support/module_writer.h"
+#include "tools/module_writer/module_writer.h"
 
 namespace ec::test {
+
+using namespace ec::writer;
 namespace {
 
 using ShellTest = WindowTest;
@@ -80,10 +83,10 @@ TEST_F(ShellTest, OnlyALastDroppedModuleIsOpened) {
   const std::string upper = CopyOf(SampleModule(), "X.EC");
   const std::string notes = files_.File("notes.txt");
   ASSERT_TRUE(WriteFileBytes(notes, "text"));
-  Window().HandleDroppedFiles({upper, notes});
-  EXPECT_EQ(Window().CurrentPath(), "");
-  Window().HandleDroppedFiles({notes, upper});
-  EXPECT_EQ(Window().CurrentPath(), upper);
+  Window().Opener().HandleDroppedFiles({upper, notes});
+  EXPECT_EQ(Window().Loader().CurrentPath(), "");
+  Window().Opener().HandleDroppedFiles({notes, upper});
+  EXPECT_EQ(Window().Loader().CurrentPath(), upper);
 
   EXPECT_EQ(DroppedModulePath({"/a/b.Ec"}), "/a/b.Ec");
   EXPECT_EQ(DroppedModulePath({"/a.ec/readme"}), "");
@@ -95,7 +98,7 @@ TEST_F(ShellTest, OnlyALastDroppedModuleIsOpened) {
 TEST_F(ShellTest, ControlsAndModuleComeBackAtTheNextStart) {
   Window().OnFirstActivation();
   EXPECT_EQ(calls_.registered, 1);
-  EXPECT_EQ(Window().CurrentPath(), "");  // the designed sentence names no file
+  EXPECT_EQ(Window().Loader().CurrentPath(), "");  // the designed sentence names no file
   const std::string sample = CopyOf(SampleModule(), "sample.ec");
   Window().loadModule(sample);
   Control<QLineEdit>("编辑框查找文本")->setText("缓冲");
@@ -108,12 +111,12 @@ TEST_F(ShellTest, ControlsAndModuleComeBackAtTheNextStart) {
   // This time the window's own showing runs the first-activation steps.
   Start();
   Window().show();
-  for (int i = 0; i < 20 && Window().CurrentPath().empty(); ++i) QCoreApplication::processEvents();
+  for (int i = 0; i < 20 && Window().Loader().CurrentPath().empty(); ++i) QCoreApplication::processEvents();
   EXPECT_EQ(Control<QLineEdit>("编辑框模块文件")->text().toStdString(), sample);
   EXPECT_EQ(Control<QLineEdit>("编辑框查找文本")->text(), "缓冲");
   EXPECT_EQ(Control<QComboBox>("组合框匹配")->currentIndex(), 1);
   EXPECT_FALSE(Control<QCheckBox>("选择框关联")->isChecked());
-  EXPECT_EQ(Window().CurrentPath(), sample);
+  EXPECT_EQ(Window().Loader().CurrentPath(), sample);
   EXPECT_EQ(Window().Tree().Count(), 40);
   // The association was made once, at the very first start.
   EXPECT_EQ(calls_.registered, 1);
@@ -124,7 +127,7 @@ TEST_F(ShellTest, ControlsAndModuleComeBackAtTheNextStart) {
   const std::string other = CopyOf(SampleModule(), "other.ec");
   Start(other);
   Window().OnFirstActivation();
-  EXPECT_EQ(Window().CurrentPath(), other);
+  EXPECT_EQ(Window().Loader().CurrentPath(), other);
 }
 
 TEST_F(ShellTest, SameFolderMenuListsTheModulesAndLoadsTheChosenOne) {
@@ -138,17 +141,17 @@ TEST_F(ShellTest, SameFolderMenuListsTheModulesAndLoadsTheChosenOne) {
   for (QAction* action : popup->actions()) entries << action->text();
   EXPECT_EQ(entries, (QStringList{"a.ec", "b.ec"}));
 
-  Window().SetPendingModulePath(b);
-  Window().OnPollingTick();
-  EXPECT_EQ(Window().CurrentPath(), b);
+  Window().Opener().SetPendingModulePath(b);
+  Window().Opener().OnPollingTick();
+  EXPECT_EQ(Window().Loader().CurrentPath(), b);
   // Loaded once: later ticks find nothing pending.
   Window().loadModule(a);
-  Window().OnPollingTick();
-  EXPECT_EQ(Window().CurrentPath(), a);
+  Window().Opener().OnPollingTick();
+  EXPECT_EQ(Window().Loader().CurrentPath(), a);
   // Choosing b again, after a was opened otherwise, opens b again.
-  Window().SetPendingModulePath(b);
-  Window().OnPollingTick();
-  EXPECT_EQ(Window().CurrentPath(), b);
+  Window().Opener().SetPendingModulePath(b);
+  Window().Opener().OnPollingTick();
+  EXPECT_EQ(Window().Loader().CurrentPath(), b);
 }
 
 TEST_F(ShellTest, NotesBoxOpensOnceAndAboutNamesTheSettingsFile) {

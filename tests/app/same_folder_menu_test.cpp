@@ -31,7 +31,7 @@ TEST(FolderOfModulePath, IsTheTextBeforeTheLastSeparator) {
 
 TEST(SameFolderMenu, ListsTheModulesBesideTheCurrentOneAndReportsTheChoice) {
   test::TempDir dir;
-  const std::string folder = PathToUtf8(dir.path());
+  const std::string folder = Utf8FromPath(dir.path());
   Touch(dir.path() / "b.ec");
   Touch(dir.path() / "A.EC");
   Touch(dir.path() / "a&b.ec");

@@ -12,7 +12,11 @@
 #include <memory>
 #include <string>
 
+#include "app/copy_buttons.h"
 #include "app/main_window.h"
+#include "app/module_loader.h"
+#include "app/module_opener.h"
+#include "app/selection_presenter.h"
 #include "app/viewer_application.h"
 #include "platform/file_association.h"
 #include "tests/support/temp_dir.h"

@@ -6,9 +6,11 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
+#include "support/file_bytes.h"
 #include "tests/support/cli_runner.h"
-#include "tests/support/module_writer.h"
+#include "tests/support/corpus.h"
 #include "tests/support/temp_dir.h"
+#include "tools/module_writer/module_writer.h"
 
 namespace ec {
 namespace {
@@ -27,16 +29,16 @@ class DiffCommand : public testing::Test {
       SubroutineRecord s;
       s.entry.key = 0x04000001 + static_cast<int32_t>(i);
       s.attributes = SubroutineRecord::kPublic;
-      s.name = test::G(subroutines[i].first);
+      s.name = writer::G(subroutines[i].first);
       s.returnTypeCode = subroutines[i].second;
       set.memberKeys.push_back(s.entry.key);
       program.subroutines.push_back(std::move(s));
     }
     program.classes.push_back(std::move(set));
-    auto segment = test::Segment("程序段", test::ProgramSegmentBlock(program));
+    auto segment = writer::Segment("程序段", writer::ProgramSegmentBlock(program));
     segment.wrongDataCheck = true;
     const std::string path = dir_.File(file);
-    EXPECT_TRUE(test::WriteFileBytes(path, test::ModuleWriter().Add(segment).Build()));
+    EXPECT_TRUE(WriteFileBytes(path, writer::ModuleWriter().Add(segment).Build()));
     return path;
   }
   static test::CliResult Diff(const std::string& arguments) { return test::RunCli("diff " + arguments); }
@@ -49,8 +51,9 @@ constexpr int32_t kText = static_cast<int32_t>(0x80000004);
 TEST_F(DiffCommand, ThreeFormsAndNeitherFileWritten) {
   const std::string a = Module("a.ec", {{"取值", kInt}, {"旧的", 0}});
   const std::string b = Module("b.ec", {{"取值", kText}, {"新的", 0}});
-  const std::string aBytes = test::ReadFileBytes(a);
-  const std::string bBytes = test::ReadFileBytes(b);
+  const std::optional<std::string> aBytes = ReadFileBytes(a);
+  const std::optional<std::string> bBytes = ReadFileBytes(b);
+  ASSERT_TRUE(aBytes && bBytes);
   const std::string files = "'" + a + "' '" + b + "'";
 
   const test::CliResult text = Diff(files);
@@ -79,14 +82,14 @@ TEST_F(DiffCommand, ThreeFormsAndNeitherFileWritten) {
   const test::CliResult same = Diff("--json '" + a + "' '" + a + "'");
   EXPECT_EQ(same.status, 0) << same.err;
   EXPECT_EQ(json::parse(same.out)["changed"], json::array());
-  EXPECT_EQ(test::ReadFileBytes(a), aBytes);
-  EXPECT_EQ(test::ReadFileBytes(b), bBytes);
+  EXPECT_EQ(ReadFileBytes(a), aBytes);
+  EXPECT_EQ(ReadFileBytes(b), bBytes);
 }
 
 TEST_F(DiffCommand, UnreadableFilesAndUsageErrorsExitWithTwo) {
   const std::string good = Module("good.ec", {{"甲", 0}});
   const std::string bad = dir_.File("bad.ec");
-  ASSERT_TRUE(test::WriteFileBytes(bad, "CNWTXXXX"));
+  ASSERT_TRUE(WriteFileBytes(bad, "CNWTXXXX"));
 
   const test::CliResult rejected = Diff("'" + good + "' '" + bad + "'");
   EXPECT_EQ(rejected.status, 2);
@@ -106,7 +109,8 @@ TEST_F(DiffCommand, UnreadableFilesAndUsageErrorsExitWithTwo) {
 }
 
 TEST_F(DiffCommand, RealModuleAgainstProgramFile) {
-  for (const char* name : {"Super-PE.ec", "setup.e"}) std::filesystem::copy_file(std::filesystem::path(EC_CORPUS_DIR) / name, dir_ / name);
+  EC_SKIP_WITHOUT_CORPUS();
+  for (const char* name : {"Super-PE.ec", "setup.e"}) std::filesystem::copy_file(test::CorpusDir() / name, dir_ / name);
   const test::CliResult r = Diff("--json '" + dir_.File("Super-PE.ec") + "' '" + dir_.File("setup.e") + "'");
   EXPECT_EQ(r.status, 1) << r.err;
   const json j = json::parse(r.out);

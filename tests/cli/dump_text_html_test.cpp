@@ -4,8 +4,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/file_bytes.h"
 #include "tests/support/cli_runner.h"
-#include "tests/support/module_writer.h"
+#include "tools/module_writer/module_writer.h"
 #include "tests/support/temp_dir.h"
 
 namespace ec {
@@ -51,13 +52,13 @@ TEST_F(DumpTextAndHtml, TextWithLfOrCrLf) {
 TEST_F(DumpTextAndHtml, HtmlToAFile) {
   const std::string html = temp_.File("sample.html");
   ASSERT_EQ(Dump("--html -o '" + html + "' '" + sample_ + "'").status, 0);
-  const std::string text = test::ReadFileBytes(html);
+  const std::string text = ReadFileBytes(html).value_or("");
   EXPECT_TRUE(text.starts_with("<!DOCTYPE html>"));
   EXPECT_NE(text.find("<meta charset=\"utf-8\">"), std::string::npos);
   EXPECT_NE(text.find("<section id=\"summary\">"), std::string::npos);
   EXPECT_TRUE(text.ends_with("</html>\n"));
   // The sample must not have been written to: no --repair.
-  EXPECT_EQ(test::ReadFileBytes(sample_), test::ReadFileBytes(EC_SOURCE_DIR "/examples/sample.ec"));
+  EXPECT_EQ(ReadFileBytes(sample_), ReadFileBytes(EC_SOURCE_DIR "/examples/sample.ec"));
 }
 
 TEST_F(DumpTextAndHtml, ExitStatusesAndJsonUnchanged) {
@@ -71,7 +72,7 @@ TEST_F(DumpTextAndHtml, ExitStatusesAndJsonUnchanged) {
   EXPECT_EQ(Dump("-o '" + temp_.File("no/such/folder/x.html") + "' --html '" + sample_ + "'").status, 2);
 
   const std::string junk = temp_.File("junk.ec");
-  ASSERT_TRUE(test::WriteFileBytes(junk, "this is not a module"));
+  ASSERT_TRUE(WriteFileBytes(junk, "this is not a module"));
   const DumpRun rejected = Dump("--html '" + junk + "'", true);
   EXPECT_EQ(rejected.status, 1);
   EXPECT_NE(rejected.out.find("module rejected"), std::string::npos) << rejected.out;

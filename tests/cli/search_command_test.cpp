@@ -4,6 +4,7 @@
 
 #include "tests/support/cli_runner.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/corpus.h"
 
 namespace ec {
 namespace {
@@ -13,8 +14,9 @@ namespace fs = std::filesystem;
 class SearchCommand : public testing::Test {
  protected:
   void SetUp() override {
+    EC_SKIP_WITHOUT_CORPUS();
     for (const char* name : {"Super-PE.ec", "Super-EAsm.ec", "setup.e"})
-      fs::copy_file(fs::path(EC_CORPUS_DIR) / name, dir_.path() / name);
+      fs::copy_file(test::CorpusDir() / name, dir_.path() / name);
     fs::copy_file(fs::path(EC_SOURCE_DIR) / "examples/sample.ec", dir_.path() / "SAMPLE.EC");
     fs::create_directory(dir_.path() / "sub.ec");
   }

@@ -8,6 +8,7 @@
 
 #include "compare/module_comparison.h"
 #include "model/module_analysis.h"
+#include "tests/support/corpus.h"
 #include "tests/support/temp_dir.h"
 
 namespace ec {
@@ -176,11 +177,12 @@ TEST(CompareModules, AModuleAgainstItselfIsTheSameEvenWithANaNConstant) {
 }
 
 TEST(CompareModules, ACompiledModuleAgainstAProgramFile) {
+  EC_SKIP_WITHOUT_CORPUS();
   test::TempDir dir;
   ModuleModel module;
   ModuleModel program;
   for (auto [name, model] : {std::pair{"Super-PE.ec", &module}, std::pair{"mksetup.e", &program}}) {
-    std::filesystem::copy_file(std::filesystem::path(EC_CORPUS_DIR) / name, dir / name);
+    std::filesystem::copy_file(test::CorpusDir() / name, dir / name);
     ASSERT_TRUE(analyseModule(dir.File(name), *model, {.readOnly = true})) << name;
   }
   const ModuleComparison c = CompareModules(module, program);

@@ -6,8 +6,10 @@
 #include <map>
 
 #include "model/module_analysis.h"
-#include "tests/support/module_writer.h"
+#include "support/file_bytes.h"
+#include "tools/module_writer/module_writer.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/corpus.h"
 
 namespace ec {
 namespace {
@@ -22,16 +24,17 @@ std::vector<size_t> GroupSizes(const ModuleModel& m) {
 
 class CorpusAnalysis : public ::testing::Test {
  protected:
+  void SetUp() override { EC_SKIP_WITHOUT_CORPUS(); }
   // Analyses a copy as the viewer does (repairing allowed); the corpus carries
   // correct check values, so the copy must come out unchanged.
   ModuleModel Analyse(const std::string& name) {
     const std::string path = dir_.File(name);
-    fs::copy_file(fs::path(EC_CORPUS_DIR) / name, path);
+    fs::copy_file(test::CorpusDir() / name, path);
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-    const std::string before = test::ReadFileBytes(path);
+    const std::string before = ReadFileBytes(path).value_or("");
     ModuleModel model;
     EXPECT_TRUE(analyseModule(path, model)) << name;
-    EXPECT_EQ(test::ReadFileBytes(path), before) << name;
+    EXPECT_EQ(ReadFileBytes(path), before) << name;
     ModuleModel readOnly;
     EXPECT_TRUE(analyseModule(path, readOnly, {.readOnly = true})) << name;
     EXPECT_EQ(readOnly, model) << name;
@@ -41,7 +44,7 @@ class CorpusAnalysis : public ::testing::Test {
 };
 
 TEST_F(CorpusAnalysis, EveryModuleKeepsTheModelInvariants) {
-  for (const auto& file : fs::directory_iterator(EC_CORPUS_DIR)) {
+  for (const auto& file : fs::directory_iterator(test::CorpusDir())) {
     const std::string name = file.path().filename().string();
     if (name == "README.md") continue;
     const ModuleModel m = Analyse(name);

@@ -6,9 +6,11 @@
 #include <string_view>
 
 #include "reader/program_segment.h"
-#include "tests/support/module_writer.h"
+#include "tools/module_writer/module_writer.h"
 
 namespace ec::test {
+
+using namespace ec::writer;
 
 inline VariableRecord Var(std::string_view name, int32_t typeCode = 0x80000301, int16_t attributes = 0,
                           std::vector<int32_t> dimensions = {}) {

@@ -8,6 +8,7 @@
 
 #include "model_records.h"
 #include "reader/last_read_error.h"
+#include "support/file_bytes.h"
 #include "tests/support/temp_dir.h"
 
 namespace ec {
@@ -183,7 +184,7 @@ TEST_F(AnalyseFile, HeaderOnlyFileIsAcceptedAndEmpty) {
 
 TEST_F(AnalyseFile, ReadOnlyAnalysisNeverChangesTheFile) {
   path_ = dir_.path() / "damaged.ec";
-  SegmentSpec program = Segment("程序段", ProgramSegmentBlock(*SampleSegments().program));
+  SegmentToWrite program = Segment("程序段", ProgramSegmentBlock(*SampleSegments().program));
   program.wrongDataCheck = true;
   const std::string bytes = ModuleWriter().Add(program).Build();
   const std::string path = Write(bytes);

@@ -4,12 +4,12 @@
 
 #include <map>
 
-#include "tests/support/module_writer.h"
+#include "tools/module_writer/module_writer.h"
 
 namespace ec {
 namespace {
 
-using test::G;
+using writer::G;
 
 ClassRecord Set(int32_t key, std::string_view name, int32_t baseType = 0) {
   ClassRecord r;

@@ -3,13 +3,13 @@
 #include "reader/constant_page.h"
 #include "reader/info_segments.h"
 #include "reader/last_read_error.h"
-#include "tests/support/module_writer.h"
+#include "tools/module_writer/module_writer.h"
 
 namespace ec {
 namespace {
 
-using test::ByteWriter;
-using test::G;
+using writer::ByteWriter;
+using writer::G;
 
 ConstantRecord Const(int32_t key, std::string name, ConstantValue value) {
   ConstantRecord c;
@@ -29,7 +29,7 @@ TEST(ConstantPage, PagesAndValueTypes) {
       Const(0x20000001, G("图片"), ConstantValue::OfBytes(std::string("\0\1\2", 3))),
       Const(0x30000001, G("声音"), ConstantValue::OfBytes("wav")),
   };
-  const std::string block = test::ConstantPageBlock(constants);
+  const std::string block = writer::ConstantPageBlock(constants);
   const auto r = ReadConstantPage(7, block, {});
   ASSERT_EQ(r.size(), 7u);
   for (size_t i = 0; i < r.size(); ++i) {
@@ -97,7 +97,7 @@ TEST(InfoSegments, SystemAndUserInfo) {
   user.infoTexts = {"4", "5", "6", "7", "8", "9", "10"};
   user.versionMajor = 2;
   user.versionMinor = 15;
-  const UserInfoRecord r = ReadUserInfo(test::UserInfoBlock(user) + "ignored");
+  const UserInfoRecord r = ReadUserInfo(writer::UserInfoBlock(user) + "ignored");
   EXPECT_EQ(r.name, user.name);
   EXPECT_EQ(r.remarks, user.remarks);
   EXPECT_EQ(r.author, user.author);
@@ -114,7 +114,7 @@ TEST(InfoSegments, ResourceWindowsAndConstants) {
   resources.windows[1].entry = {0x52000002, 0};
   resources.constants = {Const(0x10000001, "k", ConstantValue::OfNumber(1))};
   resources.trailingValue = 77;
-  const ResourceSegment r = ReadResourceSegment(test::ResourceSegmentBlock(resources), {});
+  const ResourceSegment r = ReadResourceSegment(writer::ResourceSegmentBlock(resources), {});
   ASSERT_EQ(r.windows.size(), 2u);
   EXPECT_EQ(r.windows[0].unitCount, 5000);
   EXPECT_EQ(r.windows[1].entry.key, 0x52000002);
@@ -125,7 +125,7 @@ TEST(InfoSegments, ResourceWindowsAndConstants) {
   // No windows: straight to the constant page. A negative unit count is 0.
   ResourceSegment bare;
   bare.constants = resources.constants;
-  EXPECT_EQ(ReadResourceSegment(test::ResourceSegmentBlock(bare), {}).constants.size(), 1u);
+  EXPECT_EQ(ReadResourceSegment(writer::ResourceSegmentBlock(bare), {}).constants.size(), 1u);
   ByteWriter negative;
   negative.Int32(8).Int32(1).Int32(0).Int32(0).Int32(0).Counted("").Counted("").Int32(-9).Counted("");
   negative.Page(0, "").Int32(5);

@@ -5,8 +5,10 @@
 
 #include "reader/last_read_error.h"
 #include "reader/module_file_reader.h"
-#include "tests/support/module_writer.h"
+#include "support/file_bytes.h"
+#include "tools/module_writer/module_writer.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/corpus.h"
 
 namespace ec {
 namespace {
@@ -21,11 +23,12 @@ struct CorpusCase {
 class Corpus : public ::testing::TestWithParam<CorpusCase> {};
 
 TEST_P(Corpus, EverySegmentIsReadAndNothingIsWritten) {
+  EC_SKIP_WITHOUT_CORPUS();
   const CorpusCase& c = GetParam();
   test::TempDir dir;
   const std::string path = dir.File(c.file);
-  std::filesystem::copy_file(std::filesystem::path(EC_CORPUS_DIR) / c.file, path);
-  const std::string before = test::ReadFileBytes(path);
+  std::filesystem::copy_file(test::CorpusDir() / c.file, path);
+  const std::string before = ReadFileBytes(path).value_or("");
 
   SetLastReadError("");
   ModuleSegments segments;
@@ -37,7 +40,7 @@ TEST_P(Corpus, EverySegmentIsReadAndNothingIsWritten) {
   EXPECT_EQ(segments.program->dllCommands.size(), c.dllCommands);
   EXPECT_FALSE(segments.program->header.libraries.empty());
   // Their check values are all correct, so reading them writes nothing.
-  EXPECT_EQ(test::ReadFileBytes(path), before);
+  EXPECT_EQ(ReadFileBytes(path), before);
   if (!c.compiledModule) {
     EXPECT_TRUE(segments.losableProgram && segments.editInfo2 && segments.auxInfo1);
   }
@@ -57,9 +60,10 @@ INSTANTIATE_TEST_SUITE_P(RealModules, Corpus,
                          });
 
 TEST(CorpusDetails, MksetupDeclarations) {
+  EC_SKIP_WITHOUT_CORPUS();
   test::TempDir dir;
   const std::string path = dir.File("mksetup.e");
-  std::filesystem::copy_file(std::filesystem::path(EC_CORPUS_DIR) / "mksetup.e", path);
+  std::filesystem::copy_file(test::CorpusDir() / "mksetup.e", path);
   ModuleSegments segments;
   ASSERT_TRUE(ReadModuleFile(path, {.readOnly = true}, segments));
   EXPECT_EQ(segments.program->header.libraries.size(), 6u);
@@ -68,7 +72,7 @@ TEST(CorpusDetails, MksetupDeclarations) {
   for (const auto& c : segments.resources->constants)
     byteData += c.value.kind == ConstantValue::Kind::Bytes;
   EXPECT_GT(byteData, 0u);
-  EXPECT_EQ(segments.userInfo->name, test::G("安装软件制作工具"));
+  EXPECT_EQ(segments.userInfo->name, writer::G("安装软件制作工具"));
 }
 
 }  // namespace

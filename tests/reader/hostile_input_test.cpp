@@ -7,7 +7,8 @@
 #include <new>
 
 #include "reader/module_file_reader.h"
-#include "tests/support/module_writer.h"
+#include "support/file_bytes.h"
+#include "tools/module_writer/module_writer.h"
 #include "tests/support/temp_dir.h"
 
 // The replaced operators pair malloc with free; GCC cannot see that through inlining.
@@ -29,10 +30,10 @@ void operator delete(void* p, size_t) noexcept { std::free(p); }
 namespace ec {
 namespace {
 
-using test::ByteWriter;
-using test::G;
-using test::ModuleWriter;
-using test::Segment;
+using writer::ByteWriter;
+using writer::G;
+using writer::ModuleWriter;
+using writer::Segment;
 
 constexpr int32_t kHuge = 0x7FFFFFF0;
 
@@ -67,13 +68,13 @@ TEST(HostileInput, SmallFilesClaimingHugeCountsStaySmall) {
       ModuleWriter().Add(Segment("程序段", LyingProgram())).Build(),
       ModuleWriter().Add(Segment("程序资源段", resources)).Build(),
       ModuleWriter().Add(Segment("用户信息段", ByteWriter().Int32(kHuge).str())).Build(),
-      ModuleWriter().Add(Segment("程序段", test::ProgramSegmentBlock(p) + globals.str())).Build(),
+      ModuleWriter().Add(Segment("程序段", writer::ProgramSegmentBlock(p) + globals.str())).Build(),
   };
   test::TempDir dir;
   for (const std::string& bytes : modules) {
     ASSERT_LT(bytes.size(), 1024u);
     const std::string path = dir.File("hostile.ec");
-    test::WriteFileBytes(path, bytes);
+    WriteFileBytes(path, bytes);
     ModuleSegments segments;
     g_allocated = 0;
     g_counting = true;
@@ -95,11 +96,11 @@ TEST(HostileInput, EveryTruncationOfARealisticModuleIsSafe) {
   p.subroutines = {sub, sub};
   segments.program = p;
   segments.resources = ResourceSegment{};
-  const std::string bytes = test::BuildModule(segments);
+  const std::string bytes = writer::BuildModule(segments);
   test::TempDir dir;
   const std::string path = dir.File("cut.ec");
   for (size_t cut = 0; cut <= bytes.size(); cut += 3) {
-    test::WriteFileBytes(path, bytes.substr(0, cut));
+    WriteFileBytes(path, bytes.substr(0, cut));
     ModuleSegments read;
     ReadModuleFile(path, {}, read);
     if (read.program) {

@@ -6,21 +6,22 @@
 #include <filesystem>
 
 #include "reader/last_read_error.h"
-#include "tests/support/module_writer.h"
+#include "support/file_bytes.h"
+#include "tools/module_writer/module_writer.h"
 #include "tests/support/temp_dir.h"
 
 namespace ec {
 namespace {
 
-using test::G;
-using test::ModuleWriter;
-using test::Segment;
+using writer::G;
+using writer::ModuleWriter;
+using writer::Segment;
 
 class ReadModule : public ::testing::Test {
  protected:
   bool Read(const std::string& bytes, ModuleSegments& segments, ReaderOptions options = {}) {
     const std::string path = dir_.File("m.ec");
-    test::WriteFileBytes(path, bytes);
+    WriteFileBytes(path, bytes);
     return ReadModuleFile(path, options, segments);
   }
   test::TempDir dir_;
@@ -89,8 +90,8 @@ TEST_F(ReadModule, LaterSegmentOfTheSameNameWins) {
   first.header.libraries = {G("第一")};
   second.header.libraries = {G("第二"), G("第三")};
   const std::string bytes = ModuleWriter()
-                                .Add(Segment("程序段", test::ProgramSegmentBlock(first)))
-                                .Add(Segment("程序段", test::ProgramSegmentBlock(second)))
+                                .Add(Segment("程序段", writer::ProgramSegmentBlock(first)))
+                                .Add(Segment("程序段", writer::ProgramSegmentBlock(second)))
                                 .Build();
   ModuleSegments segments;
   ASSERT_TRUE(Read(bytes, segments));
@@ -110,7 +111,7 @@ TEST_F(ReadModule, ReadOnlyFileIsReadWithoutRepair) {
   bad.wrongDataCheck = true;
   const std::string bytes = ModuleWriter().Add(bad).Build();
   const std::string path = dir_.File("ro.ec");
-  test::WriteFileBytes(path, bytes);
+  WriteFileBytes(path, bytes);
   std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
   bool immutable = false;
   if (std::FILE* probe = std::fopen(path.c_str(), "r+b")) {  // root ignores permissions
@@ -125,7 +126,7 @@ TEST_F(ReadModule, ReadOnlyFileIsReadWithoutRepair) {
   EXPECT_TRUE(ok);
   EXPECT_TRUE(segments.initialModules);
   EXPECT_EQ(LastReadError(), "");
-  EXPECT_EQ(test::ReadFileBytes(path), bytes);
+  EXPECT_EQ(ReadFileBytes(path), bytes);
 }
 
 }  // namespace

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "reader/last_read_error.h"
-#include "tests/support/module_writer.h"
+#include "tools/module_writer/module_writer.h"
 
 namespace ec {
 namespace {
 
-using test::ByteWriter;
-using test::G;
+using writer::ByteWriter;
+using writer::G;
 
 VariableRecord Var(int32_t key, std::string name, int32_t type, int16_t attributes = 0,
                    std::vector<int32_t> dimensions = {}) {
@@ -79,7 +79,7 @@ void ExpectSameVariables(const std::vector<VariableRecord>& a, const std::vector
 
 TEST(ProgramSegment, EveryListReadsBackAsWritten) {
   const ProgramSegment p = FullProgram();
-  const ProgramSegment r = ReadProgramSegment(test::ProgramSegmentBlock(p), {});
+  const ProgramSegment r = ReadProgramSegment(writer::ProgramSegmentBlock(p), {});
   EXPECT_EQ(r.header.libraries, p.header.libraries);
   EXPECT_EQ(r.header.block9, p.header.block9);
   EXPECT_EQ(r.header.text11, p.header.text11);
@@ -105,7 +105,7 @@ TEST(ProgramSegment, EveryListReadsBackAsWritten) {
 }
 
 TEST(ProgramSegment, ReaderOptions) {
-  const std::string block = test::ProgramSegmentBlock(FullProgram());
+  const std::string block = writer::ProgramSegmentBlock(FullProgram());
   // Skipping the trailing blocks changes nothing else.
   const ProgramSegment skipped = ReadProgramSegment(block, {.skipSubroutineBlocks = true});
   const ProgramSegment full = ReadProgramSegment(block, {});
@@ -130,7 +130,7 @@ TEST(ProgramSegment, HeaderWithoutOptionalBlockAndEmptyLibraries) {
   ProgramSegment p;
   p.header.headerFlags = 2;  // bit 1 clear: no 16-byte block
   p.header.text11 = "end";
-  const ProgramSegment r = ReadProgramSegment(test::ProgramSegmentBlock(p), {});
+  const ProgramSegment r = ReadProgramSegment(writer::ProgramSegmentBlock(p), {});
   EXPECT_TRUE(r.header.libraries.empty());
   EXPECT_EQ(r.header.headerFlags, 2);
   EXPECT_EQ(r.header.block9, "");
@@ -155,7 +155,7 @@ TEST(ProgramSegment, MemberKeysAndSurplusBytes) {
 TEST(VariablePage, BodiesAreReadFromTheirOwnPositions) {
   const std::vector<VariableRecord> vars = {Var(1, "a", 0x80000101, 8, {2, 3}), Var(2, "b", 0x80000004, 6),
                                             Var(3, "c", 0x80000002)};
-  std::string block = test::VariablePageBlock(vars);
+  std::string block = writer::VariablePageBlock(vars);
   // Point the second record's offset far outside the block.
   const int32_t outside = 100000;
   std::memcpy(block.data() + 12 + 4, &outside, 4);
@@ -172,7 +172,7 @@ TEST(VariablePage, BodiesAreReadFromTheirOwnPositions) {
 }
 
 TEST(ProgramSegment, TruncatedAnywhereStaysInside) {
-  const std::string block = test::ProgramSegmentBlock(FullProgram());
+  const std::string block = writer::ProgramSegmentBlock(FullProgram());
   for (size_t cut = 0; cut < block.size(); ++cut) {
     const ProgramSegment r = ReadProgramSegment(std::string_view(block).substr(0, cut), {});
     ASSERT_LE(r.subroutines.size(), 2u);

@@ -5,12 +5,12 @@
 #include "reader/check_value.h"
 #include "reader/declaration_index.h"
 #include "reader/last_read_error.h"
-#include "tests/support/byte_writer.h"
+#include "tools/module_writer/byte_writer.h"
 
 namespace ec {
 namespace {
 
-using test::ByteWriter;
+using writer::ByteWriter;
 
 TEST(CheckValue, XorsBytesIntoFourAccumulators) {
   EXPECT_EQ(CheckValue(""), 0);

@@ -7,15 +7,16 @@
 #include "reader/check_value.h"
 #include "reader/last_read_error.h"
 #include "reader/module_file_reader.h"
-#include "tests/support/module_writer.h"
+#include "support/file_bytes.h"
+#include "tools/module_writer/module_writer.h"
 #include "tests/support/temp_dir.h"
 
 namespace ec {
 namespace {
 
-using test::G;
-using test::ModuleWriter;
-using test::Segment;
+using writer::G;
+using writer::ModuleWriter;
+using writer::Segment;
 
 int32_t Int32At(const std::string& bytes, size_t offset) {
   int32_t v = 0;
@@ -32,15 +33,15 @@ bool NodeChecksMatch(const std::string& file, size_t node) {
 }
 
 TEST(SegmentName, KeysAndLengths) {
-  auto decode = [](const test::SegmentSpec& segment) {
-    return DecodeSegmentName(test::NodeBytes(segment).substr(8, kNodeInfoSize));
+  auto decode = [](const writer::SegmentToWrite& segment) {
+    return DecodeSegmentName(writer::NodeBytes(segment).substr(8, kNodeInfoSize));
   };
   auto named = Segment("程序段", "");
   EXPECT_EQ(decode(named), G("程序段"));
   named.nameKey = {0xA1, 0xB2, 0xC3, 0xD4};
   EXPECT_EQ(decode(named), G("程序段"));
   // The stored bytes really are encoded: byte i uses key byte (i + 1) mod 4.
-  const std::string stored = test::NodeBytes(named).substr(8 + kNodeInfoNameOffset, 2);
+  const std::string stored = writer::NodeBytes(named).substr(8 + kNodeInfoNameOffset, 2);
   EXPECT_EQ(static_cast<uint8_t>(stored[0]), static_cast<uint8_t>(G("程")[0] ^ 0xB2));
   EXPECT_EQ(static_cast<uint8_t>(stored[1]), static_cast<uint8_t>(G("程")[1] ^ 0xC3));
   // A key of four zero bytes leaves the name as stored.
@@ -56,14 +57,14 @@ class NodeFile : public ::testing::Test {
  protected:
   std::string Write(const std::string& bytes) {
     const std::string path = dir_.File("m.ec");
-    test::WriteFileBytes(path, bytes);
+    WriteFileBytes(path, bytes);
     return path;
   }
   test::TempDir dir_;
 };
 
 TEST_F(NodeFile, WrongDataCheckIsRepairedInPlaceThenLeftAlone) {
-  auto bad = Segment("用户信息段", test::UserInfoBlock({.name = G("模块"), .versionMajor = 2}));
+  auto bad = Segment("用户信息段", writer::UserInfoBlock({.name = G("模块"), .versionMajor = 2}));
   bad.wrongDataCheck = true;
   const std::string original = ModuleWriter().Add(Segment("初始模块段", "12345678")).Add(bad).Build();
   const std::string path = Write(original);
@@ -74,7 +75,7 @@ TEST_F(NodeFile, WrongDataCheckIsRepairedInPlaceThenLeftAlone) {
   ASSERT_TRUE(ReadModuleFile(path, {}, segments));
   ASSERT_TRUE(segments.userInfo);
   EXPECT_EQ(segments.userInfo->name, G("模块"));
-  const std::string repaired = test::ReadFileBytes(path);
+  const std::string repaired = ReadFileBytes(path).value_or("");
   EXPECT_TRUE(NodeChecksMatch(repaired, node));
   // Only the two check-value fields changed.
   std::string expected = original;
@@ -85,7 +86,7 @@ TEST_F(NodeFile, WrongDataCheckIsRepairedInPlaceThenLeftAlone) {
 
   ModuleSegments again;
   ASSERT_TRUE(ReadModuleFile(path, {}, again));
-  EXPECT_EQ(test::ReadFileBytes(path), repaired);
+  EXPECT_EQ(ReadFileBytes(path), repaired);
 }
 
 TEST_F(NodeFile, WrongNodeCheckAloneRewritesBoth) {
@@ -94,7 +95,7 @@ TEST_F(NodeFile, WrongNodeCheckAloneRewritesBoth) {
   const std::string path = Write(ModuleWriter().Add(bad).Build());
   ModuleSegments segments;
   ASSERT_TRUE(ReadModuleFile(path, {}, segments));
-  EXPECT_TRUE(NodeChecksMatch(test::ReadFileBytes(path), 8));
+  EXPECT_TRUE(NodeChecksMatch(ReadFileBytes(path).value_or(""), 8));
 }
 
 TEST_F(NodeFile, ReadOnlyOptionNeverWrites) {
@@ -106,7 +107,7 @@ TEST_F(NodeFile, ReadOnlyOptionNeverWrites) {
   ModuleSegments segments;
   ASSERT_TRUE(ReadModuleFile(path, {.readOnly = true}, segments));
   EXPECT_TRUE(segments.initialModules);
-  EXPECT_EQ(test::ReadFileBytes(path), original);
+  EXPECT_EQ(ReadFileBytes(path), original);
   EXPECT_EQ(LastReadError(), "");
 }
 
@@ -119,13 +120,13 @@ TEST_F(NodeFile, NodeCutShortByTheEndOfTheFileIsNotRepaired) {
   ModuleSegments segments;
   ASSERT_TRUE(ReadModuleFile(path, {}, segments));
   EXPECT_TRUE(segments.userInfo);  // still decoded from what is there
-  EXPECT_EQ(test::ReadFileBytes(path), bytes);
+  EXPECT_EQ(ReadFileBytes(path), bytes);
 
   // Cut inside the node info: the data-check field lies beyond the end.
   std::string shortInfo = ModuleWriter().Add(bad).Build().substr(0, 8 + 8 + 40);
   const std::string path2 = Write(shortInfo);
   ASSERT_TRUE(ReadModuleFile(path2, {}, segments));
-  EXPECT_EQ(test::ReadFileBytes(path2), shortInfo);
+  EXPECT_EQ(ReadFileBytes(path2), shortInfo);
 }
 
 TEST_F(NodeFile, DataLengthsZeroNegativeAndHuge) {

@@ -30,7 +30,7 @@ TEST(ModuleSearch, GroupsInWindowOrderWithCountsAndBareClasses) {
   EXPECT_EQ(r.groups[1].Text(), "类_取文本");
   EXPECT_TRUE(r.groups[1].names.empty());
   EXPECT_EQ(r.groups[2].Text(), "缓冲区(1)");
-  EXPECT_EQ(r.groups[2].childImage, 11);
+  EXPECT_EQ(r.groups[2].childImage, kKindMethod);
   EXPECT_EQ(r.groups[3].Text(), "常量(1)");
   EXPECT_EQ(r.hitCount, 2 + 1 + 1 + 1);
 }

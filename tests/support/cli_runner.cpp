@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "tests/support/module_writer.h"
+#include "support/file_bytes.h"
 #include "tests/support/temp_dir.h"
 
 namespace ec::test {
@@ -23,7 +23,7 @@ CliResult RunCli(const std::string& arguments, const std::string& prefix) {
   while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
   const int status = pclose(pipe);
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  result.err = ReadFileBytes(errFile);
+  result.err = ReadFileBytes(errFile).value_or("");
   return result;
 }
 

@@ -9,25 +9,24 @@
 #include <sys/resource.h>
 #endif
 
-#include "store_test_files.h"
+#include "support/file_bytes.h"
+#include "tests/support/temp_dir.h"
 #include "support/gbk_codec.h"
 
 namespace ec {
 namespace {
 
-using testing::FileBytes;
-using testing::PutFileBytes;
-using testing::TempFolder;
+using test::TempDir;
 
 class ControlStateStoreTest : public ::testing::Test {
  protected:
   // The content as text, checking on the way that the file holds exactly it.
   std::string Content() {
-    EXPECT_EQ(FileBytes(path_), store_.RawContent());
+    EXPECT_EQ(ReadFileBytes(path_), store_.RawContent());
     return GbkToUtf8(store_.RawContent());
   }
 
-  TempFolder folder_;
+  TempDir folder_;
   std::filesystem::path path_ = folder_ / "设置.ini";
   ControlStateStore store_;
 };
@@ -50,7 +49,7 @@ TEST_F(ControlStateStoreTest, NewKeysGoOnTopAndNewSectionsAtTheEnd) {
   EXPECT_TRUE(store_.WriteText("a", "y"));
   EXPECT_TRUE(store_.WriteText("b", ""));
   EXPECT_EQ(Content(), "[s]\r\nb=\r\na=y\r\n[主界面]\r\n宽度=640");
-  EXPECT_EQ(FileBytes(path_), Utf8ToGbk("[s]\r\nb=\r\na=y\r\n[主界面]\r\n宽度=640"));
+  EXPECT_EQ(ReadFileBytes(path_), Utf8ToGbk("[s]\r\nb=\r\na=y\r\n[主界面]\r\n宽度=640"));
 }
 
 TEST_F(ControlStateStoreTest, ValuesReadBackTypedAndMissingOnesGiveTheDefault) {
@@ -95,7 +94,7 @@ TEST_F(ControlStateStoreTest, ValuesReadBackTypedAndMissingOnesGiveTheDefault) {
 
 TEST_F(ControlStateStoreTest, HeaderTextInsideValuesAndHeaderLinesWithJunk) {
   // Written by hand: "[t]" inside a value, a header line with trailing text.
-  PutFileBytes(path_, "[s]\r\nv=[t]\r\n[u] old\r\nk=1");
+  WriteFileBytes(path_, "[s]\r\nv=[t]\r\n[u] old\r\nk=1");
   ASSERT_TRUE(store_.Bind(path_));
   store_.SetSection("t");
   EXPECT_EQ(store_.ReadText("v", "none"), "none");
@@ -159,7 +158,7 @@ TEST_F(ControlStateStoreTest, AValueThatCannotBePlacedIsReportedAndDropped) {
   // A handler that keeps undoing the write: every pass finds the section missing.
   store_.SetEventPump([&] {
     store_.Release();
-    PutFileBytes(path_, "");
+    WriteFileBytes(path_, "");
     store_.Bind(path_);
   });
   std::vector<StoreWriteFailure> failures;
@@ -201,7 +200,7 @@ TEST_F(ControlStateStoreTest, WithoutAWritableFileTheStoreWorksInMemory) {
   store_.Release();
   EXPECT_TRUE(second.Bind(path_));
   EXPECT_TRUE(second.WriteText("k", "second"));
-  EXPECT_EQ(FileBytes(path_), "[s]\r\nk=second");
+  EXPECT_EQ(ReadFileBytes(path_), "[s]\r\nk=second");
 }
 
 #ifndef _WIN32
@@ -250,7 +249,7 @@ TEST_F(ControlStateStoreTest, BytesLiveInSideFiles) {
   store_.SetSection("批量搜索");
   const std::string bytes("\0\x01\xFF\r\n[x]", 8);
   EXPECT_TRUE(store_.WriteBytes("列表", bytes));
-  EXPECT_EQ(FileBytes(folder_ / "inibin" / "批量搜索-列表.ibn"), bytes);
+  EXPECT_EQ(ReadFileBytes(folder_ / "inibin" / "批量搜索-列表.ibn"), bytes);
   EXPECT_EQ(store_.ReadBytes("列表", "d"), bytes);
   EXPECT_EQ(store_.RawContent(), "");  // nothing in the settings file itself
   EXPECT_TRUE(store_.WriteBytes("列表", ""));

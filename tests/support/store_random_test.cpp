@@ -7,7 +7,8 @@
 #include <random>
 #include <variant>
 
-#include "store_test_files.h"
+#include "support/file_bytes.h"
+#include "tests/support/temp_dir.h"
 #include "support/control_state_store.h"
 
 namespace ec {
@@ -87,7 +88,7 @@ void ExpectAllReadBack(ControlStateStore& store, const Model& model) {
 }
 
 TEST(ControlStateStoreRandom, WritesAndReadsMatchAMapModel) {
-  testing::TempFolder folder;
+  test::TempDir folder;
   const auto path = folder / "random.ini";
   RandomStore random(20261209);
   Model model;
@@ -116,7 +117,7 @@ TEST(ControlStateStoreRandom, WritesAndReadsMatchAMapModel) {
     model[{section, key}] = value;
 
     const std::string& content = store.RawContent();
-    ASSERT_EQ(testing::FileBytes(path), content) << i;
+    ASSERT_EQ(ReadFileBytes(path), content) << i;
     ASSERT_EQ(content.find("\r\n\r\n"), std::string::npos) << i;  // no blank lines
     ASSERT_FALSE(content.ends_with("\r\n")) << i;
 

@@ -15,9 +15,9 @@
 
 #include "reader/module_file_reader.h"
 #include "support/gbk_codec.h"
-#include "tests/support/byte_writer.h"
+#include "tools/module_writer/byte_writer.h"
 
-namespace ec::test {
+namespace ec::writer {
 
 inline std::string G(std::string_view utf8) { return Utf8ToGbk(utf8); }
 
@@ -43,7 +43,7 @@ std::string SystemInfoBlock(const SystemInfoRecord& info);
 // ---- the container -----------------------------------------------------------
 inline constexpr std::array<uint8_t, 4> kPlainKey = {0x19, 0x73, 0x00, 0x07};
 
-struct SegmentSpec {
+struct SegmentToWrite {
   std::string name;  // GBK bytes (at most 30 are stored)
   std::string data;
   std::array<uint8_t, 4> nameKey = kPlainKey;
@@ -54,14 +54,14 @@ struct SegmentSpec {
 };
 
 // A segment named by a UTF-8 text.
-SegmentSpec Segment(std::string_view utf8Name, std::string data);
+SegmentToWrite Segment(std::string_view utf8Name, std::string data);
 
 // The bytes of one node: header, node info, data block.
-std::string NodeBytes(const SegmentSpec& segment);
+std::string NodeBytes(const SegmentToWrite& segment);
 
 class ModuleWriter {
  public:
-  ModuleWriter& Add(SegmentSpec segment);
+  ModuleWriter& Add(SegmentToWrite segment);
   // Adds every filled slot of `segments` in the order a module stores them.
   ModuleWriter& AddAll(const ModuleSegments& segments);
   // The header flags and all nodes. A protected module puts "WTLE" and 36
@@ -69,13 +69,10 @@ class ModuleWriter {
   std::string Build(bool passwordProtected = false) const;
 
  private:
-  std::vector<SegmentSpec> segments_;
+  std::vector<SegmentToWrite> segments_;
 };
 
 // A module holding `segments` as a correct file.
 std::string BuildModule(const ModuleSegments& segments);
 
-bool WriteFileBytes(const std::string& path, std::string_view bytes);
-std::string ReadFileBytes(const std::string& path);
-
-}  // namespace ec::test
+}  // namespace ec::writer

@@ -1,7 +1,7 @@
 // The current selection over a model, without a window.
 #include <gtest/gtest.h>
 
-#include "app/current_selection.h"
+#include "render/current_selection.h"
 #include "render/colour_span.h"
 #include "render/declaration_code.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace ec::test {
+namespace ec::writer {
 
 class ByteWriter {
  public:
@@ -44,4 +44,4 @@ class ByteWriter {
   std::string out_;
 };
 
-}  // namespace ec::test
+}  // namespace ec::writer

@@ -1,13 +1,11 @@
-#include "tests/support/module_writer.h"
+#include "tools/module_writer/module_writer.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "reader/check_value.h"
 #include "reader/segment_node.h"
 
-namespace ec::test {
+namespace ec::writer {
 namespace {
 
 template <typename Record, typename WriteBody>
@@ -146,14 +144,14 @@ std::string SystemInfoBlock(const SystemInfoRecord& info) {
   return out.str();
 }
 
-SegmentSpec Segment(std::string_view utf8Name, std::string data) {
-  SegmentSpec segment;
+SegmentToWrite Segment(std::string_view utf8Name, std::string data) {
+  SegmentToWrite segment;
   segment.name = Utf8ToGbk(utf8Name);
   segment.data = std::move(data);
   return segment;
 }
 
-std::string NodeBytes(const SegmentSpec& s) {
+std::string NodeBytes(const SegmentToWrite& s) {
   std::string info(kNodeInfoSize, '\0');
   std::memcpy(info.data(), s.nameKey.data(), 4);
   const bool plain = s.nameKey == kPlainKey;
@@ -174,7 +172,7 @@ std::string NodeBytes(const SegmentSpec& s) {
   return out.str();
 }
 
-ModuleWriter& ModuleWriter::Add(SegmentSpec segment) {
+ModuleWriter& ModuleWriter::Add(SegmentToWrite segment) {
   segments_.push_back(std::move(segment));
   return *this;
 }
@@ -199,15 +197,4 @@ std::string ModuleWriter::Build(bool passwordProtected) const {
 
 std::string BuildModule(const ModuleSegments& segments) { return ModuleWriter().AddAll(segments).Build(); }
 
-bool WriteFileBytes(const std::string& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(out);
-}
-
-std::string ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-}  // namespace ec::test
+}  // namespace ec::writer

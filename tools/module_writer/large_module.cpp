@@ -1,10 +1,10 @@
-#include "tests/support/large_module.h"
+#include "tools/module_writer/large_module.h"
 
 #include <algorithm>
 
-#include "tests/support/module_writer.h"
+#include "tools/module_writer/module_writer.h"
 
-namespace ec::test {
+namespace ec::writer {
 namespace {
 
 constexpr int32_t kInt = static_cast<int32_t>(0x80000301);
@@ -80,4 +80,4 @@ ModuleSegments LargeModuleSegments(const LargeModuleShape& shape) {
 
 std::string LargeModuleBytes(const LargeModuleShape& shape) { return BuildModule(LargeModuleSegments(shape)); }
 
-}  // namespace ec::test
+}  // namespace ec::writer

@@ -11,22 +11,9 @@
 #include <string>
 
 #include "model/module_model.h"
+#include "render/node_kind.h"
 
 namespace ec {
-
-// Node kinds of the declaration tree; a node's kind is also its picture.
-enum NodeKind : int {
-  kKindModule = 0,
-  kKindGlobals = 3,
-  kKindDataTypes = 4,
-  kKindClass = 5,
-  kKindSubroutine = 6,
-  kKindSubroutineCategory = 7,
-  kKindConstants = 8,
-  kKindDllCommands = 9,
-  kKindGroup = 10,
-  kKindMethod = 11,
-};
 
 // What a tree node carries: its kind, its item data, the item data of its
 // parent (0 for a top-level node) and its depth (1 at the top level).

@@ -7,7 +7,7 @@
 
 #include "reader/module_file_reader.h"
 
-namespace ec::test {
+namespace ec::writer {
 
 struct LargeModuleShape {
   int programSets = 1000;
@@ -22,4 +22,4 @@ struct LargeModuleShape {
 ModuleSegments LargeModuleSegments(const LargeModuleShape& shape = {});
 std::string LargeModuleBytes(const LargeModuleShape& shape = {});
 
-}  // namespace ec::test
+}  // namespace ec::writer

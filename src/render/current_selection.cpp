@@ -1,4 +1,4 @@
-#include "app/current_selection.h"
+#include "render/current_selection.h"
 
 #include <span>
 

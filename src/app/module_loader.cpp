@@ -1,0 +1,79 @@
+#include "app/module_loader.h"
+
+#include <QLineEdit>
+
+#include <filesystem>
+#include <system_error>
+
+#include "app/declaration_tree.h"
+#include "app/page_view.h"
+#include "app/tree_view_helper.h"
+#include "app/wait_processing_messages.h"
+#include "model/module_analysis.h"
+#include "render/node_kind.h"
+#include "render/summary_page.h"
+#include "support/utf8_path.h"
+
+namespace ec {
+namespace {
+
+constexpr char kRootLoading[] = "澜禾·易模块(解析中..)";
+constexpr char kRootBuilding[] = "澜禾·易模块(载入中..)";
+constexpr char kRootDone[] = "澜禾·易模块";
+
+}  // namespace
+
+ModuleLoader::ModuleLoader(QLineEdit* pathBox, TreeViewHelper& tree, PageView* page, QObject* parent)
+    : QObject(parent), pathBox_(pathBox), tree_(tree), page_(page) {}
+
+bool ModuleLoader::fileExists(const std::string& path) {
+  if (path.empty()) return false;
+  std::error_code error;
+  // A folder is no module: analysing one would only show an empty module.
+  return std::filesystem::is_regular_file(PathFromUtf8(path), error);
+}
+
+void ModuleLoader::writePage(const std::string& html) {
+  page_->WritePage(html);
+  ProcessPendingEvents();
+}
+
+void ModuleLoader::loadModule(const std::string& path) {
+  // Events are handled during a load; a request arriving meanwhile is dropped
+  // rather than tearing down the tree being built.
+  if (loading_) return;
+  std::string target = path;
+  if (target.empty()) {
+    target = pathBox_->text().toStdString();
+  } else {
+    pathBox_->setText(QString::fromStdString(target));
+  }
+  if (target == currentPath_ || !fileExists(target)) return;
+  loading_ = true;
+  RunLoad(target);
+  loading_ = false;
+}
+
+void ModuleLoader::RunLoad(const std::string& path) {
+  tree_.Clear();
+  tree_.InsertOne(-1, MatchItem{kRootLoading, kKindModule, kKindModule, 0}, kInsertAsRoot);
+  ProcessPendingEvents();
+
+  currentPath_ = path;
+  ++loadNumber_;
+  analyseModule(path, mainModel_);
+  tree_.SetText(0, kRootBuilding);
+
+  mainModel_.info.remarks = CutRemarkSection(mainModel_.info.remarks);
+  summaryPage_ = BuildSummaryPage(mainModel_);
+  writePage(summaryPage_);
+
+  FillDeclarationTree(tree_, mainModel_);
+  tree_.SetText(0, kRootDone);
+  tree_.Expand(0);
+  const bool alreadyCurrent = tree_.CurrentIndex() == 0;
+  tree_.Select(0);
+  if (alreadyCurrent) emit CurrentNodeReselected();
+}
+
+}  // namespace ec

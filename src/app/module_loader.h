@@ -1,0 +1,58 @@
+#pragma once
+// Loading a module into the main window: the path box, the model, the
+// summary page in the page view and the declaration tree.
+
+#include <QObject>
+
+#include <cstdint>
+#include <string>
+
+#include "model/module_model.h"
+
+class QLineEdit;
+
+namespace ec {
+
+class PageView;
+class TreeViewHelper;
+
+class ModuleLoader : public QObject {
+  Q_OBJECT
+
+ public:
+  ModuleLoader(QLineEdit* pathBox, TreeViewHelper& tree, PageView* page, QObject* parent = nullptr);
+
+  // Shows the module at `path`; "" takes the path box's text. Nothing happens
+  // for the module already shown, a path that names no file, or while a load
+  // runs (events are handled during a load).
+  void loadModule(const std::string& path);
+  static bool fileExists(const std::string& path);
+  void writePage(const std::string& html);
+
+  const ModuleModel& Model() const { return mainModel_; }
+  const std::string& CurrentPath() const { return currentPath_; }
+  const std::string& SummaryPage() const { return summaryPage_; }
+  // Counts the loads; a selection made in an earlier load renders nothing.
+  uint64_t LoadNumber() const { return loadNumber_; }
+  bool IsLoading() const { return loading_; }
+
+ signals:
+  // The load ended by selecting the root again while it already was the
+  // tree's current node, so the tree reported no change: its page is due.
+  void CurrentNodeReselected();
+
+ private:
+  void RunLoad(const std::string& path);
+
+  QLineEdit* pathBox_;
+  TreeViewHelper& tree_;
+  PageView* page_;
+
+  std::string currentPath_;
+  ModuleModel mainModel_;
+  std::string summaryPage_;
+  uint64_t loadNumber_ = 0;
+  bool loading_ = false;
+};
+
+}  // namespace ec

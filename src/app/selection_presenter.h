@@ -1,0 +1,46 @@
+#pragma once
+// The tree's current node and the page shown for it: the current selection
+// of the declaration tree, kept so the copy buttons render the same
+// declarations as the page.
+
+#include <QObject>
+
+#include <optional>
+#include <string>
+
+#include "render/current_selection.h"
+
+class QTreeWidget;
+
+namespace ec {
+
+class ModuleLoader;
+class TreeViewHelper;
+
+class SelectionPresenter : public QObject {
+  Q_OBJECT
+
+ public:
+  SelectionPresenter(TreeViewHelper& tree, QTreeWidget* treeWidget, ModuleLoader& loader, QObject* parent = nullptr);
+
+  // Runs when the tree's current node changes: remembers what it stands for
+  // and shows its page (the module node shows the summary page again).
+  void OnTreeSelectionChanged();
+  // Puts the current node's text on the clipboard.
+  void CopySelectedNodeText();
+
+  const CurrentSelection& Selection() const { return selection_; }
+  // The selection in one rendering, or nothing when it has no declarations.
+  std::optional<std::string> Render(Rendering rendering) const;
+
+ private:
+  TreeViewHelper& tree_;
+  QTreeWidget* treeWidget_;
+  ModuleLoader& loader_;
+  CurrentSelection selection_;
+};
+
+// Replaces the clipboard's text.
+void PutOnClipboard(const std::string& text);
+
+}  // namespace ec
