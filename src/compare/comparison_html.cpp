@@ -47,7 +47,8 @@ std::string Mark(std::string_view word, std::string_view colour) {
 
 class ReportWriter {
  public:
-  ReportWriter(const ComparedModules& m, LinkSide links) : m_(m), links_(links) {}
+  ReportWriter(const ComparedModules& m, const ComparisonHtmlOptions& options)
+      : m_(m), links_(options.links), room_(options.maxDeclarations) {}
 
   std::string Write() {
     out_ = "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n<title>模块比较：";
@@ -59,6 +60,10 @@ class ReportWriter {
       out_ += "<p>没有差别。</p>\n";
     } else {
       out_ += "<p>共计：" + CountsText(r.added.size(), r.removed.size(), r.changed.size()) + "</p>\n";
+      const size_t total = r.added.size() + r.removed.size() + r.changed.size();
+      if (total > room_)
+        out_ += "<p>这里列出前 " + std::to_string(room_) + " 项，另有 " + std::to_string(total - room_) +
+                " 项未列出；ecview-cli diff 列出全部。</p>\n";
       Info();
       Libraries();
       for (const KindSection& s : SectionsByKind(r)) Section(s);
@@ -105,11 +110,22 @@ class ReportWriter {
   void Section(const KindSection& s) {
     out_ += "<h3>" + std::string(KindHeading(s.kind)) + "：" +
             CountsText(s.added.size(), s.removed.size(), s.changed.size()) + "</h3>\n";
+    if (room_ == 0) return;
     out_ += kTableOpen;
-    for (const DeclarationDifference* d : s.added) Whole(*d, Mark("新增", kAddedColour), m_.newModel, d->newPlace);
-    for (const DeclarationDifference* d : s.removed) Whole(*d, Mark("删除", kRemovedColour), m_.oldModel, d->oldPlace);
-    for (const DeclarationDifference* d : s.changed) SideBySide(*d);
+    for (const DeclarationDifference* d : s.added)
+      if (Take()) Whole(*d, Mark("新增", kAddedColour), m_.newModel, d->newPlace);
+    for (const DeclarationDifference* d : s.removed)
+      if (Take()) Whole(*d, Mark("删除", kRemovedColour), m_.oldModel, d->oldPlace);
+    for (const DeclarationDifference* d : s.changed)
+      if (Take()) SideBySide(*d);
     out_ += "</table>\n";
+  }
+
+  // Whether one more declaration may be written.
+  bool Take() {
+    if (room_ == 0) return false;
+    --room_;
+    return true;
   }
 
   // An added or removed declaration: its name, then its code across the table.
@@ -142,6 +158,7 @@ class ReportWriter {
 
   const ComparedModules& m_;
   LinkSide links_;
+  size_t room_;
   std::string out_;
 };
 
@@ -152,8 +169,8 @@ bool ParseIndex(std::string_view text, size_t& value) {
 
 }  // namespace
 
-std::string ComparisonHtml(const ComparedModules& modules, LinkSide links) {
-  return ReportWriter(modules, links).Write();
+std::string ComparisonHtml(const ComparedModules& modules, const ComparisonHtmlOptions& options) {
+  return ReportWriter(modules, options).Write();
 }
 
 std::string DeclarationHref(const DeclarationLink& link) {

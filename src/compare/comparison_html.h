@@ -5,6 +5,8 @@
 // and new code side by side. No script, no style sheet, nothing to load; the
 // viewer's page view shows it as it is.
 
+#include <cstddef>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,7 +19,14 @@ namespace ec {
 // nodes of the module it shows; a document on its own has no links.
 enum class LinkSide { None, Old, New };
 
-std::string ComparisonHtml(const ComparedModules& modules, LinkSide links = LinkSide::None);
+struct ComparisonHtmlOptions {
+  LinkSide links = LinkSide::None;
+  // Declarations written with their code, in report order; the rest are only
+  // counted. A page view lays out a thousand declaration tables slowly.
+  size_t maxDeclarations = std::numeric_limits<size_t>::max();
+};
+
+std::string ComparisonHtml(const ComparedModules& modules, const ComparisonHtmlOptions& options = {});
 
 // The link of a declaration: "ecview-declaration:KIND/OUTER/INDEX", with the
 // kind's JSON name and the 0-based place.

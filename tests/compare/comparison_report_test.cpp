@@ -3,6 +3,7 @@
 
 #include "compare/comparison_html.h"
 #include "compare/comparison_text.h"
+#include "compare/declaration_node.h"
 
 namespace ec {
 namespace {
@@ -92,13 +93,19 @@ TEST(ComparisonHtml, SideBySideEscapedAndLinkedIntoOneSide) {
   EXPECT_EQ(plain.find(".版本 2"), std::string::npos);
 
   // Linked into the new model: added and changed names link, removed ones cannot.
-  const std::string linked = ComparisonHtml(modules, LinkSide::New);
+  const std::string linked = ComparisonHtml(modules, {.links = LinkSide::New});
   EXPECT_NE(linked.find("<a href=\"ecview-declaration:method/0/0\">"), std::string::npos);
   EXPECT_NE(linked.find("<a href=\"ecview-declaration:constant/0/0\">"), std::string::npos);
   EXPECT_EQ(linked.find("ecview-declaration:global/"), std::string::npos);
-  const std::string linkedOld = ComparisonHtml(modules, LinkSide::Old);
+  const std::string linkedOld = ComparisonHtml(modules, {.links = LinkSide::Old});
   EXPECT_NE(linkedOld.find("ecview-declaration:global/0/0"), std::string::npos);
   EXPECT_EQ(linkedOld.find("ecview-declaration:class/"), std::string::npos);
+  // Five of the six declarations are written; the last one only counted.
+  const std::string limited = ComparisonHtml(modules, {.maxDeclarations = 5});
+  EXPECT_NE(limited.find("这里列出前 5 项，另有 1 项未列出"), std::string::npos);
+  EXPECT_EQ(limited.find("表&lt;甲&gt;"), std::string::npos);
+  EXPECT_NE(limited.find("<h3>全局变量：新增 0，删除 1，修改 0</h3>\n</body>"), std::string::npos);
+  EXPECT_EQ(plain.find("未列出"), std::string::npos);
 }
 
 TEST(ComparisonHtml, DeclarationLinksReadBackAndRejectAnythingElse) {
@@ -110,6 +117,24 @@ TEST(ComparisonHtml, DeclarationLinksReadBackAndRejectAnythingElse) {
                           "ecview-declaration:thing/1/2", "ecview-declaration:method/-1/2", "ecview-declaration:method/1/2x",
                           "http://x/method/1/2", "ecview-declaration:method/99999999999999999999999/0"})
     EXPECT_FALSE(ParseDeclarationHref(bad).has_value()) << bad;
+}
+
+TEST(DeclarationNode, LinksLeadToTheTreeNodesOfTheirDeclarations) {
+  ModuleModel m;
+  m.subroutineGroups = {{{{.name = "a"}, {.name = "b"}}}, {{{.name = "c"}, {.name = "d"}, {.name = "e"}}}};
+  m.classes = {{.name = "甲", .methods = {{.name = "m"}}}, {.name = "乙", .methods = {{.name = "m"}, {.name = "n"}}}};
+  m.dllCommands = {{.name = "x"}};
+  const auto node = [&](DeclarationKind kind, DeclarationPlace place) {
+    const auto n = TreeNodeOf(m, {kind, place});
+    return n ? std::vector<int>{n->kind, n->itemData, n->parentItemData, n->depth} : std::vector<int>{};
+  };
+  EXPECT_EQ(node(DeclarationKind::Subroutine, {1, 2}), (std::vector<int>{kKindSubroutine, 5, 0, 3}));
+  EXPECT_EQ(node(DeclarationKind::Method, {1, 1}), (std::vector<int>{kKindMethod, 2, 2, 3}));
+  EXPECT_EQ(node(DeclarationKind::Class, {0, 1}), (std::vector<int>{kKindClass, 2, 0, 2}));
+  EXPECT_EQ(node(DeclarationKind::DllCommand, {0, 0}), (std::vector<int>{kKindDllCommands, 1, 0, 3}));
+  EXPECT_EQ(node(DeclarationKind::Subroutine, {2, 0}), std::vector<int>{});
+  EXPECT_EQ(node(DeclarationKind::Method, {0, 1}), std::vector<int>{});
+  EXPECT_EQ(node(DeclarationKind::Constant, {0, 0}), std::vector<int>{});
 }
 
 }  // namespace
