@@ -18,6 +18,7 @@
 #include "app/about_box.h"
 #include "app/control_states.h"
 #include "app/copy_buttons.h"
+#include "app/module_comparer.h"
 #include "app/module_loader.h"
 #include "app/module_opener.h"
 #include "app/node_icons.h"
@@ -25,6 +26,7 @@
 #include "app/page_view.h"
 #include "app/same_folder_menu.h"
 #include "app/selection_presenter.h"
+#include "app/tree_context_menu.h"
 #include "app/tree_finder.h"
 #include "platform/executable_path.h"
 #include "platform/file_association.h"
@@ -51,6 +53,8 @@ MainWindow::MainWindow(ControlStateStore& store, FileAssociation& association, s
   presenter_ = new SelectionPresenter(tree_, controls_.treeWidget, *loader_, this);
   copying_ = new CopyButtons(*presenter_, controls_.copyTextButton, controls_.copyHtmlButton, controls_.copyIdeButton,
                              this);
+  comparer_ = new ModuleComparer(*loader_, tree_, this, this);
+  treeMenu_ = new TreeContextMenu(this);
   ConnectSignals();
 }
 
@@ -60,8 +64,9 @@ void MainWindow::ConnectSignals() {
   const MainWindowControls& c = controls_;
   connect(c.treeWidget, &QTreeWidget::currentItemChanged, presenter_, &SelectionPresenter::OnTreeSelectionChanged);
   connect(loader_, &ModuleLoader::CurrentNodeReselected, presenter_, &SelectionPresenter::OnTreeSelectionChanged);
-  connect(c.treeWidget, &QTreeWidget::customContextMenuRequested, presenter_,
-          &SelectionPresenter::CopySelectedNodeText);
+  connect(c.treeWidget, &QTreeWidget::customContextMenuRequested, this, &MainWindow::OnTreeContextMenu);
+  connect(treeMenu_, &TreeContextMenu::CompareRequested, comparer_, &ModuleComparer::CompareWithChosenModule);
+  connect(c.pageView, &QTextBrowser::anchorClicked, comparer_, &ModuleComparer::OnLinkClicked);
   connect(c.copyTextButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsText);
   connect(c.copyHtmlButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsHtml);
   connect(c.copyIdeButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsIdeHtml);
@@ -179,6 +184,13 @@ void MainWindow::RunFind(bool forward) {
   bar.previousButton = controls_.previousButton;
   bar.notFoundMilliseconds = feedbackMilliseconds_;
   RunTreeFind(bar, tree_, forward);
+}
+
+// A right click copies the selected node's text, as it always did, and offers
+// the tree's menu.
+void MainWindow::OnTreeContextMenu(const QPoint& pos) {
+  presenter_->CopySelectedNodeText();
+  treeMenu_->Popup(controls_.treeWidget->viewport()->mapToGlobal(pos));
 }
 
 void MainWindow::OnBannerTick() {

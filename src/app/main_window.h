@@ -23,11 +23,13 @@ namespace ec {
 class ControlStateStore;
 class CopyButtons;
 class FileAssociation;
+class ModuleComparer;
 class ModuleLoader;
 class ModuleOpener;
 class NotesBox;
 class PageView;
 class SelectionPresenter;
+class TreeContextMenu;
 
 inline constexpr char kMainSection[] = "主界面";
 inline constexpr char kAssociationDoneKey[] = "已执行关联";
@@ -66,6 +68,8 @@ class MainWindow : public QWidget {
   ModuleOpener& Opener() { return *opener_; }
   SelectionPresenter& Presenter() { return *presenter_; }
   CopyButtons& Copying() { return *copying_; }
+  ModuleComparer& Comparer() { return *comparer_; }
+  TreeContextMenu& TreeMenu() { return *treeMenu_; }
   TreeViewHelper& Tree() { return tree_; }
   PageView* Page() const { return controls_.pageView; }
   const MainWindowControls& Controls() const { return controls_; }
@@ -82,6 +86,7 @@ class MainWindow : public QWidget {
  private:
   void ConnectSignals();
   void RunFind(bool forward);
+  void OnTreeContextMenu(const QPoint& pos);
 
   ControlStateStore& store_;
   FileAssociation& association_;
@@ -94,6 +99,8 @@ class MainWindow : public QWidget {
   ModuleOpener* opener_ = nullptr;
   SelectionPresenter* presenter_ = nullptr;
   CopyButtons* copying_ = nullptr;
+  ModuleComparer* comparer_ = nullptr;
+  TreeContextMenu* treeMenu_ = nullptr;
 
   bool activated_ = false;
   int feedbackMilliseconds_ = 1000;

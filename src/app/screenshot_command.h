@@ -1,7 +1,8 @@
 #pragma once
-// `ecview --screenshot OUT.png [--find TEXT] MODULE`: shows MODULE in the main
-// window (optionally finding TEXT in its tree), saves a picture of the window
-// and ends. It needs no display: QT_QPA_PLATFORM=offscreen does.
+// `ecview --screenshot OUT.png [--find TEXT] [--compare OLD] MODULE`: shows
+// MODULE in the main window (optionally finding TEXT in its tree, or showing
+// its comparison with the older module OLD), saves a picture of the window and
+// ends. It needs no display: QT_QPA_PLATFORM=offscreen does.
 
 #include <QStringList>
 
@@ -13,6 +14,7 @@ namespace ec {
 struct ScreenshotRequest {
   std::string output;
   std::string findText;  // "" for no find
+  std::string compareWith;  // "" for no comparison
   std::string module;
 };
 
