@@ -149,12 +149,12 @@ TEST(CompareModules, ModuleInformationAndLibraries) {
   ModuleModel oldModel;
   oldModel.info = {.name = "模块", .remarks = "一", .author = "甲", .versionMajor = 1, .versionMinor = 0};
   oldModel.support.libraries = {"krnln\r{guid}\r5\r6\r系统核心支持库", "iext\r{g}\r1\r2\r扩展界面支持库一",
-                                "spec\r\r1\r0\r"};
+                                "dp1\r\r1\r0\r"};
   ModuleModel newModel = oldModel;
   newModel.info.versionMinor = 6;
   newModel.info.remarks = "二";
   newModel.info.infoTexts[0] = "shown nowhere, compared nowhere";
-  newModel.support.libraries = {"shell\r{s}\r1\r0\r操作系统界面功能支持库", "spec\r\r1\r0\r",
+  newModel.support.libraries = {"shell\r{s}\r1\r0\r操作系统界面功能支持库", "dp1\r\r1\r0\r",
                                 "krnln\r{guid}\r5\r7\r系统核心支持库"};
   const ModuleComparison c = CompareModules(oldModel, newModel);
   EXPECT_EQ(c.info, (std::vector<InfoDifference>{{"version", "1.0", "1.6"}, {"remarks", "一", "二"}}));
