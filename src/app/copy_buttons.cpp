@@ -22,7 +22,13 @@ void CopyButtons::RunCopy(QPushButton* button, Rendering rendering, const QStrin
   ProcessPendingEvents();
   // The module node, the subroutine category and a selection left over from
   // an earlier module render nothing: the clipboard keeps what it had.
-  if (auto text = selection_.Render(rendering)) PutOnClipboard(*text);
+  if (auto text = selection_.Render(rendering)) {
+    if (rendering == Rendering::PlainCode) {
+      PutOnClipboard(*text);
+    } else {
+      PutHtmlOnClipboard(*text);
+    }
+  }
   button->setText(QStringLiteral("已复制"));
   WaitProcessingMessages(feedbackMilliseconds_);
   button->setText(caption);

@@ -8,6 +8,7 @@
 // Every handler is a plain member function, so tests drive the window the
 // way a user would without a display (QT_QPA_PLATFORM=offscreen).
 
+#include <QKeySequence>
 #include <QPointer>
 #include <QWidget>
 
@@ -24,6 +25,7 @@ class ControlStateStore;
 class CopyButtons;
 class FileAssociation;
 class ModuleComparer;
+class ModuleFileWatcher;
 class ModuleLoader;
 class ModuleOpener;
 class NotesBox;
@@ -56,6 +58,11 @@ class MainWindow : public QWidget {
 
   void FindNext();
   void FindPrevious();
+  // Ctrl+F: the focus in the find box with its text selected.
+  void FocusFindBox();
+  // Another start of the viewer handed over `path` ("" for none): open it
+  // once no load is running, and come to the front.
+  void OpenHandedOver(const std::string& path);
   void OnBannerTick();
   void OnAssociationClicked();
   void ShowNotesBox();
@@ -65,11 +72,12 @@ class MainWindow : public QWidget {
   void SetFeedbackMilliseconds(int milliseconds);
 
   ModuleLoader& Loader() { return *loader_; }
+  ModuleFileWatcher& Watcher() { return *watcher_; }
   ModuleOpener& Opener() { return *opener_; }
   SelectionPresenter& Presenter() { return *presenter_; }
   CopyButtons& Copying() { return *copying_; }
+  TreeContextMenu& ContextMenu() { return *contextMenu_; }
   ModuleComparer& Comparer() { return *comparer_; }
-  TreeContextMenu& TreeMenu() { return *treeMenu_; }
   TreeViewHelper& Tree() { return tree_; }
   PageView* Page() const { return controls_.pageView; }
   const MainWindowControls& Controls() const { return controls_; }
@@ -85,8 +93,11 @@ class MainWindow : public QWidget {
 
  private:
   void ConnectSignals();
+  void AddShortcut(const QKeySequence& keys, void (MainWindow::*handler)());
   void RunFind(bool forward);
-  void OnTreeContextMenu(const QPoint& pos);
+  void OnModuleShown();
+  void OnSplitterDragged(int dx);
+  void RestoreGeometry();
 
   ControlStateStore& store_;
   FileAssociation& association_;
@@ -99,8 +110,13 @@ class MainWindow : public QWidget {
   ModuleOpener* opener_ = nullptr;
   SelectionPresenter* presenter_ = nullptr;
   CopyButtons* copying_ = nullptr;
+  ModuleFileWatcher* watcher_ = nullptr;
+  TreeContextMenu* contextMenu_ = nullptr;
   ModuleComparer* comparer_ = nullptr;
-  TreeContextMenu* treeMenu_ = nullptr;
+
+  // The tree's width: the designed one until the user drags the bar.
+  int treeWidth_;
+  int treeWidthAtPress_ = 0;
 
   bool activated_ = false;
   int feedbackMilliseconds_ = 1000;

@@ -2,10 +2,13 @@
 
 #include <QLineEdit>
 
+#include <cctype>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "app/declaration_tree.h"
+#include "app/node_text_path.h"
 #include "app/page_view.h"
 #include "app/tree_view_helper.h"
 #include "app/wait_processing_messages.h"
@@ -21,6 +24,16 @@ constexpr char kRootLoading[] = "澜禾·易模块(解析中..)";
 constexpr char kRootBuilding[] = "澜禾·易模块(载入中..)";
 constexpr char kRootDone[] = "澜禾·易模块";
 
+// Program files (.e) use the same container as modules; their "公开" marks
+// mean something else, so the page says what the file is.
+std::string ProgramFileNote(const std::string& path) {
+  std::string extension = Utf8FromPath(PathFromUtf8(path).extension());
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (extension != ".e") return {};
+  return "<div style=\"font-size:14px;font-family:SimSun;color:#a15c00;\">此文件是易语言程序（.e），不是模块："
+         "“公开”只表示它在程序内的可见性。</div><br>";
+}
+
 }  // namespace
 
 ModuleLoader::ModuleLoader(QLineEdit* pathBox, TreeViewHelper& tree, PageView* page, QObject* parent)
@@ -33,8 +46,8 @@ bool ModuleLoader::fileExists(const std::string& path) {
   return std::filesystem::is_regular_file(PathFromUtf8(path), error);
 }
 
-void ModuleLoader::writePage(const std::string& html) {
-  page_->WritePage(html);
+void ModuleLoader::writePage(const std::string& html, const QImage& picture) {
+  page_->WritePage(html, picture);
   ProcessPendingEvents();
 }
 
@@ -52,25 +65,38 @@ void ModuleLoader::loadModule(const std::string& path) {
   loading_ = true;
   RunLoad(target);
   loading_ = false;
+  emit ModuleShown();
 }
 
-void ModuleLoader::RunLoad(const std::string& path) {
+void ModuleLoader::Reload() {
+  if (loading_ || currentPath_.empty()) return;
+  const std::vector<std::string> selected = NodeTextPath(tree_, tree_.CurrentIndex());
+  pathBox_->setText(QString::fromStdString(currentPath_));
+  loading_ = true;
+  RunLoad(currentPath_);
+  loading_ = false;
+  const int index = FindNodeByTextPath(tree_, selected);
+  if (index > 0) tree_.Select(index);
+  emit ModuleShown();
+}
+
+void ModuleLoader::RunLoad(std::string path) {
   tree_.Clear();
   tree_.InsertOne(-1, MatchItem{kRootLoading, kKindModule, kKindModule, 0}, kInsertAsRoot);
   ProcessPendingEvents();
 
-  currentPath_ = path;
+  currentPath_ = std::move(path);
   ++loadNumber_;
   // The old model goes first (unless a comparison still reads it), so two
   // large modules are never held at once.
   model_ = std::make_shared<const ModuleModel>();
   auto model = std::make_shared<ModuleModel>();
-  analyseModule(path, *model);
+  analyseModule(currentPath_, *model);
   tree_.SetText(0, kRootBuilding);
 
   model->info.remarks = CutRemarkSection(model->info.remarks);
   model_ = std::move(model);
-  summaryPage_ = BuildSummaryPage(*model_);
+  summaryPage_ = ProgramFileNote(currentPath_) + BuildSummaryPage(*model_);
   writePage(summaryPage_);
 
   FillDeclarationTree(tree_, *model_);

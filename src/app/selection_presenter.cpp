@@ -2,15 +2,25 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QTreeWidget>
 
 #include "app/module_loader.h"
+#include "app/resource_picture.h"
 #include "app/tree_view_helper.h"
 
 namespace ec {
 
 void PutOnClipboard(const std::string& text) {
   QGuiApplication::clipboard()->setText(QString::fromStdString(text), QClipboard::Clipboard);
+}
+
+void PutHtmlOnClipboard(const std::string& html) {
+  auto* data = new QMimeData;
+  const QString text = QString::fromStdString(html);
+  data->setText(text);
+  data->setHtml(text);
+  QGuiApplication::clipboard()->setMimeData(data, QClipboard::Clipboard);
 }
 
 SelectionPresenter::SelectionPresenter(TreeViewHelper& tree, QTreeWidget* treeWidget, ModuleLoader& loader,
@@ -32,7 +42,16 @@ void SelectionPresenter::OnTreeSelectionChanged() {
     return;
   }
   if (!SelectNode(selection_, loader_.Model(), node, loader_.LoadNumber())) return;
-  if (auto page = Render(Rendering::ItemPage)) loader_.writePage(*page);
+  auto page = Render(Rendering::ItemPage);
+  if (!page) return;
+  const QImage picture = SelectedResourcePicture();
+  if (!picture.isNull()) *page += ResourcePicturePage(picture, selection_.constant.value.bytes.size());
+  loader_.writePage(*page, picture);
+}
+
+QImage SelectionPresenter::SelectedResourcePicture() const {
+  if (selection_.kind != kKindConstants || selection_.wholeCategory) return {};
+  return ResourcePicture(selection_.constant);
 }
 
 std::optional<std::string> SelectionPresenter::Render(Rendering rendering) const {

@@ -3,6 +3,7 @@
 // of the declaration tree, kept so the copy buttons render the same
 // declarations as the page.
 
+#include <QImage>
 #include <QObject>
 
 #include <optional>
@@ -32,6 +33,8 @@ class SelectionPresenter : public QObject {
   const CurrentSelection& Selection() const { return selection_; }
   // The selection in one rendering, or nothing when it has no declarations.
   std::optional<std::string> Render(Rendering rendering) const;
+  // The picture of the selected resource constant, or a null image.
+  QImage SelectedResourcePicture() const;
 
  private:
   TreeViewHelper& tree_;
@@ -42,5 +45,8 @@ class SelectionPresenter : public QObject {
 
 // Replaces the clipboard's text.
 void PutOnClipboard(const std::string& text);
+// Puts HTML on the clipboard twice: as text, so a text editor gets the source,
+// and as text/html, so a word processor or a forum editor gets it formatted.
+void PutHtmlOnClipboard(const std::string& html);
 
 }  // namespace ec

@@ -1,30 +1,46 @@
 #pragma once
-// The context menu of the declaration tree, on every node and on the empty
-// space below them: "与其他模块比较…".
+// A right click on a node of the declaration tree copies the node's text,
+// as it always has, and offers the commands that belong to the node (a
+// resource constant can be saved as a file) and those of the whole module
+// ("与其他模块比较…", on every node).
 
 #include <QObject>
+#include <QPointer>
+
+#include <string>
 
 class QMenu;
 class QPoint;
+class QTreeWidget;
 
 namespace ec {
+
+class SelectionPresenter;
 
 class TreeContextMenu : public QObject {
   Q_OBJECT
 
  public:
-  explicit TreeContextMenu(QObject* parent = nullptr);
+  TreeContextMenu(SelectionPresenter& presenter, QTreeWidget* tree, QObject* parent = nullptr);
   ~TreeContextMenu() override;
 
-  QMenu* Menu() const { return menu_; }
-  // Shows the menu at `globalPos` without blocking.
-  void Popup(const QPoint& globalPos);
+  // Runs on a right click at `viewportPos` of the tree (the clicked node is
+  // already the current one).
+  void OnRequested(const QPoint& viewportPos);
+  // The menu of the current node; valid until the next BuildMenu.
+  QMenu* BuildMenu();
+
+  // "保存为文件…": asks where, then writes the resource's bytes exactly.
+  void SaveResourceWithDialog();
+  bool SaveResourceTo(const std::string& path) const;
 
  signals:
   void CompareRequested();
 
  private:
-  QMenu* menu_;
+  SelectionPresenter& presenter_;
+  QTreeWidget* tree_;
+  QPointer<QMenu> menu_;
 };
 
 }  // namespace ec
