@@ -48,6 +48,7 @@ ModuleComparer::ModuleComparer(ModuleLoader& loader, TreeViewHelper& tree, QWidg
 ModuleComparer::~ModuleComparer() { pool_.waitForDone(); }
 
 void ModuleComparer::CompareWithChosenModule() {
+  if (loader_.CurrentPath().empty()) return;  // nothing shown to compare
   const std::string chosen = chooser_(FolderOfModulePath(loader_.CurrentPath()));
   if (!chosen.empty()) CompareWith(chosen);
 }
