@@ -2,7 +2,9 @@
 // `ecview --screenshot OUT.png [--find TEXT] [--compare OLD] MODULE`: shows
 // MODULE in the main window (optionally finding TEXT in its tree, or showing
 // its comparison with the older module OLD), saves a picture of the window and
-// ends. It needs no display: QT_QPA_PLATFORM=offscreen does.
+// ends. `ecview --screenshot OUT.png --dirtree PATH` does the same for the
+// directory-tree panel alone, with PATH located. Neither needs a display:
+// QT_QPA_PLATFORM=offscreen does.
 
 #include <QStringList>
 
@@ -16,6 +18,7 @@ struct ScreenshotRequest {
   std::string findText;  // "" for no find
   std::string compareWith;  // "" for no comparison
   std::string module;
+  std::string dirtreePath;  // set for a picture of the directory tree
 };
 
 // The request when `arguments` (without the program name) start with
