@@ -21,6 +21,7 @@
 #include "app/control_states.h"
 #include "app/copy_buttons.h"
 #include "app/main_window_layout.h"
+#include "app/module_comparer.h"
 #include "app/module_file_watcher.h"
 #include "app/module_loader.h"
 #include "app/module_opener.h"
@@ -67,6 +68,7 @@ MainWindow::MainWindow(ControlStateStore& store, FileAssociation& association, s
                              this);
   watcher_ = new ModuleFileWatcher(this);
   contextMenu_ = new TreeContextMenu(*presenter_, controls_.treeWidget, this);
+  comparer_ = new ModuleComparer(*loader_, tree_, this, this);
   new TypeToFind(controls_.treeWidget, controls_.findBox, this);
   new TreeToolTips(controls_.treeWidget, this);
   ConnectSignals();
@@ -80,6 +82,8 @@ void MainWindow::ConnectSignals() {
   connect(c.treeWidget, &QTreeWidget::currentItemChanged, presenter_, &SelectionPresenter::OnTreeSelectionChanged);
   connect(loader_, &ModuleLoader::CurrentNodeReselected, presenter_, &SelectionPresenter::OnTreeSelectionChanged);
   connect(c.treeWidget, &QTreeWidget::customContextMenuRequested, contextMenu_, &TreeContextMenu::OnRequested);
+  connect(contextMenu_, &TreeContextMenu::CompareRequested, comparer_, &ModuleComparer::CompareWithChosenModule);
+  connect(c.pageView, &QTextBrowser::anchorClicked, comparer_, &ModuleComparer::OnLinkClicked);
   connect(c.copyTextButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsText);
   connect(c.copyHtmlButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsHtml);
   connect(c.copyIdeButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsIdeHtml);

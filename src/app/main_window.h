@@ -26,6 +26,7 @@ class ModuleSearchWindow;
 struct DirTreeServices;
 class CopyButtons;
 class FileAssociation;
+class ModuleComparer;
 class ModuleFileWatcher;
 class ModuleLoader;
 class ModuleOpener;
@@ -87,6 +88,7 @@ class MainWindow : public QWidget {
   SelectionPresenter& Presenter() { return *presenter_; }
   CopyButtons& Copying() { return *copying_; }
   TreeContextMenu& ContextMenu() { return *contextMenu_; }
+  ModuleComparer& Comparer() { return *comparer_; }
   TreeViewHelper& Tree() { return tree_; }
   PageView* Page() const { return controls_.pageView; }
   const MainWindowControls& Controls() const { return controls_; }
@@ -121,6 +123,7 @@ class MainWindow : public QWidget {
   CopyButtons* copying_ = nullptr;
   ModuleFileWatcher* watcher_ = nullptr;
   TreeContextMenu* contextMenu_ = nullptr;
+  ModuleComparer* comparer_ = nullptr;
 
   // The tree's width: the designed one until the user drags the bar.
   int treeWidth_;

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "app/main_window.h"
+#include "app/module_comparer.h"
 #include "app/node_icons.h"
 #include "app/module_loader.h"
 #include "app/settings_location.h"
@@ -109,13 +110,17 @@ std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arg
     if (request.searchText.empty() || i + 3 != arguments.size()) error = "usage: ecview --screenshot OUT.png --search FOLDER TEXT";
     return request;
   }
-  if (i + 1 < arguments.size() && arguments[i] == QStringLiteral("--find")) {
-    request.findText = arguments[i + 1].toStdString();
+  while (i + 1 < arguments.size() && arguments[i].startsWith(QStringLiteral("--"))) {
+    std::string* value = arguments[i] == QStringLiteral("--find")      ? &request.findText
+                         : arguments[i] == QStringLiteral("--compare") ? &request.compareWith
+                                                                       : nullptr;
+    if (value == nullptr) break;
+    *value = arguments[i + 1].toStdString();
     i += 2;
   }
   if (i < arguments.size()) request.module = arguments[i++].toStdString();
   if (request.output.empty() || request.module.empty() || i != arguments.size()) {
-    error = "usage: ecview --screenshot OUT.png [--find TEXT] MODULE";
+    error = "usage: ecview --screenshot OUT.png [--find TEXT] [--compare OLD] MODULE";
   }
   return request;
 }
@@ -138,6 +143,10 @@ int RunScreenshot(const ScreenshotRequest& request) {
     window.findChild<QLineEdit*>(QStringLiteral("编辑框查找文本"))->setText(QString::fromStdString(request.findText));
     window.findChild<QComboBox*>(QStringLiteral("组合框匹配"))->setCurrentIndex(0);
     window.FindNext();
+  }
+  if (!request.compareWith.empty()) {
+    window.Comparer().CompareWith(request.compareWith);
+    while (window.Comparer().IsComparing()) WaitProcessingMessages(10);
   }
   return SavePicture(window, request.output) ? 0 : 1;
 }
