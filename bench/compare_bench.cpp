@@ -54,7 +54,7 @@ void BM_CompareModules(benchmark::State& state) {
 }
 
 void BM_DiffJsonEndToEnd(benchmark::State& state) {
-  const std::string arguments = "diff --json '" + OldPath() + "' '" + NewPath() + "'";
+  const std::vector<std::string> arguments = {"diff", "--json", OldPath(), NewPath()};
   size_t bytes = 0;
   for (auto _ : state) {
     const ec::test::CliResult r = ec::test::RunCli(arguments);

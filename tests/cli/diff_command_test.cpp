@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 #include <nlohmann/json.hpp>
 
 #include "support/file_bytes.h"
@@ -41,7 +42,10 @@ class DiffCommand : public testing::Test {
     EXPECT_TRUE(WriteFileBytes(path, writer::ModuleWriter().Add(segment).Build()));
     return path;
   }
-  static test::CliResult Diff(const std::string& arguments) { return test::RunCli("diff " + arguments); }
+  static test::CliResult Diff(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), "diff");
+    return test::RunCli(arguments);
+  }
   test::TempDir dir_;
 };
 
@@ -54,15 +58,14 @@ TEST_F(DiffCommand, ThreeFormsAndNeitherFileWritten) {
   const std::optional<std::string> aBytes = ReadFileBytes(a);
   const std::optional<std::string> bBytes = ReadFileBytes(b);
   ASSERT_TRUE(aBytes && bBytes);
-  const std::string files = "'" + a + "' '" + b + "'";
 
-  const test::CliResult text = Diff(files);
+  const test::CliResult text = Diff({a, b});
   EXPECT_EQ(text.status, 1) << text.err;
   EXPECT_EQ(text.err, "");
   EXPECT_NE(text.out.find("\n  + 新的\n      .子程序 新的, , 公开, \n"), std::string::npos) << text.out;
   EXPECT_NE(text.out.find("\n  ~ 取值（returnType）\n    - .子程序 取值, 整数型"), std::string::npos) << text.out;
 
-  const test::CliResult js = Diff("--json " + files);
+  const test::CliResult js = Diff({"--json", a, b});
   EXPECT_EQ(js.status, 1);
   const json j = json::parse(js.out);
   std::vector<std::string> keys;
@@ -74,12 +77,12 @@ TEST_F(DiffCommand, ThreeFormsAndNeitherFileWritten) {
   EXPECT_EQ(j["changed"], (json::array({{{"kind", "subroutine"}, {"container", ""}, {"name", "取值"},
                                          {"fields", {"returnType"}}}})));
 
-  const test::CliResult html = Diff("--html " + files);
+  const test::CliResult html = Diff({"--html", a, b});
   EXPECT_EQ(html.status, 1);
   EXPECT_TRUE(html.out.starts_with("<!DOCTYPE html>"));
   EXPECT_NE(html.out.find("valign=\"top\"><div"), std::string::npos);
 
-  const test::CliResult same = Diff("--json '" + a + "' '" + a + "'");
+  const test::CliResult same = Diff({"--json", a, a});
   EXPECT_EQ(same.status, 0) << same.err;
   EXPECT_EQ(json::parse(same.out)["changed"], json::array());
   EXPECT_EQ(ReadFileBytes(a), aBytes);
@@ -91,19 +94,19 @@ TEST_F(DiffCommand, UnreadableFilesAndUsageErrorsExitWithTwo) {
   const std::string bad = dir_.File("bad.ec");
   ASSERT_TRUE(WriteFileBytes(bad, "CNWTXXXX"));
 
-  const test::CliResult rejected = Diff("'" + good + "' '" + bad + "'");
+  const test::CliResult rejected = Diff({good, bad});
   EXPECT_EQ(rejected.status, 2);
   EXPECT_EQ(rejected.out, "");
   EXPECT_EQ(rejected.err, "ecview-cli: cannot read " + bad + ": 头标志2错误\n");
 
-  const test::CliResult missing = Diff("--json '" + dir_.File("none.ec") + "' '" + good + "'");
+  const test::CliResult missing = Diff({"--json", dir_.File("none.ec"), good});
   EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.err.find("no such file"), std::string::npos) << missing.err;
 
-  for (const std::string& usage : {std::string(""), "'" + good + "'", "--json --html '" + good + "' '" + good + "'",
-                                   "--bogus '" + good + "' '" + good + "'"})
-    EXPECT_EQ(Diff(usage).status, 2) << usage;
-  const test::CliResult help = Diff("--help");
+  const std::vector<std::vector<std::string>> usages = {
+      {}, {good}, {"--json", "--html", good, good}, {"--bogus", good, good}};
+  for (const auto& usage : usages) EXPECT_EQ(Diff(usage).status, 2) << usage.size();
+  const test::CliResult help = Diff({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("Exit status"), std::string::npos);
 }
@@ -111,7 +114,7 @@ TEST_F(DiffCommand, UnreadableFilesAndUsageErrorsExitWithTwo) {
 TEST_F(DiffCommand, RealModuleAgainstProgramFile) {
   EC_SKIP_WITHOUT_CORPUS();
   for (const char* name : {"Super-PE.ec", "setup.e"}) std::filesystem::copy_file(test::CorpusDir() / name, dir_ / name);
-  const test::CliResult r = Diff("--json '" + dir_.File("Super-PE.ec") + "' '" + dir_.File("setup.e") + "'");
+  const test::CliResult r = Diff({"--json", dir_.File("Super-PE.ec"), dir_.File("setup.e")});
   EXPECT_EQ(r.status, 1) << r.err;
   const json j = json::parse(r.out);
   EXPECT_EQ(j["new"]["name"], "安装软件");
