@@ -88,18 +88,23 @@ void ModuleLoader::RunLoad(std::string path) {
 
   currentPath_ = std::move(path);
   ++loadNumber_;
-  analyseModule(currentPath_, mainModel_);
+  // The old model goes first (unless a comparison still reads it), so two
+  // large modules are never held at once.
+  model_ = std::make_shared<const ModuleModel>();
+  auto model = std::make_shared<ModuleModel>();
+  analyseModule(currentPath_, *model);
   tree_.SetText(0, kRootBuilding);
 
-  mainModel_.info.remarks = CutRemarkSection(mainModel_.info.remarks);
-  summaryPage_ = ProgramFileNote(currentPath_) + BuildSummaryPage(mainModel_);
+  model->info.remarks = CutRemarkSection(model->info.remarks);
+  model_ = std::move(model);
+  summaryPage_ = ProgramFileNote(currentPath_) + BuildSummaryPage(*model_);
   writePage(summaryPage_);
 
-  FillDeclarationTree(tree_, mainModel_);
+  FillDeclarationTree(tree_, *model_);
   tree_.SetText(0, kRootDone);
   // A module read in part says so wherever the user looks first.
   if (QTreeWidgetItem* root = tree_.Item(0))
-    root->setToolTip(0, QString::fromStdString(ReadOutcomeToolTip(mainModel_.outcome)));
+    root->setToolTip(0, QString::fromStdString(ReadOutcomeToolTip(model_->outcome)));
   tree_.Expand(0);
   const bool alreadyCurrent = tree_.CurrentIndex() == 0;
   tree_.Select(0);

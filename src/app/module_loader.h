@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "model/module_model.h"
@@ -33,7 +34,10 @@ class ModuleLoader : public QObject {
   static bool fileExists(const std::string& path);
   void writePage(const std::string& html, const QImage& picture = {});
 
-  const ModuleModel& Model() const { return mainModel_; }
+  const ModuleModel& Model() const { return *model_; }
+  // The model shown, for a worker to read while the window goes on: a later
+  // load replaces the window's model and leaves this one as it is.
+  std::shared_ptr<const ModuleModel> SharedModel() const { return model_; }
   const std::string& CurrentPath() const { return currentPath_; }
   const std::string& SummaryPage() const { return summaryPage_; }
   // Counts the loads; a selection made in an earlier load renders nothing.
@@ -55,7 +59,7 @@ class ModuleLoader : public QObject {
   PageView* page_;
 
   std::string currentPath_;
-  ModuleModel mainModel_;
+  std::shared_ptr<const ModuleModel> model_ = std::make_shared<const ModuleModel>();
   std::string summaryPage_;
   uint64_t loadNumber_ = 0;
   bool loading_ = false;

@@ -26,8 +26,8 @@ bool TreeToolTips::IsCutOff(const QPoint& viewportPos) const {
 }
 
 bool TreeToolTips::eventFilter(QObject* watched, QEvent* event) {
-  // The type first: while the tree is being destroyed its viewport still sends
-  // events here, and the half-destroyed tree must not be asked for anything.
+  // The type first: while the tree is being destroyed its viewport still
+  // sends events, and the tree must not be called then.
   if (event->type() != QEvent::ToolTip || watched != tree_->viewport()) return QObject::eventFilter(watched, event);
   const auto* help = static_cast<QHelpEvent*>(event);
   const QTreeWidgetItem* item = tree_->itemAt(help->pos());

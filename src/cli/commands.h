@@ -7,7 +7,7 @@
 namespace ec::cli {
 
 constexpr int kExitOk = 0;
-constexpr int kExitRejected = 1;  // the module was rejected / nothing matched
+constexpr int kExitRejected = 1;  // the module was rejected / nothing matched / the modules differ
 constexpr int kExitUsage = 2;     // usage error, missing file or folder
 
 void SetExitStatus(int status);
@@ -17,12 +17,14 @@ void AddSegmentsCommand(CLI::App& app);
 void AddDumpCommand(CLI::App& app);
 void AddAssociateCommand(CLI::App& app);
 void AddSearchCommand(CLI::App& app);
+void AddDiffCommand(CLI::App& app);
 
 inline void RegisterCommands(CLI::App& app) {
   AddSegmentsCommand(app);
   AddDumpCommand(app);
   AddAssociateCommand(app);
   AddSearchCommand(app);
+  AddDiffCommand(app);
 }
 
 }  // namespace ec::cli
