@@ -1,6 +1,7 @@
 // analyseModule on arbitrary bytes through a real file, read-only: the whole
 // path from the reader to the grouped model. The last byte picks which parts
-// are asked for, so the reduced reader options are reached too.
+// are asked for, so the reduced reader options are reached too. The names-only
+// read of the module search must agree with the whole analysis.
 #include <unistd.h>
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "model/module_analysis.h"
+#include "search/module_names.h"
 
 namespace {
 
@@ -44,5 +46,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (group.subroutines.empty()) __builtin_trap();
   for (const ec::ClassInfo& c : model.classes)
     if (c.name.empty() || c.methods.empty()) __builtin_trap();
+  // The folder search's names-only read finds exactly the model's names.
+  if (parts == ec::ModelParts::All()) {
+    ec::ModuleNames names;
+    if (ec::ReadModuleNames(path, true, names) != ok || names != ec::NamesOf(model)) __builtin_trap();
+  }
   return 0;
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets and runs them.
-#   scripts/fuzz.sh --smoke          every target for 60 s or 200,000 runs, inputs up
+#   scripts/fuzz.sh --smoke          every target for FUZZ_SECONDS (20) s or 200,000 runs, inputs up
 #                                    to 64 KB; more than 512 MB resident or one
 #                                    allocation over 256 MB is a finding
 #   scripts/fuzz.sh TARGET [ARGS..]  one target, libFuzzer arguments passed on
@@ -27,7 +27,7 @@ if [ "${1:-}" = "--smoke" ]; then
     target=$(basename "$bin")
     corpus=$(seed_dir "$target")
     echo "-- $target"
-    if ! "$bin" -max_total_time=60 -runs=200000 -max_len=65536 -rss_limit_mb=512 -malloc_limit_mb=256 \
+    if ! "$bin" -max_total_time="${FUZZ_SECONDS:-20}" -runs=200000 -max_len=65536 -rss_limit_mb=512 -malloc_limit_mb=256 \
         -print_final_stats=0 "$corpus" \
         >"build-fuzz/$target.log" 2>&1; then
       echo "FAILED: $target (see build-fuzz/$target.log)"; tail -n 40 "build-fuzz/$target.log"; failed=1

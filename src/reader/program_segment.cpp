@@ -44,14 +44,25 @@ void ReadClassBody(SegmentCursor& cursor, ClassRecord& record) {
 
 // Every field is assigned in place, so a record read again and again keeps
 // its buffers: the pending list allocates nothing once they are large enough.
-void ReadSubroutineBody(SegmentCursor& cursor, SubroutineRecord& record, bool skipBlocks) {
+void SkipVariablePage(SegmentCursor& cursor) {
+  cursor.ReadInt32();  // record count
+  cursor.SkipCountedBytes();
+}
+
+void ReadSubroutineBody(SegmentCursor& cursor, SubroutineRecord& record, bool skipBlocks, bool namesOnly) {
   record.leadingValue = cursor.ReadInt32();
   record.attributes = cursor.ReadInt32();
   record.returnTypeCode = cursor.ReadInt32();
   record.name.assign(cursor.ReadCountedTextView());
-  record.remarks.assign(cursor.ReadCountedTextView());
-  ReadVariablePageAt(cursor, record.leadingVariables);
-  ReadVariablePageAt(cursor, record.parameters);
+  if (namesOnly) {
+    cursor.SkipCountedBytes();  // remarks
+    SkipVariablePage(cursor);
+    SkipVariablePage(cursor);
+  } else {
+    record.remarks.assign(cursor.ReadCountedTextView());
+    ReadVariablePageAt(cursor, record.leadingVariables);
+    ReadVariablePageAt(cursor, record.parameters);
+  }
   for (auto& block : record.trailingBlocks) {
     if (skipBlocks) {
       cursor.SkipCountedBytes();
@@ -62,17 +73,27 @@ void ReadSubroutineBody(SegmentCursor& cursor, SubroutineRecord& record, bool sk
   }
 }
 
-void ReadDataTypeBody(SegmentCursor& cursor, DataTypeRecord& record) {
+void ReadDataTypeBody(SegmentCursor& cursor, DataTypeRecord& record, bool namesOnly) {
   record.leadingValue = cursor.ReadInt32();
   record.name.assign(cursor.ReadCountedTextView());
+  if (namesOnly) {
+    cursor.SkipCountedBytes();  // remarks
+    SkipVariablePage(cursor);
+    return;
+  }
   record.remarks.assign(cursor.ReadCountedTextView());
   record.members = ReadVariablePageAt(cursor);
 }
 
-void ReadDllCommandBody(SegmentCursor& cursor, DllCommandRecord& record) {
+void ReadDllCommandBody(SegmentCursor& cursor, DllCommandRecord& record, bool namesOnly) {
   record.leadingValue = cursor.ReadInt32();
   record.returnTypeCode = cursor.ReadInt32();
   record.name.assign(cursor.ReadCountedTextView());
+  if (namesOnly) {
+    for (int text = 0; text < 3; ++text) cursor.SkipCountedBytes();  // remarks, library file, name in it
+    SkipVariablePage(cursor);
+    return;
+  }
   record.remarks.assign(cursor.ReadCountedTextView());
   record.libraryFile.assign(cursor.ReadCountedTextView());
   record.nameInLibrary.assign(cursor.ReadCountedTextView());
@@ -94,11 +115,12 @@ void SkipSubroutineBody(SegmentCursor& cursor) {
 
 // Steps over the subroutine list, giving its messages now, in the order of
 // the segment.
-PendingSubroutines StepOverSubroutines(SegmentCursor& cursor, bool skipBlocks) {
+PendingSubroutines StepOverSubroutines(SegmentCursor& cursor, bool skipBlocks, bool namesOnly) {
   PendingSubroutines pending;
   pending.index = ReadDeclarationIndex(cursor);
   pending.firstBody = cursor.Position();
   pending.skipBlocks = skipBlocks;
+  pending.namesOnly = namesOnly;
   const size_t bodies =
       ForEachIndexedBody(cursor, pending.index, [&](const IndexEntry&) { SkipSubroutineBody(cursor); });
   pending.index.resize(bodies);
@@ -111,15 +133,20 @@ ProgramSegment ReadProgram(std::string_view block, const ReaderOptions& options,
   segment.header = ReadProgramHeader(cursor);
   if (options.programHeaderOnly) return segment;
   segment.classes = ReadIndexedList<ClassRecord>(cursor, kMinClassBody, ReadClassBody);
-  const bool skip = options.skipSubroutineBlocks;
-  if (inPlace)
-    segment.pending = StepOverSubroutines(cursor, skip);
-  else
-    segment.subroutines = ReadIndexedList<SubroutineRecord>(
-        cursor, kMinSubroutineBody, [skip](SegmentCursor& c, SubroutineRecord& r) { ReadSubroutineBody(c, r, skip); });
+  const bool skip = options.skipSubroutineBlocks, names = options.namesOnly;
+  if (inPlace) {
+    segment.pending = StepOverSubroutines(cursor, skip, names);
+  } else {
+    segment.subroutines = ReadIndexedList<SubroutineRecord>(cursor, kMinSubroutineBody,
+                                                            [skip, names](SegmentCursor& c, SubroutineRecord& r) {
+                                                              ReadSubroutineBody(c, r, skip, names);
+                                                            });
+  }
   segment.globals = ReadVariablePageAt(cursor);
-  segment.dataTypes = ReadIndexedList<DataTypeRecord>(cursor, kMinDataTypeBody, ReadDataTypeBody);
-  segment.dllCommands = ReadIndexedList<DllCommandRecord>(cursor, kMinDllCommandBody, ReadDllCommandBody);
+  segment.dataTypes = ReadIndexedList<DataTypeRecord>(
+      cursor, kMinDataTypeBody, [names](SegmentCursor& c, DataTypeRecord& r) { ReadDataTypeBody(c, r, names); });
+  segment.dllCommands = ReadIndexedList<DllCommandRecord>(
+      cursor, kMinDllCommandBody, [names](SegmentCursor& c, DllCommandRecord& r) { ReadDllCommandBody(c, r, names); });
   return segment;
 }
 
@@ -153,7 +180,7 @@ const SubroutineRecord* PendingSubroutineReader::Next() {
   if (!pending_.block || next_ >= pending_.index.size()) return nullptr;
   const QuietReads quiet;
   record_.entry = pending_.index[next_++];
-  ReadSubroutineBody(cursor_, record_, pending_.skipBlocks);
+  ReadSubroutineBody(cursor_, record_, pending_.skipBlocks, pending_.namesOnly);
   return &record_;
 }
 

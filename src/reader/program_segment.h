@@ -82,6 +82,7 @@ struct PendingSubroutines {
   std::vector<IndexEntry> index;             // one entry per subroutine of the list
   int64_t firstBody = 0;  // position of the first body in the block
   bool skipBlocks = false;
+  bool namesOnly = false;
 };
 
 struct ProgramSegment {

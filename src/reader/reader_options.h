@@ -11,6 +11,10 @@ struct ReaderOptions {
   // Leave the subroutines in the segment's bytes (ProgramSegment::pending)
   // for a caller that takes them one at a time through ForEachSubroutine.
   bool subroutinesInPlace = false;
+  // Declarations are wanted for their names only (a folder search): the
+  // remarks and variable pages (parameters, members) of subroutines, data
+  // types and DLL commands are stepped over, not read.
+  bool namesOnly = false;
 };
 
 }  // namespace ec

@@ -43,10 +43,12 @@ ModuleNames NamesOf(const ModuleModel& model) {
 bool ReadModuleNames(const std::string& path, bool readOnly, ModuleNames& names) {
   names = {};
   ModuleSegments segments;
-  const ReaderOptions options{.skipSubroutineBlocks = true, .skipResourceData = true, .readOnly = readOnly};
-  if (!ReadModuleFile(path, options, segments)) return false;
   ModelParts parts = ModelParts::All();
   parts.info = parts.support = false;
+  ReaderOptions options = ReaderOptionsFor(parts, readOnly);
+  options.skipResourceData = true;  // constants are wanted for their names only
+  options.namesOnly = true;
+  if (!ReadModuleFile(path, options, segments)) return false;
   ModuleModel model;
   BuildModel(std::move(segments), parts, model);
   names = NamesOf(model);

@@ -10,6 +10,7 @@
 
 #include "model/module_analysis.h"
 #include "support/file_bytes.h"
+#include "tests/support/corpus.h"
 #include "tests/support/temp_dir.h"
 #include "tools/module_writer/large_module.h"
 
@@ -92,6 +93,29 @@ TEST_F(FolderSearchTest, StopLeavesTheRestUnread) {
   EXPECT_TRUE(search.Finished());
   search.StopAndWait();
   EXPECT_LT(search.ModulesRead(), files_.size() / 2);
+}
+
+}  // namespace
+}  // namespace ec
+
+namespace ec {
+namespace {
+
+// The names-only read steps over remarks and variable pages; every real
+// module must still give exactly the names of the full analysis.
+TEST(ModuleNames, NamesOnlyReadMatchesTheFullAnalysisOnRealModules) {
+  EC_SKIP_WITHOUT_CORPUS();
+  int modules = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(test::CorpusDir())) {
+    if (entry.path().extension() == ".md") continue;
+    ModuleModel model;
+    ASSERT_TRUE(analyseModule(entry.path().string(), model, {.readOnly = true}));
+    ModuleNames names;
+    ASSERT_TRUE(ReadModuleNames(entry.path().string(), true, names));
+    EXPECT_EQ(names, NamesOf(model)) << entry.path();
+    ++modules;
+  }
+  EXPECT_GE(modules, 5);
 }
 
 }  // namespace
