@@ -33,10 +33,10 @@ bool ModuleLoader::fileExists(const std::string& path) {
   return std::filesystem::is_regular_file(PathFromUtf8(path), error);
 }
 
-void ModuleLoader::writePage(const std::string& html) {
-  page_->WritePage(html);
-  ProcessPendingEvents();
-}
+// No events are handled here: a page is written from the tree's own
+// selection handler, and a key or click handled inside it would be undone by
+// the rest of that handler (the highlight would stay on the older node).
+void ModuleLoader::writePage(const std::string& html) { page_->WritePage(html); }
 
 void ModuleLoader::loadModule(const std::string& path) {
   // Events are handled during a load; a request arriving meanwhile is dropped

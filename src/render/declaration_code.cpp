@@ -6,7 +6,6 @@
 namespace ec {
 namespace {
 
-constexpr std::string_view kOpening = "<div style=\"font-size:14px;font-family:SimSun;line-height:1.5;\">";
 constexpr std::string_view kClosing = "</div>";
 
 // Builds one declaration text in one string; the mode decides breaks,
@@ -14,7 +13,7 @@ constexpr std::string_view kClosing = "</div>";
 class CodeWriter {
  public:
   explicit CodeWriter(CodeMode mode) : mode_(mode) {
-    if (Html()) out_.append(kOpening);
+    if (Html()) out_.append(kCodeOpening);
     out_.append(".版本 2");
   }
 

@@ -1,5 +1,7 @@
 #include "render/item_page.h"
 
+#include <algorithm>
+
 #include "render/declaration_code.h"
 #include "render/declaration_tables.h"
 
@@ -33,6 +35,18 @@ std::string ItemPage(std::span<const GlobalVar> items, const GlobalVar* single) 
 
 std::string ItemPage(std::span<const DataType> items, const DataType* single) {
   return Join(RenderDataTypeCode(items, single, CodeMode::Html), RenderDataTypeTables(items, single));
+}
+
+std::string ItemPageTop(std::string_view page, size_t lines) {
+  if (!page.starts_with(kCodeOpening)) return {};
+  const size_t end = std::min(page.find(kItemPageSeparator), page.size());
+  constexpr std::string_view kBreak = "<br>";
+  size_t cut = kCodeOpening.size();
+  for (size_t line = 0, at = cut; line < lines; ++line, at = cut + kBreak.size()) {
+    cut = page.find(kBreak, at);
+    if (cut >= end) return std::string(page.substr(0, end));
+  }
+  return std::string(page.substr(0, cut)) + "</div>";
 }
 
 }  // namespace ec
