@@ -4,8 +4,10 @@
 // clicks deliver them, and go through the tree's own event handling.
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "app/page_view.h"
@@ -44,12 +46,15 @@ class FastInputTest : public WindowTest {
   }
   // Lets every posted event and every page that is being built arrive.
   void Settle() {
+    QEventLoop loop;
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < 300 || Window().Page()->IsBuilding()) {
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-      if (clock.elapsed() > 10000) break;
-    }
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, [&] {
+      if ((clock.elapsed() > 300 && !Window().Page()->IsBuilding()) || clock.elapsed() > 10000) loop.quit();
+    });
+    check.start(10);
+    loop.exec();
   }
 
   // Highlight, current node, selection, page and copied text all name the

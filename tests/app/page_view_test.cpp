@@ -4,10 +4,11 @@
 
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QTextDocument>
+#include <QTimer>
 #include <QUrl>
 
 #include <string>
@@ -62,10 +63,10 @@ TEST(PageView, ABigPageShowsItsTopFirstAndOnlyTheNewestPageWhole) {
   EXPECT_TRUE(view.PlainText().contains(QStringLiteral(".常量 后0, 0, 公开, 说明")));
   EXPECT_FALSE(view.PlainText().contains(QStringLiteral("常量名称")));
 
-  QElapsedTimer clock;
-  clock.start();
-  while (view.IsBuilding() && clock.elapsed() < 60000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-  QCoreApplication::processEvents();
+  QEventLoop loop;
+  QObject::connect(&view, &PageView::PageShown, &loop, &QEventLoop::quit);
+  QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+  loop.exec();
   EXPECT_EQ(view.PlainText(), PlainTextOf(second));
   EXPECT_EQ(wholePages, 1);
 

@@ -13,6 +13,8 @@ struct LargeModuleShape {
   int programSets = 1000;
   int subroutinesPerSet = 100;
   int parametersPerSubroutine = 3;
+  int constants = -1;  // -1: one per ten program sets
+  int dllCommands = 0;
 };
 
 ModuleSegments LargeModuleSegments(const LargeModuleShape& shape = {});
