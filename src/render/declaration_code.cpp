@@ -1,7 +1,7 @@
 #include "render/declaration_code.h"
 
 #include "render/html_escape.h"
-#include "render/number_text.h"
+#include "render/constant_text.h"
 
 namespace ec {
 namespace {
@@ -135,10 +135,9 @@ std::string RenderConstantCode(std::span<const Constant> items, const Constant* 
   CodeWriter w(mode);
   w.BlankLine();
   for (const Constant& k : ItemsOrSingle(items, single)) {
-    const bool isText = k.value.kind == ConstantValue::Kind::Text;
-    const std::string value = isText ? "\"\"" : FormatNumber13(ConstantNumber(k.value));
+    const ConstantValueText value = ConstantValueInCode(k);
     w.Fixed(".常量 ").Span(k.name, colour::kName).Fixed(", ");
-    w.Span(value, isText ? colour::kTextValue : colour::kKeyword).Fixed(", ");
+    w.Span(value.text, value.colour).Fixed(", ");
     w.Span("公开", colour::kKeyword).Fixed(", ").Span(k.remarks, colour::kRemark).LineBreak();
   }
   return w.Finish();
