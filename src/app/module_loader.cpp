@@ -61,14 +61,16 @@ void ModuleLoader::RunLoad(const std::string& path) {
 
   currentPath_ = path;
   ++loadNumber_;
-  analyseModule(path, mainModel_);
+  auto model = std::make_shared<ModuleModel>();
+  analyseModule(path, *model);
   tree_.SetText(0, kRootBuilding);
+  model->info.remarks = CutRemarkSection(model->info.remarks);
+  mainModel_ = std::move(model);
 
-  mainModel_.info.remarks = CutRemarkSection(mainModel_.info.remarks);
-  summaryPage_ = BuildSummaryPage(mainModel_);
+  summaryPage_ = BuildSummaryPage(*mainModel_);
   writePage(summaryPage_);
 
-  FillDeclarationTree(tree_, mainModel_);
+  FillDeclarationTree(tree_, *mainModel_);
   tree_.SetText(0, kRootDone);
   tree_.Expand(0);
   const bool alreadyCurrent = tree_.CurrentIndex() == 0;

@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "model/module_model.h"
@@ -29,7 +30,10 @@ class ModuleLoader : public QObject {
   static bool fileExists(const std::string& path);
   void writePage(const std::string& html);
 
-  const ModuleModel& Model() const { return mainModel_; }
+  const ModuleModel& Model() const { return *mainModel_; }
+  // The same model for work off the window thread: a load replaces the model
+  // rather than changing it, so a holder may go on reading it.
+  std::shared_ptr<const ModuleModel> SharedModel() const { return mainModel_; }
   const std::string& CurrentPath() const { return currentPath_; }
   const std::string& SummaryPage() const { return summaryPage_; }
   // Counts the loads; a selection made in an earlier load renders nothing.
@@ -49,7 +53,7 @@ class ModuleLoader : public QObject {
   PageView* page_;
 
   std::string currentPath_;
-  ModuleModel mainModel_;
+  std::shared_ptr<const ModuleModel> mainModel_ = std::make_shared<const ModuleModel>();
   std::string summaryPage_;
   uint64_t loadNumber_ = 0;
   bool loading_ = false;

@@ -9,9 +9,9 @@
 
 namespace ec {
 
-void PutOnClipboard(const std::string& text) {
-  QGuiApplication::clipboard()->setText(QString::fromStdString(text), QClipboard::Clipboard);
-}
+void PutOnClipboard(const std::string& text) { PutOnClipboard(QString::fromStdString(text)); }
+
+void PutOnClipboard(const QString& text) { QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard); }
 
 SelectionPresenter::SelectionPresenter(TreeViewHelper& tree, QTreeWidget* treeWidget, ModuleLoader& loader,
                                        QObject* parent)
@@ -26,17 +26,26 @@ void SelectionPresenter::OnTreeSelectionChanged() {
   node.itemData = tree_.ItemData(index);
   node.parentItemData = tree_.ItemData(tree_.Parent(index));
   node.depth = tree_.Depth(index);
-  if (node.kind == kKindModule) {
-    selection_.kind = kKindModule;
-    loader_.writePage(loader_.SummaryPage());
-    return;
-  }
   if (!SelectNode(selection_, loader_.Model(), node, loader_.LoadNumber())) return;
-  if (auto page = Render(Rendering::ItemPage)) loader_.writePage(*page);
+  if (node.kind == kKindModule) {
+    loader_.writePage(loader_.SummaryPage());
+  } else if (auto page = Render(Rendering::ItemPage)) {
+    loader_.writePage(*page);
+  }
 }
 
 std::optional<std::string> SelectionPresenter::Render(Rendering rendering) const {
   return RenderSelection(selection_, loader_.Model(), rendering, loader_.LoadNumber());
+}
+
+bool SelectionPresenter::StandsForWholeModule() const {
+  return selection_.kind == kKindModule || selection_.kind == kKindSubroutineCategory;
+}
+
+std::function<std::optional<std::string>()> SelectionPresenter::RenderJob(Rendering rendering) const {
+  return [selection = selection_, model = loader_.SharedModel(), rendering, load = loader_.LoadNumber()] {
+    return RenderSelection(selection, *model, rendering, load);
+  };
 }
 
 void SelectionPresenter::CopySelectedNodeText() {

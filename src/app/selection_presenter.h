@@ -5,11 +5,13 @@
 
 #include <QObject>
 
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "render/current_selection.h"
 
+class QString;
 class QTreeWidget;
 
 namespace ec {
@@ -32,6 +34,12 @@ class SelectionPresenter : public QObject {
   const CurrentSelection& Selection() const { return selection_; }
   // The selection in one rendering, or nothing when it has no declarations.
   std::optional<std::string> Render(Rendering rendering) const;
+  // The module node and the subroutine category stand for the whole module
+  // (or all its groups): too much to render on the window thread.
+  bool StandsForWholeModule() const;
+  // Render(rendering) as a job that needs nothing of the window, to run on
+  // a worker thread.
+  std::function<std::optional<std::string>()> RenderJob(Rendering rendering) const;
 
  private:
   TreeViewHelper& tree_;
@@ -42,5 +50,6 @@ class SelectionPresenter : public QObject {
 
 // Replaces the clipboard's text.
 void PutOnClipboard(const std::string& text);
+void PutOnClipboard(const QString& text);
 
 }  // namespace ec

@@ -19,6 +19,10 @@ std::string ItemPage(std::span<const Constant> items, const Constant* single);
 std::string ItemPage(std::span<const GlobalVar> items, const GlobalVar* single);
 std::string ItemPage(std::span<const DataType> items, const DataType* single);
 
+// The page of the subroutine category: how many subroutines and groups, then
+// one line per group with its number, its count and its first names.
+std::string SubroutineCategoryPage(const ModuleModel& model);
+
 // The top of an item page, what its first screen shows: the page's code block
 // cut after `lines` lines and closed (the whole block when it is shorter).
 // Lines are separated by "<br>", which module texts cannot hold (they are
