@@ -1,18 +1,30 @@
 // ecview: the desktop viewer for E language modules.
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "app/main_window.h"
 #include "app/node_icons.h"
 #include "app/screenshot_command.h"
 #include "app/settings_location.h"
 #include "app/viewer_application.h"
+#include "app/viewer_arguments.h"
 #include "render/node_kind.h"
 #include "platform/file_association.h"
+#include "support/utf8_path.h"
 
 int main(int argc, char** argv) {
+  // Help and version need no window (the application object needs a display)
+  // and leave the settings alone.
+  if (const ec::ViewerArguments early = ec::ParseViewerArguments(std::vector<std::string>(argv + 1, argv + argc), {});
+      early.action == ec::ViewerArguments::Action::Help || early.action == ec::ViewerArguments::Action::Version) {
+    std::fputs(early.message.c_str(), stdout);
+    return 0;
+  }
   QApplication app(argc, argv);
   // The installed theme icon when there is one, else the module box of the tree.
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("ecview"), QIcon(ec::NodeIconPixmap(ec::kKindModule, 64))));
@@ -27,9 +39,15 @@ int main(int argc, char** argv) {
     return ec::RunScreenshot(*screenshot);
   }
 
-  // The first argument names a module to open; any others are ignored.
-  const std::string modulePath = arguments.isEmpty() ? std::string() : arguments.first().toStdString();
-  ec::ViewerApplication viewer(ec::DefaultSettingsFolder(), ec::CreatePlatformFileAssociation(), modulePath);
+  // Parsed again without the options the application object took (-platform ...).
+  std::vector<std::string> list;
+  for (const QString& argument : arguments) list.push_back(argument.toStdString());
+  const ec::ViewerArguments parsed = ec::ParseViewerArguments(list, ec::PathFromUtf8(QDir::currentPath().toStdString()));
+  if (parsed.action != ec::ViewerArguments::Action::Open) {
+    std::fputs(parsed.message.c_str(), stderr);
+    return 2;
+  }
+  ec::ViewerApplication viewer(ec::DefaultSettingsFolder(), ec::CreatePlatformFileAssociation(), parsed.modulePath);
   viewer.Window().show();
   return app.exec();
 }

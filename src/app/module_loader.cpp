@@ -48,10 +48,23 @@ void ModuleLoader::loadModule(const std::string& path) {
   } else {
     pathBox_->setText(QString::fromStdString(target));
   }
-  if (target == currentPath_ || !fileExists(target)) return;
+  if (target == currentPath_) return;
+  if (!fileExists(target)) return RefuseMissing(target);
   loading_ = true;
   RunLoad(target);
   loading_ = false;
+}
+
+// The module shown stays; the path box goes back to it, so the bad path is
+// not what the settings keep, and the root says why. With no module shown
+// the box keeps what was typed (there is nothing to go back to).
+void ModuleLoader::RefuseMissing(const std::string& path) {
+  if (currentPath_.empty()) return;
+  std::error_code error;
+  const bool folder = std::filesystem::is_directory(PathFromUtf8(path), error);
+  openProblem_ = "未能打开 " + path + "：" + (folder ? "这是文件夹，不是模块" : "没有这个文件");
+  pathBox_->setText(QString::fromStdString(currentPath_));
+  tree_.SetText(0, std::string(kRootDone) + "(" + openProblem_ + ")");
 }
 
 void ModuleLoader::RunLoad(const std::string& path) {
@@ -60,6 +73,7 @@ void ModuleLoader::RunLoad(const std::string& path) {
   ProcessPendingEvents();
 
   currentPath_ = path;
+  openProblem_.clear();
   ++loadNumber_;
   auto model = std::make_shared<ModuleModel>();
   analyseModule(path, *model);

@@ -11,10 +11,14 @@
 namespace ec::test {
 
 CliResult RunCli(const std::string& arguments, const std::string& prefix) {
+  return RunBuiltProgram("ecview-cli", arguments, prefix);
+}
+
+CliResult RunBuiltProgram(const std::string& program, const std::string& arguments, const std::string& prefix) {
   TempDir dir;
   const std::string errFile = dir.File("stderr.txt");
-  const std::string command =
-      prefix + (prefix.empty() ? "" : " ") + "'" EC_BINARY_DIR "/ecview-cli' " + arguments + " 2>'" + errFile + "'";
+  const std::string command = prefix + (prefix.empty() ? "" : " ") + "'" EC_BINARY_DIR "/" + program + "' " +
+                              arguments + " 2>'" + errFile + "'";
   CliResult result;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return result;
