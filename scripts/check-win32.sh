@@ -19,7 +19,7 @@ trap 'rm -rf "$out"' EXIT
 checked=0
 failed=()
 sources=(src/platform/*.cpp src/platform/win32/*.cpp)
-for dir in reader model render support search; do
+for dir in reader model render support search dirtree/core; do
   for source in src/"$dir"/*.cpp; do
     if grep -qE '_WIN32|#include "platform/' "$source"; then sources+=("$source"); fi
   done

@@ -2,6 +2,8 @@
 // and file helper module with every kind of declaration the viewer shows.
 //
 //   build/make_sample examples/sample.ec
+#include <cmath>
+#include <cstdint>
 #include <iostream>
 
 #include "support/file_bytes.h"
@@ -148,6 +150,34 @@ ProgramSegment Program() {
   return p;
 }
 
+// A 32 × 32 picture of the module box the viewer draws in its tree, as a
+// 24-bit BMP: the three faces of a cube seen from above.
+void PutLittleEndian(std::string& out, uint32_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i) & 0xff);
+}
+
+std::string BoxPicture() {
+  constexpr int kSide = 32;
+  std::string bmp = "BM";
+  for (uint32_t v : {54u + kSide * kSide * 3, 0u, 54u, 40u, uint32_t{kSide}, uint32_t{kSide}}) PutLittleEndian(bmp, v, 4);
+  PutLittleEndian(bmp, 1, 2);   // planes
+  PutLittleEndian(bmp, 24, 2);  // bits per pixel
+  bmp.append(24, '\0');          // no compression, default sizes and colours
+  for (int row = kSide - 1; row >= 0; --row) {  // rows are stored bottom-up
+    for (int col = 0; col < kSide; ++col) {
+      // The svg icon's corners, twice as big: the top face lies between the
+      // upper and the middle line, the two side faces below the middle line.
+      const double x = col + 0.5, y = row + 0.5, slope = 6 * (1 - std::abs(x - 16) / 12);
+      const double upper = 10 - slope, middle = 10 + slope;
+      uint32_t rgb = 0xffffff;
+      if (x >= 4 && x <= 28 && y >= upper && y <= middle) rgb = 0xa4c2ea;
+      if (x >= 4 && x <= 28 && y > middle && y <= middle + 14) rgb = x < 16 ? 0x1c5db8 : 0x164a93;
+      PutLittleEndian(bmp, rgb, 3);  // blue, green, red
+    }
+  }
+  return bmp;
+}
+
 ResourceSegment Resources() {
   ResourceSegment r;
   r.constants = {
@@ -158,7 +188,7 @@ ResourceSegment Resources() {
       Const(0x10000005, "常量_换行符", "Windows 换行", ConstantValue::OfText("\r\n")),
       Const(0x10000006, "常量_作者", "", ConstantValue::OfText(G("澜禾"))),
       Const(0x10000007, "常量_空值", "没有值的常量", {}),
-      Const(0x20000001, "图标数据", "程序图标的字节集", ConstantValue::OfBytes(std::string("\x00\x00\x01\x00\x01\x00", 6))),
+      Const(0x20000001, "图标数据", "程序图标的字节集", ConstantValue::OfBytes(BoxPicture())),
       Const(0x30000001, "提示音", "", ConstantValue::OfBytes(std::string("RIFF\x24\x00\x00\x00WAVE", 12))),
   };
   return r;

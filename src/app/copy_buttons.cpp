@@ -23,13 +23,25 @@ void CopyButtons::CopyAsHtml() { RunCopy(html_, Rendering::HtmlCode, QStringLite
 
 void CopyButtons::CopyAsIdeHtml() { RunCopy(ide_, Rendering::Tables, QStringLiteral("复制代码(HTML·IDE)")); }
 
+namespace {
+
+// HTML goes on the clipboard both as text and as HTML.
+void Put(Rendering rendering, const QString& text) {
+  if (rendering == Rendering::PlainCode)
+    PutOnClipboard(text);
+  else
+    PutHtmlOnClipboard(text);
+}
+
+}  // namespace
+
 void CopyButtons::RunCopy(QPushButton* button, Rendering rendering, const QString& caption) {
   button->setText(QStringLiteral("复制中"));
   ProcessPendingEvents();
   if (selection_.StandsForWholeModule()) return CopyInBackground(button, rendering, caption);
   // A selection left over from an earlier module renders nothing: the
   // clipboard keeps what it had.
-  if (auto text = selection_.Render(rendering)) PutOnClipboard(*text);
+  if (auto text = selection_.Render(rendering)) Put(rendering, QString::fromStdString(*text));
   ShowCopied(button, caption);
 }
 
@@ -40,11 +52,11 @@ void CopyButtons::CopyInBackground(QPushButton* button, Rendering rendering, con
   using Result = std::optional<QString>;
   auto* watcher = new QFutureWatcher<Result>(this);
   ++running_;
-  connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, button = QPointer(button), caption] {
+  connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, button = QPointer(button), rendering, caption] {
     --running_;
     const Result text = watcher->result();
     watcher->deleteLater();
-    if (text) PutOnClipboard(*text);
+    if (text) Put(rendering, *text);
     if (button) ShowCopied(button, caption);
   });
   watcher->setFuture(QtConcurrent::run([job = selection_.RenderJob(rendering)]() -> Result {

@@ -9,12 +9,14 @@
 
 #include "app/main_window.h"
 #include "app/node_icons.h"
+#include "app/qt_translations.h"
 #include "app/screenshot_command.h"
 #include "app/settings_location.h"
+#include "app/single_instance.h"
 #include "app/viewer_application.h"
 #include "app/viewer_arguments.h"
-#include "render/node_kind.h"
 #include "platform/file_association.h"
+#include "render/node_kind.h"
 #include "support/utf8_path.h"
 
 int main(int argc, char** argv) {
@@ -26,6 +28,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   QApplication app(argc, argv);
+  ec::InstallQtTranslations(app);
   // The installed theme icon when there is one, else the module box of the tree.
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("ecview"), QIcon(ec::NodeIconPixmap(ec::kKindModule, 64))));
   const QStringList arguments = QApplication::arguments().mid(1);
@@ -42,12 +45,21 @@ int main(int argc, char** argv) {
   // Parsed again without the options the application object took (-platform ...).
   std::vector<std::string> list;
   for (const QString& argument : arguments) list.push_back(argument.toStdString());
-  const ec::ViewerArguments parsed = ec::ParseViewerArguments(list, ec::PathFromUtf8(QDir::currentPath().toStdString()));
-  if (parsed.action != ec::ViewerArguments::Action::Open) {
-    std::fputs(parsed.message.c_str(), stderr);
+  const ec::ViewerArguments start = ec::ParseViewerArguments(list, ec::PathFromUtf8(QDir::currentPath().toStdString()));
+  if (start.action != ec::ViewerArguments::Action::Open) {
+    std::fputs(start.message.c_str(), stderr);
     return 2;
   }
-  ec::ViewerApplication viewer(ec::DefaultSettingsFolder(), ec::CreatePlatformFileAssociation(), parsed.modulePath);
+  const std::filesystem::path settingsFolder = ec::DefaultSettingsFolder();
+  const QString instanceName = ec::SingleInstanceName(QString::fromStdString(ec::Utf8FromPath(settingsFolder)));
+  const QString modulePath = QString::fromStdString(start.modulePath);
+  if (!start.newWindow && ec::HandOverToRunningViewer(instanceName, modulePath)) return 0;
+
+  ec::ViewerApplication viewer(settingsFolder, ec::CreatePlatformFileAssociation(), start.modulePath);
+  ec::SingleInstanceServer server;
+  if (!start.newWindow) server.Listen(instanceName);
+  QObject::connect(&server, &ec::SingleInstanceServer::OpenRequested, &viewer.Window(),
+                   [&viewer](const QString& path) { viewer.Window().OpenHandedOver(path.toStdString()); });
   viewer.Window().show();
   return app.exec();
 }

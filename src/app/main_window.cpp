@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -18,6 +19,8 @@
 #include "app/about_box.h"
 #include "app/control_states.h"
 #include "app/copy_buttons.h"
+#include "app/main_window_layout.h"
+#include "app/module_file_watcher.h"
 #include "app/module_loader.h"
 #include "app/module_opener.h"
 #include "app/node_icons.h"
@@ -25,10 +28,17 @@
 #include "app/page_view.h"
 #include "app/same_folder_menu.h"
 #include "app/selection_presenter.h"
+#include "app/splitter_bar.h"
+#include "app/tree_context_menu.h"
 #include "app/tree_finder.h"
+#include "app/tree_tool_tips.h"
+#include "app/type_to_find.h"
+#include "app/window_geometry.h"
 #include "platform/executable_path.h"
 #include "platform/file_association.h"
 #include "support/control_state_store.h"
+#include "support/program_version.h"
+#include "support/utf8_path.h"
 
 namespace ec {
 namespace {
@@ -42,8 +52,10 @@ MainWindow::MainWindow(ControlStateStore& store, FileAssociation& association, s
       association_(association),
       programPath_(ExecutablePath()),
       commandLinePath_(std::move(commandLinePath)),
-      controls_(CreateMainWindowControls(this)) {
+      controls_(CreateMainWindowControls(this)),
+      treeWidth_(kDesignedTreeWidth) {
   setAcceptDrops(true);
+  setMinimumSize(kMainWindowMinimumSize);
   tree_.Bind(controls_.treeWidget);
   tree_.SetImageList(NodeIcons());
   loader_ = new ModuleLoader(controls_.pathBox, tree_, controls_.pageView, this);
@@ -51,7 +63,12 @@ MainWindow::MainWindow(ControlStateStore& store, FileAssociation& association, s
   presenter_ = new SelectionPresenter(tree_, controls_.treeWidget, *loader_, this);
   copying_ = new CopyButtons(*presenter_, controls_.copyTextButton, controls_.copyHtmlButton, controls_.copyIdeButton,
                              this);
+  watcher_ = new ModuleFileWatcher(this);
+  contextMenu_ = new TreeContextMenu(*presenter_, controls_.treeWidget, this);
+  new TypeToFind(controls_.treeWidget, controls_.findBox, this);
+  new TreeToolTips(controls_.treeWidget, this);
   ConnectSignals();
+  RestoreGeometry();
 }
 
 MainWindow::~MainWindow() = default;
@@ -60,8 +77,7 @@ void MainWindow::ConnectSignals() {
   const MainWindowControls& c = controls_;
   connect(c.treeWidget, &QTreeWidget::currentItemChanged, presenter_, &SelectionPresenter::OnTreeSelectionChanged);
   connect(loader_, &ModuleLoader::CurrentNodeReselected, presenter_, &SelectionPresenter::OnTreeSelectionChanged);
-  connect(c.treeWidget, &QTreeWidget::customContextMenuRequested, presenter_,
-          &SelectionPresenter::CopySelectedNodeText);
+  connect(c.treeWidget, &QTreeWidget::customContextMenuRequested, contextMenu_, &TreeContextMenu::OnRequested);
   connect(c.copyTextButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsText);
   connect(c.copyHtmlButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsHtml);
   connect(c.copyIdeButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsIdeHtml);
@@ -71,6 +87,11 @@ void MainWindow::ConnectSignals() {
   connect(&opener_->Menu(), &SameFolderMenu::ModuleChosen, opener_,
           [this](const QString& path) { opener_->SetPendingModulePath(path.toStdString()); });
   connect(c.pollingTimer, &QTimer::timeout, opener_, &ModuleOpener::OnPollingTick);
+  connect(loader_, &ModuleLoader::ModuleShown, this, &MainWindow::OnModuleShown);
+  connect(watcher_, &ModuleFileWatcher::Changed, loader_, &ModuleLoader::Reload);
+  connect(c.splitterBar, &SplitterBar::Dragged, this, &MainWindow::OnSplitterDragged);
+  connect(c.splitterBar, &SplitterBar::Released, this, [this] { treeWidthAtPress_ = 0; });
+  connect(c.findBox, &QLineEdit::returnPressed, this, &MainWindow::FindNext);
   connect(c.nextButton, &QPushButton::clicked, this, &MainWindow::FindNext);
   connect(c.previousButton, &QPushButton::clicked, this, &MainWindow::FindPrevious);
   c.nextButton->installEventFilter(this);
@@ -81,6 +102,46 @@ void MainWindow::ConnectSignals() {
   connect(c.homepageLink, &QLabel::linkActivated, this, &MainWindow::ShowAboutBox);
   connect(c.notesPicture, &QToolButton::clicked, this, &MainWindow::ShowNotesBox);
   connect(c.notesLink, &QLabel::linkActivated, this, &MainWindow::ShowNotesBox);
+  AddShortcut(QKeySequence(Qt::Key_F3), &MainWindow::FindNext);
+  AddShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3), &MainWindow::FindPrevious);
+  AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), &MainWindow::FocusFindBox);
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this), &QShortcut::activated, opener_,
+          &ModuleOpener::ChooseModuleWithDialog);
+  connect(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, loader_, &ModuleLoader::Reload);
+}
+
+void MainWindow::AddShortcut(const QKeySequence& keys, void (MainWindow::*handler)()) {
+  connect(new QShortcut(keys, this), &QShortcut::activated, this, handler);
+}
+
+// Size, place and tree width as the last run left them, before the window
+// is first shown.
+void MainWindow::RestoreGeometry() {
+  store_.SetSection(kMainSection);
+  if (const auto geometry = ReadWindowGeometry(store_)) {
+    if (geometry->treeWidth > 0) treeWidth_ = geometry->treeWidth;
+    ApplyWindowGeometry(*this, *geometry);
+  }
+}
+
+void MainWindow::OpenHandedOver(const std::string& path) {
+  if (!path.empty()) opener_->SetPendingModulePath(path);
+  if (isMinimized()) showNormal();
+  raise();
+  activateWindow();
+}
+
+void MainWindow::OnModuleShown() {
+  const std::string name = Utf8FromPath(PathFromUtf8(loader_->CurrentPath()).stem());
+  setWindowTitle(QString::fromUtf8(kMainWindowCaption) + QString::fromLatin1(kProgramVersion) +
+                 QStringLiteral(" - ") + QString::fromStdString(name));
+  watcher_->Watch(loader_->CurrentPath());
+}
+
+void MainWindow::OnSplitterDragged(int dx) {
+  if (treeWidthAtPress_ == 0) treeWidthAtPress_ = controls_.treeWidget->width();
+  treeWidth_ = ClampTreeWidth(treeWidthAtPress_ + dx, width());
+  Layout();
 }
 
 void MainWindow::loadModule(const std::string& path) { loader_->loadModule(path); }
@@ -101,19 +162,13 @@ void MainWindow::OnFirstActivation() {
   loader_->loadModule("");
 }
 
-// The tree keeps its width and the page view its left edge; both run from
-// below the toolbar to 10 pixels above the bottom, the page view to 10 pixels
-// from the right.
-void MainWindow::Layout() {
-  const int top = controls_.toolbar->y() + controls_.toolbar->height();
-  const int bottomGap = 10;
-  const int height = qMax(0, this->height() - top - bottomGap);
-  controls_.treeWidget->setGeometry(10, top, controls_.treeWidget->width(), height);
-  const int left = controls_.pageView->x();
-  controls_.pageView->setGeometry(left, top, qMax(0, width() - left - bottomGap), height);
-}
+void MainWindow::Layout() { LayOutMainWindow(controls_, size(), treeWidth_); }
 
-void MainWindow::SaveState() { SaveControls(this, store_, kMainSection); }
+void MainWindow::SaveState() {
+  SaveControls(this, store_, kMainSection);
+  store_.SetSection(kMainSection);
+  WriteWindowGeometry(store_, {normalGeometry(), isMaximized(), controls_.treeWidget->width()});
+}
 
 void MainWindow::SetFeedbackMilliseconds(int milliseconds) {
   feedbackMilliseconds_ = milliseconds;
@@ -171,7 +226,14 @@ void MainWindow::FindNext() { RunFind(true); }
 
 void MainWindow::FindPrevious() { RunFind(false); }
 
+void MainWindow::FocusFindBox() {
+  controls_.findBox->setFocus(Qt::ShortcutFocusReason);
+  controls_.findBox->selectAll();
+}
+
 void MainWindow::RunFind(bool forward) {
+  // The designed text of the box is a hint, not something to look for.
+  if (controls_.findBox->text() == QString::fromUtf8(kFindBoxHint)) return;
   TreeFindBar bar;
   bar.findBox = controls_.findBox;
   bar.modeBox = controls_.modeBox;

@@ -8,6 +8,7 @@
 // Every handler is a plain member function, so tests drive the window the
 // way a user would without a display (QT_QPA_PLATFORM=offscreen).
 
+#include <QKeySequence>
 #include <QPointer>
 #include <QWidget>
 
@@ -23,11 +24,13 @@ namespace ec {
 class ControlStateStore;
 class CopyButtons;
 class FileAssociation;
+class ModuleFileWatcher;
 class ModuleLoader;
 class ModuleOpener;
 class NotesBox;
 class PageView;
 class SelectionPresenter;
+class TreeContextMenu;
 
 inline constexpr char kMainSection[] = "主界面";
 inline constexpr char kAssociationDoneKey[] = "已执行关联";
@@ -54,6 +57,11 @@ class MainWindow : public QWidget {
 
   void FindNext();
   void FindPrevious();
+  // Ctrl+F: the focus in the find box with its text selected.
+  void FocusFindBox();
+  // Another start of the viewer handed over `path` ("" for none): open it
+  // once no load is running, and come to the front.
+  void OpenHandedOver(const std::string& path);
   void OnBannerTick();
   void OnAssociationClicked();
   void ShowNotesBox();
@@ -63,9 +71,11 @@ class MainWindow : public QWidget {
   void SetFeedbackMilliseconds(int milliseconds);
 
   ModuleLoader& Loader() { return *loader_; }
+  ModuleFileWatcher& Watcher() { return *watcher_; }
   ModuleOpener& Opener() { return *opener_; }
   SelectionPresenter& Presenter() { return *presenter_; }
   CopyButtons& Copying() { return *copying_; }
+  TreeContextMenu& ContextMenu() { return *contextMenu_; }
   TreeViewHelper& Tree() { return tree_; }
   PageView* Page() const { return controls_.pageView; }
   const MainWindowControls& Controls() const { return controls_; }
@@ -81,7 +91,11 @@ class MainWindow : public QWidget {
 
  private:
   void ConnectSignals();
+  void AddShortcut(const QKeySequence& keys, void (MainWindow::*handler)());
   void RunFind(bool forward);
+  void OnModuleShown();
+  void OnSplitterDragged(int dx);
+  void RestoreGeometry();
 
   ControlStateStore& store_;
   FileAssociation& association_;
@@ -94,6 +108,12 @@ class MainWindow : public QWidget {
   ModuleOpener* opener_ = nullptr;
   SelectionPresenter* presenter_ = nullptr;
   CopyButtons* copying_ = nullptr;
+  ModuleFileWatcher* watcher_ = nullptr;
+  TreeContextMenu* contextMenu_ = nullptr;
+
+  // The tree's width: the designed one until the user drags the bar.
+  int treeWidth_;
+  int treeWidthAtPress_ = 0;
 
   bool activated_ = false;
   int feedbackMilliseconds_ = 1000;

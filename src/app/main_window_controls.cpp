@@ -1,6 +1,6 @@
 // The window design: every control with its name, kind, caption and place.
-// Positions are absolute, as designed; Layout() moves the tree and the page
-// view when the window is resized.
+// Positions are absolute, as designed; LayOutMainWindow moves them along
+// when the window is resized.
 #include "app/main_window_controls.h"
 
 #include <QCheckBox>
@@ -16,6 +16,7 @@
 
 #include "app/banner_pictures.h"
 #include "app/page_view.h"
+#include "app/splitter_bar.h"
 #include "support/program_version.h"
 
 namespace ec {
@@ -83,11 +84,10 @@ void CreateBanner(QWidget* window, MainWindowControls& c) {
 
 void CreateToolbar(QWidget* window, MainWindowControls& c) {
   c.toolbar = Place(MakePanel(window, window->palette().color(QPalette::Window)), "图片框1", 0, 90, 1016, 74);
-  c.findBox = Place(new QLineEdit(QStringLiteral("要在树中查找的文本"), c.toolbar), "编辑框查找文本", 8, 10, 208, 24);
+  c.findBox = Place(new QLineEdit(QString::fromUtf8(kFindBoxHint), c.toolbar), "编辑框查找文本", 8, 10, 208, 24);
   c.modeBox = Place(new QComboBox(c.toolbar), "组合框匹配", 219, 10, 58, 23);
   c.modeBox->addItems({QStringLiteral("一般"), QStringLiteral("通配"), QStringLiteral("正则")});
-  c.pathBox = Place(new QLineEdit(QStringLiteral("这是模块文件路径；可拖放模块到窗口；右侧按钮可选择模块、查看同目录下其他模块"),
-                                 c.toolbar),
+  c.pathBox = Place(new QLineEdit(QString::fromUtf8(kPathBoxHint), c.toolbar),
                    "编辑框模块文件", 296, 10, 702, 24);
   // The two small buttons sit over the right end of the path box.
   c.chooseButton = Place(MakeButton(c.toolbar, ""), "按钮选择模块", 944, 12, 30, 20);
@@ -122,6 +122,8 @@ MainWindowControls CreateMainWindowControls(QWidget* window) {
   c.treeWidget->setUniformRowHeights(true);
   c.treeWidget->setContextMenuPolicy(Qt::CustomContextMenu);
   c.pageView = Place(new PageView(window), "浏览器", 294, 170, 712, 520);
+  c.splitterBar = new SplitterBar(window);
+  c.splitterBar->setGeometry(277, 170, 294 - 277, 520);
   return c;
 }
 

@@ -16,9 +16,13 @@ class QWidget;
 namespace ec {
 
 class PageView;
+class SplitterBar;
 
 // The caption: the product name and "v" with the version.
 inline constexpr char kMainWindowCaption[] = "澜禾·观澄 v";
+// The designed texts of the find box and the path box: hints, never searched for.
+inline constexpr char kFindBoxHint[] = "要在树中查找的文本";
+inline constexpr char kPathBoxHint[] = "这是模块文件路径；可拖放模块到窗口；右侧按钮可选择模块、查看同目录下其他模块";
 
 struct MainWindowControls {
   QFrame* banner = nullptr;               // 图片框2
@@ -45,6 +49,7 @@ struct MainWindowControls {
   QTimer* pollingTimer = nullptr;         // 时钟1
   QTreeWidget* treeWidget = nullptr;      // 树型框
   PageView* pageView = nullptr;           // 浏览器
+  SplitterBar* splitterBar = nullptr;     // the border between tree and page
 };
 
 // Creates every control as a child of `window`, sets the window's caption

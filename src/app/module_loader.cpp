@@ -2,10 +2,13 @@
 
 #include <QLineEdit>
 
+#include <cctype>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "app/declaration_tree.h"
+#include "app/node_text_path.h"
 #include "app/page_view.h"
 #include "app/tree_view_helper.h"
 #include "app/wait_processing_messages.h"
@@ -20,6 +23,16 @@ namespace {
 constexpr char kRootLoading[] = "澜禾·易模块(解析中..)";
 constexpr char kRootBuilding[] = "澜禾·易模块(载入中..)";
 constexpr char kRootDone[] = "澜禾·易模块";
+
+// Program files (.e) use the same container as modules; their "公开" marks
+// mean something else, so the page says what the file is.
+std::string ProgramFileNote(const std::string& path) {
+  std::string extension = Utf8FromPath(PathFromUtf8(path).extension());
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (extension != ".e") return {};
+  return "<div style=\"font-size:14px;font-family:SimSun;color:#a15c00;\">此文件是易语言程序（.e），不是模块："
+         "“公开”只表示它在程序内的可见性。</div><br>";
+}
 
 }  // namespace
 
@@ -36,7 +49,7 @@ bool ModuleLoader::fileExists(const std::string& path) {
 // No events are handled here: a page is written from the tree's own
 // selection handler, and a key or click handled inside it would be undone by
 // the rest of that handler (the highlight would stay on the older node).
-void ModuleLoader::writePage(const std::string& html) { page_->WritePage(html); }
+void ModuleLoader::writePage(const std::string& html, const QImage& picture) { page_->WritePage(html, picture); }
 
 void ModuleLoader::loadModule(const std::string& path) {
   // Events are handled during a load; a request arriving meanwhile is dropped
@@ -53,6 +66,7 @@ void ModuleLoader::loadModule(const std::string& path) {
   loading_ = true;
   RunLoad(target);
   loading_ = false;
+  emit ModuleShown();
 }
 
 // The module shown stays; the path box goes back to it, so the bad path is
@@ -67,21 +81,33 @@ void ModuleLoader::RefuseMissing(const std::string& path) {
   tree_.SetText(0, std::string(kRootDone) + "(" + openProblem_ + ")");
 }
 
-void ModuleLoader::RunLoad(const std::string& path) {
+void ModuleLoader::Reload() {
+  if (loading_ || currentPath_.empty()) return;
+  const std::vector<std::string> selected = NodeTextPath(tree_, tree_.CurrentIndex());
+  pathBox_->setText(QString::fromStdString(currentPath_));
+  loading_ = true;
+  RunLoad(currentPath_);
+  loading_ = false;
+  const int index = FindNodeByTextPath(tree_, selected);
+  if (index > 0) tree_.Select(index);
+  emit ModuleShown();
+}
+
+void ModuleLoader::RunLoad(std::string path) {
   tree_.Clear();
   tree_.InsertOne(-1, MatchItem{kRootLoading, kKindModule, kKindModule, 0}, kInsertAsRoot);
   ProcessPendingEvents();
 
-  currentPath_ = path;
+  currentPath_ = std::move(path);
   openProblem_.clear();
   ++loadNumber_;
   auto model = std::make_shared<ModuleModel>();
-  analyseModule(path, *model);
+  analyseModule(currentPath_, *model);
   tree_.SetText(0, kRootBuilding);
   model->info.remarks = CutRemarkSection(model->info.remarks);
   mainModel_ = std::move(model);
 
-  summaryPage_ = BuildSummaryPage(*mainModel_);
+  summaryPage_ = ProgramFileNote(currentPath_) + BuildSummaryPage(*mainModel_);
   writePage(summaryPage_);
 
   FillDeclarationTree(tree_, *mainModel_);

@@ -2,6 +2,7 @@
 // Loading a module into the main window: the path box, the model, the
 // summary page in the page view and the declaration tree.
 
+#include <QImage>
 #include <QObject>
 
 #include <cstdint>
@@ -29,8 +30,11 @@ class ModuleLoader : public QObject {
   // its path back into the path box and says why (OpenProblem, and the
   // tree's root).
   void loadModule(const std::string& path);
+  // Reads the module shown again (F5, or its file changed on disk) and selects
+  // the node that was selected when it still exists, else the root.
+  void Reload();
   static bool fileExists(const std::string& path);
-  void writePage(const std::string& html);
+  void writePage(const std::string& html, const QImage& picture = {});
 
   const ModuleModel& Model() const { return *mainModel_; }
   // The same model for work off the window thread: a load replaces the model
@@ -48,9 +52,11 @@ class ModuleLoader : public QObject {
   // The load ended by selecting the root again while it already was the
   // tree's current node, so the tree reported no change: its page is due.
   void CurrentNodeReselected();
+  // A module was loaded (or reloaded) and shown.
+  void ModuleShown();
 
  private:
-  void RunLoad(const std::string& path);
+  void RunLoad(std::string path);
   void RefuseMissing(const std::string& path);
 
   QLineEdit* pathBox_;

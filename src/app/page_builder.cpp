@@ -19,10 +19,10 @@ PageBuilder::~PageBuilder() {
   thread_.wait();
 }
 
-void PageBuilder::Request(std::string html, qreal width, const QFont& font) {
+void PageBuilder::Request(std::string html, qreal width, const QFont& font, const QImage& picture) {
   const uint64_t id = ++latest_;
   QMetaObject::invokeMethod(
-      worker_, [this, id, html = std::move(html), width, font] { Build(id, html, width, font); },
+      worker_, [this, id, html = std::move(html), width, font, picture] { Build(id, html, width, font, picture); },
       Qt::QueuedConnection);
 }
 
@@ -36,10 +36,11 @@ void PageBuilder::Dispose(std::shared_ptr<PageDocument> document) {
 }
 
 // Runs on the worker thread.
-void PageBuilder::Build(uint64_t id, const std::string& html, qreal width, const QFont& font) {
+void PageBuilder::Build(uint64_t id, const std::string& html, qreal width, const QFont& font,
+                        const QImage& picture) {
   const auto current = [this, id] { return latest_.load() == id; };
   if (!current()) return;
-  std::shared_ptr<PageDocument> document = BuildPageDocument(html, width, font, current);
+  std::shared_ptr<PageDocument> document = BuildPageDocument(html, width, font, picture, current);
   if (!document || !current()) return;
   document->moveToThread(thread());
   QMetaObject::invokeMethod(

@@ -27,7 +27,7 @@ class PageBuilder : public QObject {
   // Waits for the build in progress to reach its next step.
   ~PageBuilder() override;
 
-  void Request(std::string html, qreal width, const QFont& font);
+  void Request(std::string html, qreal width, const QFont& font, const QImage& picture = {});
   // Nothing requested so far will be delivered.
   void Cancel();
   // A request is being built and has not been delivered.
@@ -37,7 +37,7 @@ class PageBuilder : public QObject {
   void Dispose(std::shared_ptr<PageDocument> document);
 
  private:
-  void Build(uint64_t id, const std::string& html, qreal width, const QFont& font);
+  void Build(uint64_t id, const std::string& html, qreal width, const QFont& font, const QImage& picture);
   void Deliver(uint64_t id, std::shared_ptr<PageDocument> document);
 
   Delivery delivery_;

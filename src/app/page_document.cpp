@@ -4,11 +4,17 @@
 
 namespace ec {
 
-QVariant PageDocument::loadResource(int /*type*/, const QUrl& /*name*/) { return {}; }
+PageDocument::PageDocument(QImage picture, QString pictureUrl)
+    : picture_(std::move(picture)), pictureUrl_(pictureUrl) {}
+
+QVariant PageDocument::loadResource(int type, const QUrl& name) {
+  if (type == QTextDocument::ImageResource && !picture_.isNull() && name == pictureUrl_) return picture_;
+  return {};
+}
 
 std::unique_ptr<PageDocument> BuildPageDocument(const std::string& html, qreal width, const QFont& font,
-                                                const std::function<bool()>& keepGoing) {
-  auto document = std::make_unique<PageDocument>();
+                                                const QImage& picture, const std::function<bool()>& keepGoing) {
+  auto document = std::make_unique<PageDocument>(picture, QString::fromLatin1(kPagePictureUrl));
   document->setUndoRedoEnabled(false);
   document->setDefaultFont(font);
   // The width first: setting it after the content would lay everything out twice.

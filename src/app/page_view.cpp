@@ -39,22 +39,31 @@ PageView::PageView(QWidget* parent)
 
 PageView::~PageView() = default;
 
-void PageView::WritePage(const std::string& html) {
+void PageView::WritePage(const std::string& html, const QImage& picture) {
   page_ = html;
+  picture_ = picture;
   builder_.Cancel();
   relayoutTimer_.stop();
   if (html.size() <= kDirectPageBytes) {
-    Show(BuildPageDocument(html, LayoutWidth(), font()), true, false);
+    Show(BuildHere(html), true, false);
     return;
   }
   // The old page stays up when this one has no top to show first.
   const std::string top = ItemPageTop(html, kTopLines);
-  if (!top.empty()) Show(BuildPageDocument(top, LayoutWidth(), font()), false, false);
+  if (!top.empty()) Show(BuildHere(top), false, false);
   keepScrollOnDelivery_ = !top.empty();
-  builder_.Request(html, LayoutWidth(), font());
+  builder_.Request(html, LayoutWidth(), font(), picture_);
+}
+
+std::shared_ptr<PageDocument> PageView::BuildHere(const std::string& html) const {
+  return BuildPageDocument(html, LayoutWidth(), font(), picture_);
 }
 
 QString PageView::PlainText() const { return document_ ? document_->toPlainText() : QString(); }
+
+QVariant PageView::loadResource(int type, const QUrl& name) const {
+  return document_ ? document_->resource(type, name) : QVariant();
+}
 
 QString PageView::SelectedText() const {
   // The document's paragraph and line separators become line breaks.
@@ -84,7 +93,7 @@ void PageView::LayOutAgain() {
     return;
   }
   keepScrollOnDelivery_ = true;
-  builder_.Request(page_, LayoutWidth(), font());
+  builder_.Request(page_, LayoutWidth(), font(), picture_);
 }
 
 void PageView::UpdateScrollBars() {

@@ -8,9 +8,11 @@
 // page; the window only paints what is visible, so it never waits for the
 // layout. Text can be selected with the mouse and copied with Ctrl+C.
 //
-// The view runs no script, fetches nothing and follows no link.
+// The view runs no script, fetches nothing and follows no link. The one
+// picture it shows is a resource of the module, handed over with the page.
 
 #include <QAbstractScrollArea>
+#include <QImage>
 #include <QTextCursor>
 #include <QTimer>
 
@@ -31,13 +33,16 @@ class PageView : public QAbstractScrollArea {
 
   // Replaces the whole content with `html` (UTF-8); it stays until the next
   // call. Page() answers the new page at once, also while it is being laid out.
-  void WritePage(const std::string& html);
+  // `picture` is what the page's <img src="ecview-resource:picture"> shows.
+  void WritePage(const std::string& html, const QImage& picture = {});
   const std::string& Page() const { return page_; }
   // The whole page is not shown yet: its top is, the rest is being laid out.
   bool IsBuilding() const { return builder_.IsBusy(); }
   // The text shown now, and the part of it selected with the mouse.
   QString PlainText() const;
   QString SelectedText() const;
+  // What the page shown answers for a resource it names: only its picture.
+  QVariant loadResource(int type, const QUrl& name) const;
 
  signals:
   // A document went up: the page's top (`complete` false) or all of it.
@@ -52,12 +57,14 @@ class PageView : public QAbstractScrollArea {
 
  private:
   void Show(std::shared_ptr<PageDocument> document, bool complete, bool keepScrollPosition);
+  std::shared_ptr<PageDocument> BuildHere(const std::string& html) const;
   void LayOutAgain();
   void UpdateScrollBars();
   qreal LayoutWidth() const;
   int PositionAt(const QPoint& viewportPoint) const;
 
   std::string page_;
+  QImage picture_;
   std::shared_ptr<PageDocument> document_;
   PageBuilder builder_;
   QTimer relayoutTimer_;  // a resize lays a big page out again once it has settled

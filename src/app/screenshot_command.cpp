@@ -12,6 +12,8 @@
 #include "app/module_loader.h"
 #include "app/settings_location.h"
 #include "app/wait_processing_messages.h"
+#include "dirtree/dir_tree_panel.h"
+#include "dirtree/dir_tree_services.h"
 #include "platform/file_association.h"
 #include "support/control_state_store.h"
 
@@ -36,6 +38,35 @@ void UseCjkFont() {
   }
 }
 
+class SilentPrompter : public Prompter {
+ public:
+  bool Confirm(const std::string&) override { return false; }
+  void Inform(const std::string&) override {}
+};
+
+bool SavePicture(QWidget& widget, const std::string& output) {
+  ProcessPendingEvents();
+  if (widget.grab().save(QString::fromStdString(output), "PNG")) return true;
+  std::fprintf(stderr, "ecview: cannot write %s\n", output.c_str());
+  return false;
+}
+
+// The platform's folders and drives, but settings kept in memory and no
+// message boxes: a picture must leave the user's settings alone.
+int RunDirTreeScreenshot(const ScreenshotRequest& request) {
+  PlatformDirTreeServices platform({});
+  SilentPrompter prompter;
+  DirTreeServices services = platform.Services();
+  services.prompter = &prompter;
+  DirTreePanel panel(services);
+  panel.show();
+  if (!panel.LocatePath(request.dirtreePath)) {
+    std::fprintf(stderr, "ecview: cannot locate %s\n", request.dirtreePath.c_str());
+    return 1;
+  }
+  return SavePicture(panel, request.output) ? 0 : 1;
+}
+
 }  // namespace
 
 std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arguments, std::string& error) {
@@ -43,6 +74,11 @@ std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arg
   ScreenshotRequest request;
   qsizetype i = 1;
   if (i < arguments.size()) request.output = arguments[i++].toStdString();
+  if (i < arguments.size() && arguments[i] == QStringLiteral("--dirtree")) {
+    if (i + 1 < arguments.size()) request.dirtreePath = arguments[i + 1].toStdString();
+    if (request.dirtreePath.empty() || i + 2 != arguments.size()) error = "usage: ecview --screenshot OUT.png --dirtree PATH";
+    return request;
+  }
   if (i + 1 < arguments.size() && arguments[i] == QStringLiteral("--find")) {
     request.findText = arguments[i + 1].toStdString();
     i += 2;
@@ -56,6 +92,7 @@ std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arg
 
 int RunScreenshot(const ScreenshotRequest& request) {
   UseCjkFont();
+  if (!request.dirtreePath.empty()) return RunDirTreeScreenshot(request);
   ControlStateStore store;  // never bound: kept in memory
   NoFileAssociation association;
   MainWindow window(store, association, request.module);
@@ -71,12 +108,7 @@ int RunScreenshot(const ScreenshotRequest& request) {
     window.findChild<QComboBox*>(QStringLiteral("组合框匹配"))->setCurrentIndex(0);
     window.FindNext();
   }
-  ProcessPendingEvents();
-  if (!window.grab().save(QString::fromStdString(request.output), "PNG")) {
-    std::fprintf(stderr, "ecview: cannot write %s\n", request.output.c_str());
-    return 1;
-  }
-  return 0;
+  return SavePicture(window, request.output) ? 0 : 1;
 }
 
 }  // namespace ec

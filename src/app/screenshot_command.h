@@ -1,7 +1,9 @@
 #pragma once
 // `ecview --screenshot OUT.png [--find TEXT] MODULE`: shows MODULE in the main
 // window (optionally finding TEXT in its tree), saves a picture of the window
-// and ends. It needs no display: QT_QPA_PLATFORM=offscreen does.
+// and ends. `ecview --screenshot OUT.png --dirtree PATH` does the same for the
+// directory-tree panel alone, with PATH located. Neither needs a display:
+// QT_QPA_PLATFORM=offscreen does.
 
 #include <QStringList>
 
@@ -14,6 +16,7 @@ struct ScreenshotRequest {
   std::string output;
   std::string findText;  // "" for no find
   std::string module;
+  std::string dirtreePath;  // set for a picture of the directory tree
 };
 
 // The request when `arguments` (without the program name) start with

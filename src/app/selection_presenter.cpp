@@ -2,9 +2,11 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QTreeWidget>
 
 #include "app/module_loader.h"
+#include "app/resource_picture.h"
 #include "app/tree_view_helper.h"
 
 namespace ec {
@@ -12,6 +14,15 @@ namespace ec {
 void PutOnClipboard(const std::string& text) { PutOnClipboard(QString::fromStdString(text)); }
 
 void PutOnClipboard(const QString& text) { QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard); }
+
+void PutHtmlOnClipboard(const std::string& html) { PutHtmlOnClipboard(QString::fromStdString(html)); }
+
+void PutHtmlOnClipboard(const QString& html) {
+  auto* data = new QMimeData;
+  data->setText(html);
+  data->setHtml(html);
+  QGuiApplication::clipboard()->setMimeData(data, QClipboard::Clipboard);
+}
 
 SelectionPresenter::SelectionPresenter(TreeViewHelper& tree, QTreeWidget* treeWidget, ModuleLoader& loader,
                                        QObject* parent)
@@ -29,9 +40,18 @@ void SelectionPresenter::OnTreeSelectionChanged() {
   if (!SelectNode(selection_, loader_.Model(), node, loader_.LoadNumber())) return;
   if (node.kind == kKindModule) {
     loader_.writePage(loader_.SummaryPage());
-  } else if (auto page = Render(Rendering::ItemPage)) {
-    loader_.writePage(*page);
+    return;
   }
+  auto page = Render(Rendering::ItemPage);
+  if (!page) return;
+  const QImage picture = SelectedResourcePicture();
+  if (!picture.isNull()) *page += ResourcePicturePage(picture, selection_.constant.value.bytes.size());
+  loader_.writePage(*page, picture);
+}
+
+QImage SelectionPresenter::SelectedResourcePicture() const {
+  if (selection_.kind != kKindConstants || selection_.wholeCategory) return {};
+  return ResourcePicture(selection_.constant);
 }
 
 std::optional<std::string> SelectionPresenter::Render(Rendering rendering) const {

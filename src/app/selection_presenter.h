@@ -3,6 +3,7 @@
 // of the declaration tree, kept so the copy buttons render the same
 // declarations as the page.
 
+#include <QImage>
 #include <QObject>
 
 #include <functional>
@@ -40,6 +41,8 @@ class SelectionPresenter : public QObject {
   // Render(rendering) as a job that needs nothing of the window, to run on
   // a worker thread.
   std::function<std::optional<std::string>()> RenderJob(Rendering rendering) const;
+  // The picture of the selected resource constant, or a null image.
+  QImage SelectedResourcePicture() const;
 
  private:
   TreeViewHelper& tree_;
@@ -51,5 +54,9 @@ class SelectionPresenter : public QObject {
 // Replaces the clipboard's text.
 void PutOnClipboard(const std::string& text);
 void PutOnClipboard(const QString& text);
+// Puts HTML on the clipboard twice: as text, so a text editor gets the source,
+// and as text/html, so a word processor or a forum editor gets it formatted.
+void PutHtmlOnClipboard(const std::string& html);
+void PutHtmlOnClipboard(const QString& html);
 
 }  // namespace ec

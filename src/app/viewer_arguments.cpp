@@ -9,10 +9,11 @@ namespace ec {
 namespace {
 
 constexpr char kUsage[] =
-    "usage: ecview [MODULE.ec]\n"
+    "usage: ecview [--new-window] [MODULE.ec]\n"
     "       ecview --screenshot OUT.png [--find TEXT] MODULE.ec\n"
     "Shows an E language module (.ec file). Without MODULE.ec, the module shown\n"
     "when the viewer was last closed is shown again.\n"
+    "  --new-window   open a viewer of its own, even when one is running\n"
     "  -h, --help     print this help and exit\n"
     "  --version      print the version and exit\n";
 
@@ -38,6 +39,8 @@ ViewerArguments ParseViewerArguments(const std::vector<std::string>& arguments,
   for (const std::string& argument : arguments) {
     if (!optionsEnded && argument == "--") {
       optionsEnded = true;
+    } else if (!optionsEnded && argument == "--new-window") {
+      result.newWindow = true;
     } else if (!optionsEnded && IsOption(argument)) {
       return {ViewerArguments::Action::Refuse, {},
               "ecview: unknown option " + argument + " (ecview --help lists the options)\n"};

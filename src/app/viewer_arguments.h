@@ -1,6 +1,7 @@
 #pragma once
-// The viewer's command line: `ecview [MODULE.ec]`, `ecview --help`,
-// `ecview --version` (`--screenshot` is handled by screenshot_command.h).
+// The viewer's command line: `ecview [--new-window] [MODULE.ec]`,
+// `ecview --help`, `ecview --version` (`--screenshot` is handled by
+// screenshot_command.h).
 //
 // The module path is made absolute against the current folder before it is
 // used: it is saved in the settings, and the next start may be from another
@@ -18,6 +19,7 @@ struct ViewerArguments {
   Action action = Action::Open;
   std::string modulePath;  // absolute, UTF-8; "" when none was given
   std::string message;     // the usage, the version line, or why the arguments were refused
+  bool newWindow = false;  // a viewer of its own, not handed over to a running one
 };
 
 // `arguments` are without the program name. The first argument that is no

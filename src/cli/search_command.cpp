@@ -1,14 +1,15 @@
-// `ecview-cli search [--kinds …] [--repair] FOLDER TEXT`: the module search
-// without a window. Every module of the folder is analysed and the matching
-// names are listed per module, two blanks of indent per level.
+// `ecview-cli search [--kinds …] [--json] [--recursive] [--jobs N] [--repair]
+// FOLDER TEXT`: the module search without a window, on the engine the search
+// window uses. The matching names are listed per module in file-list order,
+// two blanks of indent per level, or as one JSON document.
 #include <filesystem>
 #include <iostream>
 #include <sstream>
 
 #include "cli/commands.h"
-#include "model/module_analysis.h"
+#include "search/folder_search.h"
 #include "search/module_files.h"
-#include "search/module_search.h"
+#include "support/json_writer.h"
 #include "support/utf8_path.h"
 
 namespace ec::cli {
@@ -19,6 +20,9 @@ struct SearchOptions {
   std::string text;
   std::string kinds;
   bool repair = false;
+  bool json = false;
+  bool recursive = false;
+  unsigned jobs = 0;
 };
 
 // Parses "subroutines,classes,…"; false on an unknown word.
@@ -41,18 +45,40 @@ bool ParseKinds(const std::string& list, SearchKinds& kinds, std::string& unknow
   return true;
 }
 
-void PrintModule(const std::string& path, const ModuleSearchResult& result) {
-  std::cout << Utf8FromPath(PathFromUtf8(path).stem()) << '\n';
+// The module's file name without its extension; in a recursive search its
+// path below the searched folder, so that modules of the same name in two
+// subfolders can be told apart.
+std::string ModuleLabel(const std::string& path, const std::string& folder, bool recursive) {
+  std::filesystem::path file = PathFromUtf8(path);
+  if (!recursive) return Utf8FromPath(file.stem());
+  const std::u8string relative = file.lexically_relative(PathFromUtf8(folder)).replace_extension().generic_u8string();
+  return std::string(relative.begin(), relative.end());
+}
+
+void PrintText(const std::string& label, const ModuleSearchResult& result) {
+  std::cout << label << '\n';
   for (const SearchHitGroup& group : result.groups) {
     std::cout << "  " << group.Text() << '\n';
     for (const std::string& name : group.names) std::cout << "    " << name << '\n';
   }
 }
 
+void PrintJson(JsonWriter& w, const std::string& path, const std::string& label, const ModuleSearchResult& result) {
+  w.BeginObject().Key("module").String(label).Key("path").String(path).Key("hits").Int(result.hitCount);
+  w.Key("groups").BeginArray();
+  for (const SearchHitGroup& group : result.groups) {
+    w.BeginObject().Key("label").String(group.label).Key("text").String(group.Text());
+    w.Key("bareClass").Bool(group.bareClass).Key("names").BeginArray();
+    for (const std::string& name : group.names) w.String(name);
+    w.EndArray().EndObject();
+  }
+  w.EndArray().EndObject();
+}
+
 void RunSearch(const SearchOptions& options) {
-  SearchKinds kinds;
+  FolderSearchRequest request;
   std::string unknown;
-  if (!ParseKinds(options.kinds, kinds, unknown)) {
+  if (!ParseKinds(options.kinds, request.kinds, unknown)) {
     std::cerr << "ecview-cli: unknown kind '" << unknown
               << "' (use subroutines, classes, datatypes, dll, constants, globals)\n";
     return SetExitStatus(kExitUsage);
@@ -62,17 +88,34 @@ void RunSearch(const SearchOptions& options) {
     std::cerr << "ecview-cli: cannot list folder: " << options.folder << '\n';
     return SetExitStatus(kExitUsage);
   }
-  std::vector<std::string> files;
-  ListModuleFiles(options.folder, "*.ec", files);
-  NameMatcher matcher(options.text);
+  if (options.recursive) {
+    ListModuleFilesRecursive(options.folder, "*.ec", request.files);
+  } else {
+    ListModuleFiles(options.folder, "*.ec", request.files);
+  }
+  request.text = options.text;
+  request.readOnly = !options.repair;
+  request.jobs = options.jobs;
+  NamesCache cache;
+  FolderSearch search(request, cache);
+  JsonWriter json(std::cout);
+  if (options.json) json.BeginObject().Key("folder").String(options.folder).Key("text").String(options.text).Key("modules").BeginArray();
   bool anyHit = false;
-  for (const std::string& path : files) {
-    ModuleModel model;
-    analyseModule(path, model, {.readOnly = !options.repair});
-    const ModuleSearchResult result = SearchModule(model, matcher, kinds);
-    if (result.hitCount == 0) continue;
+  while (const auto outcome = search.WaitNext()) {
+    if (outcome->result.hitCount == 0) continue;
     anyHit = true;
-    PrintModule(path, result);
+    const std::string& path = request.files[outcome->index];
+    const std::string label = ModuleLabel(path, options.folder, options.recursive);
+    if (options.json) {
+      PrintJson(json, path, label, outcome->result);
+    } else {
+      PrintText(label, outcome->result);
+    }
+  }
+  if (options.json) {
+    json.EndArray().EndObject();
+    json.Flush();
+    std::cout << '\n';
   }
   SetExitStatus(anyHit ? kExitOk : kExitRejected);
 }
@@ -82,13 +125,17 @@ void RunSearch(const SearchOptions& options) {
 void AddSearchCommand(CLI::App& app) {
   auto options = std::make_shared<SearchOptions>();
   CLI::App* cmd = app.add_subcommand("search", "Search every module (*.ec) of a folder for matching declaration names");
-  cmd->add_option("FOLDER", options->folder, "Folder whose modules are searched (not recursive)")->required();
+  cmd->add_option("FOLDER", options->folder, "Folder whose modules are searched")->required();
   cmd->add_option("TEXT", options->text,
                   "Search text: plain (case-insensitive, also pinyin initials such as qwb for 取文本), "
                   "or a wildcard pattern when it holds *, ? or |")
       ->required();
   cmd->add_option("--kinds", options->kinds,
                   "Comma-separated kinds to search: subroutines,classes,datatypes,dll,constants,globals (default: all)");
+  cmd->add_flag("--json", options->json, "Print the modules, groups and names as one JSON document");
+  cmd->add_flag("--recursive", options->recursive, "Search the modules of the subfolders too");
+  cmd->add_option("--jobs", options->jobs, "Modules read at the same time (default: one per core)")
+      ->check(CLI::Range(1u, 256u));
   cmd->add_flag("--repair", options->repair,
                 "Rewrite check values that do not match, as the viewer does (default: never write)");
   cmd->callback([options] { RunSearch(*options); });

@@ -72,4 +72,24 @@ void ListModuleFiles(std::string_view folder, std::string_view pattern, std::vec
   }
 }
 
+void ListModuleFilesRecursive(std::string_view folder, std::string_view pattern, std::vector<std::string>& out) {
+  ListModuleFiles(folder, pattern, out);
+  std::string prefix(folder);
+  if (prefix.empty() || !IsPathSeparator(prefix.back())) prefix += kPathSeparator;
+  std::error_code error;
+  std::filesystem::directory_iterator it(PathFromUtf8(prefix), error);
+  std::vector<std::string> subfolders;
+  for (const std::filesystem::directory_iterator end; !error && it != end; it.increment(error)) {
+    std::error_code type_error;
+    if (it->is_directory(type_error) && !it->is_symlink(type_error)) {
+      subfolders.push_back(prefix + Utf8FromPath(it->path().filename()));
+    }
+  }
+  for (const std::string& sub : subfolders) {
+    std::vector<std::string> files;
+    ListModuleFilesRecursive(sub, pattern, files);
+    out.insert(out.end(), files.begin(), files.end());
+  }
+}
+
 }  // namespace ec

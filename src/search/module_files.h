@@ -18,6 +18,11 @@ namespace ec {
 // A folder that cannot be listed gives an empty list. Paths are UTF-8.
 void ListModuleFiles(std::string_view folder, std::string_view pattern, std::vector<std::string>& out);
 
+// The same for `folder` and, after its own files, each of its subfolders in
+// turn, depth first; links to folders are not followed, so a link back up
+// cannot make the listing endless.
+void ListModuleFilesRecursive(std::string_view folder, std::string_view pattern, std::vector<std::string>& out);
+
 // Whether a file name matches one wildcard pattern ("*" any run of
 // characters, "?" one character), ASCII letters without regard to case.
 bool WildcardMatchesFileName(std::string_view pattern, std::string_view name);

@@ -4,12 +4,11 @@ namespace ec {
 namespace {
 
 // Adds the matching names of `list` to a new group; false when stopped.
-template <typename Record>
-bool MatchList(const std::vector<Record>& list, NameMatcher& matcher, const std::function<bool()>& keepGoing,
+bool MatchList(const std::vector<std::string>& names, NameMatcher& matcher, const std::function<bool()>& keepGoing,
                SearchHitGroup& group) {
-  for (const Record& record : list) {
+  for (const std::string& name : names) {
     if (keepGoing && !keepGoing()) return false;
-    if (matcher.MatchName(record.name)) group.names.push_back(record.name);
+    if (matcher.MatchName(name)) group.names.push_back(name);
   }
   return true;
 }
@@ -26,17 +25,16 @@ std::string SearchHitGroup::Text() const {
   return bareClass ? label : label + "(" + std::to_string(names.size()) + ")";
 }
 
-ModuleSearchResult SearchModule(const ModuleModel& model, NameMatcher& matcher, const SearchKinds& kinds,
+ModuleSearchResult SearchModule(const ModuleNames& model, NameMatcher& matcher, const SearchKinds& kinds,
                                 const std::function<bool()>& keepGoing) {
   ModuleSearchResult result;
-  if (kinds.subroutines) {
+  if (kinds.subroutines && !model.subroutines.empty()) {
     SearchHitGroup group{"子程序", kKindSubroutineCategory, kKindSubroutine};
-    for (const SubroutineGroup& g : model.subroutineGroups)
-      if (!MatchList(g.subroutines, matcher, keepGoing, group)) return result;
+    if (!MatchList(model.subroutines, matcher, keepGoing, group)) return result;
     Keep(std::move(group), result);
   }
   if (kinds.classes) {
-    for (const ClassInfo& c : model.classes) {
+    for (const ClassNames& c : model.classes) {
       SearchHitGroup group{c.name, kKindClass, kKindMethod};
       if (!MatchList(c.methods, matcher, keepGoing, group)) return result;
       group.bareClass = group.names.empty() && matcher.MatchName(c.name);

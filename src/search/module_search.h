@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "model/module_model.h"
 #include "render/node_kind.h"
+#include "search/module_names.h"
 #include "search/name_matcher.h"
 
 namespace ec {
@@ -42,7 +42,7 @@ struct ModuleSearchResult {
 
 // Matches every name of the chosen kinds. `keepGoing` is asked before each
 // name; when it answers false the search stops and returns what it found.
-ModuleSearchResult SearchModule(const ModuleModel& model, NameMatcher& matcher, const SearchKinds& kinds,
+ModuleSearchResult SearchModule(const ModuleNames& names, NameMatcher& matcher, const SearchKinds& kinds,
                                 const std::function<bool()>& keepGoing = {});
 
 }  // namespace ec

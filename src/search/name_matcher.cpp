@@ -67,36 +67,41 @@ std::string_view NameMatcher::NameChar(std::string_view name, size_t index) cons
   return name.substr(name_[index].offset, name_[index].length);
 }
 
-// Compares character by character, a Chinese character of the name standing
-// for its pinyin initial where the search text has a character without one.
-// When the first character differs, the comparison starts over right after
-// the first place in the name that holds it (or its initial).
-bool NameMatcher::MatchInitials(std::string_view name) const {
-  size_t shift = 0;
-  for (size_t i = 0; i < search_.size(); ++i) {
-    const Character& s = search_[i];
-    const std::string_view wanted(lowered_.data() + s.offset, s.length);
-    const size_t n = i + shift;
-    bool equal;
-    if (n < name_.size() && s.initial == 0 && name_[n].initial != 0) {
-      equal = wanted.size() == 1 && wanted[0] == name_[n].initial;
-    } else {
-      const std::string_view have = NameChar(name, n);
-      equal = have.size() == wanted.size() && !have.empty() &&
-              (have.size() > 1 ? have == wanted : LowerAscii(have[0]) == wanted[0]);
-    }
-    if (equal) continue;
-    if (i > 0) return false;
+// Whether character `i` of the search text equals character `n` of the name,
+// a Chinese character of the name standing for its pinyin initial where the
+// search text has a character without one.
+bool NameMatcher::CharEquals(std::string_view name, size_t i, size_t n) const {
+  const Character& s = search_[i];
+  const std::string_view wanted(lowered_.data() + s.offset, s.length);
+  if (n >= name_.size()) return false;
+  if (s.initial == 0 && name_[n].initial != 0) return wanted.size() == 1 && wanted[0] == name_[n].initial;
+  const std::string_view have = NameChar(name, n);
+  return have.size() == wanted.size() && (have.size() > 1 ? have == wanted : LowerAscii(have[0]) == wanted[0]);
+}
 
-    size_t found = name_.size();
-    for (size_t p = 0; p < name_.size() && found == name_.size(); ++p)
-      if (NameChar(name, p) == wanted) found = p;
-    for (size_t p = 0; p < name_.size() && found == name_.size(); ++p)
-      if (wanted.size() == 1 && name_[p].initial == wanted[0]) found = p;
-    if (found == name_.size()) return false;
-    shift = found;
+// Whether a comparison may start at character `start` of the name: at the
+// name's start the first characters compare as all others do; further on,
+// the name holds the search text's first character itself (case-sensitive)
+// or a character with it as pinyin initial.
+bool NameMatcher::AlignsAt(std::string_view name, size_t start) const {
+  if (start == 0) return CharEquals(name, 0, 0);
+  const std::string_view wanted(lowered_.data() + search_[0].offset, search_[0].length);
+  return NameChar(name, start) == wanted || (wanted.size() == 1 && name_[start].initial == wanted[0]);
+}
+
+// The search text, compared character by character, matches the name from
+// some position on: every place where its first character is found is tried
+// in turn, not only the first one, so that bm finds _编码_base64编码 at 编 and
+// is not led astray by the b of base64.
+bool NameMatcher::MatchInitials(std::string_view name) const {
+  const size_t count = search_.size();
+  for (size_t start = 0; start + count <= name_.size(); ++start) {
+    if (!AlignsAt(name, start)) continue;
+    size_t i = 1;
+    while (i < count && CharEquals(name, i, start + i)) ++i;
+    if (i == count) return true;
   }
-  return true;
+  return false;
 }
 
 bool MatchName(std::string_view search_text, std::string_view name) {

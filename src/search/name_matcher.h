@@ -43,6 +43,8 @@ class NameMatcher {
   bool MatchPlain(std::string_view name);
   bool OccursIn(std::string_view name) const;
   bool MatchInitials(std::string_view name) const;
+  bool CharEquals(std::string_view name, size_t i, size_t n) const;
+  bool AlignsAt(std::string_view name, size_t start) const;
   std::string_view NameChar(std::string_view name, size_t index) const;
 
   std::string search_text_;

@@ -25,6 +25,7 @@ TEST(ViewerArgumentsTest, ModulePathIsAbsoluteAndOptionsAreAnsweredOrRefused) {
   EXPECT_EQ(ParseViewerArguments({"x.ec", "--help"}, here).action, Action::Help);
   EXPECT_EQ(ParseViewerArguments({"-platform", "--version"}, here).action, Action::Version);
   EXPECT_EQ(ParseViewerArguments({"--", "--help"}, here).action, Action::Open);
+  EXPECT_TRUE(ParseViewerArguments({"--new-window", "x.ec"}, here).newWindow);
   const ViewerArguments bogus = ParseViewerArguments({"x.ec", "--bogus"}, here);
   EXPECT_EQ(bogus.action, Action::Refuse);
   EXPECT_NE(bogus.message.find("--bogus"), std::string::npos);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include <filesystem>
 
 #include "tests/support/cli_runner.h"
@@ -42,6 +44,31 @@ TEST_F(SearchCommand, PinyinInitialsKindsAndExitStatus) {
   EXPECT_EQ(Search("nothing_like_this").status, 1);
   EXPECT_EQ(Search("x --kinds bogus").status, 2);
   EXPECT_EQ(test::RunCli("search '" + dir_.File("missing") + "' x").status, 2);
+}
+
+// JSON, subfolders and the number of workers: the same hits, in the same
+// order, whatever the form.
+TEST(SearchCommandForms, JsonRecursiveAndJobs) {
+  test::TempDir dir;
+  const fs::path sample = fs::path(EC_SOURCE_DIR) / "examples/sample.ec";
+  fs::copy_file(sample, dir.path() / "a.ec");
+  fs::create_directories(dir.path() / "sub" / "deeper");
+  fs::copy_file(sample, dir.path() / "sub" / "deeper" / "b.ec");
+  const std::string folder = "'" + dir.path().string() + "' ";
+
+  EXPECT_EQ(test::RunCli("search " + folder + "qwb --kinds subroutines").out, "a\n  子程序(2)\n    取文本中间\n    快速取文本\n");
+  const test::CliResult deep = test::RunCli("search --recursive --jobs 1 " + folder + "qwb --kinds subroutines");
+  EXPECT_EQ(deep.out, "a\n  子程序(2)\n    取文本中间\n    快速取文本\n"
+                      "sub/deeper/b\n  子程序(2)\n    取文本中间\n    快速取文本\n");
+  const test::CliResult json = test::RunCli("search --json --recursive " + folder + "'*缓冲区'");
+  ASSERT_EQ(json.status, 0) << json.err;
+  const auto doc = nlohmann::json::parse(json.out);
+  ASSERT_EQ(doc["modules"].size(), 2u);
+  EXPECT_EQ(doc["modules"][1]["module"], "sub/deeper/b");
+  EXPECT_EQ(doc["modules"][0]["hits"], 1);
+  EXPECT_EQ(doc["modules"][0]["groups"][0]["text"], "类_文本缓冲区");
+  EXPECT_EQ(doc["modules"][0]["groups"][0]["bareClass"], true);
+  EXPECT_EQ(test::RunCli("search --jobs 0 " + folder + "x").status, 2);
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ ModuleModel SearchModel() {
 
 TEST(ModuleSearch, GroupsInWindowOrderWithCountsAndBareClasses) {
   NameMatcher matcher("取文本");
-  const ModuleSearchResult r = SearchModule(SearchModel(), matcher, {});
+  const ModuleSearchResult r = SearchModule(NamesOf(SearchModel()), matcher, {});
   ASSERT_EQ(r.groups.size(), 4u);
   EXPECT_EQ(r.groups[0].Text(), "子程序(2)");
   EXPECT_EQ(r.groups[0].names, (std::vector<std::string>{"取文本", "快速取文本"}));
@@ -39,15 +39,15 @@ TEST(ModuleSearch, KindsAndPinyinAndStopping) {
   NameMatcher initials("qwb");
   SearchKinds onlyDll{false, false, false, true, false, false};
   // Initials come from hanzi only: the ASCII name "QuWenBen" does not spell qwb.
-  const ModuleSearchResult dll = SearchModule(SearchModel(), initials, onlyDll);
+  const ModuleSearchResult dll = SearchModule(NamesOf(SearchModel()), initials, onlyDll);
   EXPECT_EQ(dll.hitCount, 0);
-  const ModuleSearchResult all = SearchModule(SearchModel(), initials, {});
+  const ModuleSearchResult all = SearchModule(NamesOf(SearchModel()), initials, {});
   ASSERT_FALSE(all.groups.empty());
   EXPECT_EQ(all.groups[0].names, (std::vector<std::string>{"取文本", "快速取文本"}));
 
   int asked = 0;
   const ModuleSearchResult stopped =
-      SearchModule(SearchModel(), initials, {}, [&] { return ++asked <= 2; });
+      SearchModule(NamesOf(SearchModel()), initials, {}, [&] { return ++asked <= 2; });
   EXPECT_TRUE(stopped.groups.empty());  // stopped inside the first category
   EXPECT_EQ(asked, 3);
 }

@@ -71,6 +71,11 @@ TEST(NameMatcher, PinyinInitialsAndRealignment) {
   // Only characters that have no initial themselves stand for initials.
   EXPECT_FALSE(MatchName("q", "丂"));
   EXPECT_FALSE(MatchName("1w", "取文"));
+  // Every place the first character is found is tried, not only the first:
+  // the b of base64 comes before 编, yet bm finds 编码.
+  EXPECT_TRUE(MatchName("bm", "_编码_base64编码"));
+  EXPECT_TRUE(MatchName("bm", "_编码_gbk转utf8"));
+  EXPECT_FALSE(MatchName("bmx", "_编码_base64编码"));
 }
 
 TEST(NameMatcher, SearchTextLongerThanTheNameNeverMatches) {

@@ -1,4 +1,4 @@
-#include "app/tree_view_helper.h"
+#include "dirtree/treeview/tree_view_helper.h"
 
 #include <QAbstractItemModel>
 #include <QString>
@@ -78,13 +78,17 @@ void TreeViewHelper::EnsureTable() {
   stale_ = false;
 }
 
-void TreeViewHelper::SetImageList(std::vector<QIcon> icons) { icons_ = std::move(icons); }
+void TreeViewHelper::SetImageList(std::vector<QIcon> icons) {
+  icons_ = std::move(icons);
+  pairIcons_.clear();
+}
 
 QIcon TreeViewHelper::IconFor(int image, int selectedImage) const {
   const auto known = [this](int i) { return i >= 0 && static_cast<size_t>(i) < icons_.size(); };
   if (!known(image)) return {};
   if (selectedImage == image || !known(selectedImage)) return icons_[static_cast<size_t>(image)];
-  QIcon icon;
+  QIcon& icon = pairIcons_[{image, selectedImage}];
+  if (!icon.isNull()) return icon;
   for (const QSize& size : icons_[static_cast<size_t>(image)].availableSizes()) {
     icon.addPixmap(icons_[static_cast<size_t>(image)].pixmap(size), QIcon::Normal);
     icon.addPixmap(icons_[static_cast<size_t>(selectedImage)].pixmap(size), QIcon::Selected);
@@ -152,6 +156,13 @@ int TreeViewHelper::InsertOne(int parentIndex, const MatchItem& item, int positi
   QTreeWidgetItem* made = MakeItem(item);
   InsertItems(parent, {made}, positionCode);
   return IndexOf(made);
+}
+
+QTreeWidgetItem* TreeViewHelper::AppendChild(QTreeWidgetItem* parent, const MatchItem& item) {
+  if (tree_.isNull()) return nullptr;
+  QTreeWidgetItem* made = MakeItem(item);
+  InsertItems(parent, {made}, kInsertLast);
+  return made;
 }
 
 int TreeViewHelper::Count() {

@@ -1,0 +1,62 @@
+#pragma once
+// The panel's three popup menus: "本地" for folders, drives and entries,
+// "特殊夹" for the roots "我的电脑", "系统夹" and "虚拟夹", and "目录树" for the
+// empty space, with its submenu "不显示的节点". Each action carries its
+// DirTreeCommand as data; the keys are only shown, the panel handles them.
+
+#include <QObject>
+
+#include <array>
+
+#include "dirtree/core/dir_tree_node_kind.h"
+#include "dirtree/core/dir_tree_rules.h"
+#include "dirtree/core/tree_settings.h"
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace ec {
+
+class DirTreeMenus : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit DirTreeMenus(QWidget* owner);
+  ~DirTreeMenus() override;
+
+  QMenu* Local() const { return local_; }
+  QMenu* Special() const { return special_; }
+  QMenu* Tree() const { return tree_; }
+  QMenu* HiddenNodes() const { return hiddenNodes_; }
+
+  // The action of a command in the menu that holds it (nullptr when none).
+  QAction* LocalAction(DirTreeCommand command) const;
+  QAction* SpecialAction(DirTreeCommand command) const;
+  QAction* TreeAction(DirTreeCommand command) const;
+  QAction* HiddenAction(HiddenNode node) const { return hiddenActions_[static_cast<size_t>(node)]; }
+
+  void ApplyLocalRules(const LocalMenuRules& rules);
+  // "关于 我的电脑" and so on; "清空" only for "虚拟夹".
+  void PrepareSpecial(DirTreeNodeKind root);
+  void ShowChecks(const HiddenNodeSettings& hidden);
+
+ signals:
+  void commandChosen(DirTreeCommand command);
+  void hiddenNodeChosen(HiddenNode node);
+
+ private:
+  QAction* Add(QMenu* menu, const char* text, DirTreeCommand command, int key = 0);
+  void BuildLocal();
+  void BuildSpecial();
+  void BuildTree();
+  static QAction* Find(const QMenu* menu, DirTreeCommand command);
+
+  QMenu* local_;
+  QMenu* special_;
+  QMenu* tree_;
+  QMenu* hiddenNodes_;
+  std::array<QAction*, kHiddenNodeCount> hiddenActions_{};
+};
+
+}  // namespace ec

@@ -1,0 +1,101 @@
+#include "search/folder_search.h"
+
+#include <algorithm>
+
+namespace ec {
+
+FolderSearch::FolderSearch(FolderSearchRequest request, NamesCache& cache)
+    : request_(std::move(request)),
+      cache_(cache),
+      stages_(new std::atomic<Stage>[request_.files.size()]),
+      results_(request_.files.size()) {
+  for (size_t i = 0; i < request_.files.size(); ++i) stages_[i] = Stage::Waiting;
+  unsigned jobs = request_.jobs != 0 ? request_.jobs : std::max(1u, std::thread::hardware_concurrency());
+  jobs = static_cast<unsigned>(std::min<size_t>(jobs, std::max<size_t>(request_.files.size(), 1)));
+  workers_.reserve(jobs);
+  for (unsigned i = 0; i < jobs; ++i) workers_.emplace_back([this] { Work(); });
+}
+
+FolderSearch::~FolderSearch() { StopAndWait(); }
+
+void FolderSearch::StopAndWait() {
+  Stop();
+  for (std::jthread& worker : workers_)
+    if (worker.joinable()) worker.join();
+}
+
+void FolderSearch::Stop() {
+  stopped_ = true;
+  std::lock_guard lock(mutex_);
+  ready_.notify_all();
+}
+
+void FolderSearch::Work() {
+  NameMatcher matcher(request_.text);
+  while (!stopped_) {
+    const size_t index = nextToStart_++;
+    if (index >= request_.files.size()) return;
+    ModuleSearchResult result = Examine(index, matcher);
+    stages_[index] = Stage::Done;
+    std::lock_guard lock(mutex_);
+    results_[index] = std::move(result);
+    if (index == nextToTake_) ready_.notify_all();
+  }
+}
+
+ModuleSearchResult FolderSearch::Examine(size_t index, NameMatcher& matcher) {
+  stages_[index] = Stage::Reading;
+  const std::shared_ptr<const ModuleNames> names = Names(request_.files[index]);
+  stages_[index] = Stage::Matching;
+  if (!names) return {};
+  return SearchModule(*names, matcher, request_.kinds, [this] { return !stopped_.load(std::memory_order_relaxed); });
+}
+
+// A module that cannot be read has no names; it is not kept, so that it is
+// read again once it can be.
+std::shared_ptr<const ModuleNames> FolderSearch::Names(const std::string& path) {
+  const std::optional<FileStamp> stamp = StampOf(path);
+  if (!stamp) return nullptr;
+  if (auto cached = cache_.Find(path, *stamp)) return cached;
+  auto names = std::make_shared<ModuleNames>();
+  ++modulesRead_;
+  if (!ReadModuleNames(path, request_.readOnly, *names)) return nullptr;
+  // A repair changed the file's time: keep the names under the new stamp.
+  const std::optional<FileStamp> after = request_.readOnly ? stamp : StampOf(path);
+  if (after) cache_.Put(path, *after, names);
+  return names;
+}
+
+std::optional<ModuleOutcome> FolderSearch::TakeReady() {
+  std::lock_guard lock(mutex_);
+  if (stopped_ || nextToTake_ >= results_.size() || !results_[nextToTake_]) return std::nullopt;
+  ModuleOutcome outcome{nextToTake_, std::move(*results_[nextToTake_])};
+  results_[nextToTake_++].reset();
+  return outcome;
+}
+
+std::optional<ModuleOutcome> FolderSearch::WaitNext() {
+  std::unique_lock lock(mutex_);
+  ready_.wait(lock, [this] { return stopped_ || nextToTake_ >= results_.size() || results_[nextToTake_]; });
+  if (stopped_ || nextToTake_ >= results_.size()) return std::nullopt;
+  ModuleOutcome outcome{nextToTake_, std::move(*results_[nextToTake_])};
+  results_[nextToTake_++].reset();
+  return outcome;
+}
+
+bool FolderSearch::Finished() const {
+  std::lock_guard lock(mutex_);
+  return stopped_ || nextToTake_ >= results_.size();
+}
+
+size_t FolderSearch::NextIndex() const {
+  std::lock_guard lock(mutex_);
+  return nextToTake_;
+}
+
+bool FolderSearch::NextIsBeingRead() const {
+  const size_t next = NextIndex();
+  return next < request_.files.size() && stages_[next] == Stage::Reading;
+}
+
+}  // namespace ec

@@ -1,0 +1,133 @@
+// What a desktop viewer is expected to have beyond its design: Qt's own texts
+// in Chinese, HTML on the clipboard in both forms, pictures of resource
+// constants and saving their bytes, program files told apart, and one viewer
+// per settings file.
+#include <QApplication>
+#include <QBuffer>
+#include <QDialogButtonBox>
+#include <QMenu>
+#include <QMimeData>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/page_view.h"
+#include "app/qt_translations.h"
+#include "app/single_instance.h"
+#include "app/tree_context_menu.h"
+#include "support/file_bytes.h"
+#include "support/utf8_path.h"
+#include "tests/app/window_fixture.h"
+#include "tools/module_writer/module_writer.h"
+
+namespace ec::test {
+namespace {
+
+using ExtrasTest = WindowTest;
+
+ConstantRecord Resource(int32_t key, const char* name, std::string bytes) {
+  ConstantRecord c;
+  c.key = key;
+  c.name = writer::G(name);
+  c.value = ConstantValue::OfBytes(std::move(bytes));
+  return c;
+}
+
+std::string PngBytes(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::red);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return bytes.toStdString();
+}
+
+TEST_F(ExtrasTest, QtTextsAreChinese) {
+  QTranslator* translator = InstallQtTranslations(*qApp);
+  ASSERT_NE(translator, nullptr) << "Qt's translations (qt6-translations-l10n) are missing";
+  QDialogButtonBox box(QDialogButtonBox::Cancel);
+  EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
+  QCoreApplication::removeTranslator(translator);
+}
+
+TEST_F(ExtrasTest, HtmlGoesOnTheClipboardAsTextAndAsHtml) {
+  Window().loadModule(CopyOf(SampleModule(), "sample.ec"));
+  ASSERT_TRUE(Window().Tree().Select(3));
+  Window().Copying().CopyAsHtml();
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_TRUE(data->hasHtml());
+  EXPECT_EQ(data->html(), data->text());
+  EXPECT_TRUE(data->text().startsWith(QStringLiteral("<")));
+  Window().Copying().CopyAsText();
+  EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasHtml());
+  EXPECT_TRUE(Clipboard().starts_with(".版本 2"));
+}
+
+TEST_F(ExtrasTest, ResourcePicturesAreShownAndSavedExactly) {
+  ModuleSegments segments;
+  segments.resources = ResourceSegment{};
+  const std::string png = PngBytes(30, 20);
+  const std::string wave = std::string("RIFF\x24\x00\x00\x00WAVEfmt ", 16);
+  segments.resources->constants = {Resource(0x20000001, "图片", png), Resource(0x30000001, "声音", wave)};
+  const std::string path = files_.File("resources.ec");
+  ASSERT_TRUE(WriteFileBytes(path, writer::BuildModule(segments)));
+  Window().loadModule(path);
+  ASSERT_EQ(Window().Tree().Text(2), "图片");
+
+  ASSERT_TRUE(Window().Tree().Select(2));
+  EXPECT_NE(Window().Page()->Page().find("30 × 20 像素，" + std::to_string(png.size()) + " 字节"), std::string::npos);
+  const QVariant shown = Window().Page()->loadResource(QTextDocument::ImageResource, QUrl(kPagePictureUrl));
+  EXPECT_EQ(shown.value<QImage>().size(), QSize(30, 20));
+  QMenu* menu = Window().ContextMenu().BuildMenu();
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->actions().front()->text(), QStringLiteral("保存为文件…"));
+  const std::string saved = files_.File("saved.png");
+  ASSERT_TRUE(Window().ContextMenu().SaveResourceTo(saved));
+  EXPECT_EQ(ReadFileBytes(saved), png);
+
+  // A sound has no picture but is saved all the same; the category is no resource.
+  ASSERT_TRUE(Window().Tree().Select(3));
+  EXPECT_EQ(Window().Page()->Page().find("像素"), std::string::npos);
+  EXPECT_TRUE(Window().Page()->loadResource(QTextDocument::ImageResource, QUrl(kPagePictureUrl)).isNull());
+  ASSERT_TRUE(Window().ContextMenu().SaveResourceTo(saved));
+  EXPECT_EQ(ReadFileBytes(saved), wave);
+  ASSERT_TRUE(Window().Tree().Select(1));
+  EXPECT_EQ(Window().ContextMenu().BuildMenu(), nullptr);
+}
+
+TEST_F(ExtrasTest, ProgramFilesSaySo) {
+  Window().loadModule(CopyOf(SampleModule(), "program.E"));
+  EXPECT_NE(Window().Loader().SummaryPage().find("不是模块"), std::string::npos);
+  Window().loadModule(CopyOf(SampleModule(), "module.ec"));
+  EXPECT_EQ(Window().Loader().SummaryPage().find("不是模块"), std::string::npos);
+}
+
+// A second viewer started on the same settings hands its module over and
+// exits; the path it was given relative to its own folder arrives absolute.
+TEST_F(ExtrasTest, ASecondStartHandsItsModuleToTheFirst) {
+  SingleInstanceServer server;
+  const QString name = SingleInstanceName(QString::fromStdString(Utf8FromPath(settings_.path())));
+  ASSERT_TRUE(server.Listen(name));
+  QObject::connect(&server, &SingleInstanceServer::OpenRequested, &Window(),
+                   [this](const QString& path) { Window().OpenHandedOver(path.toStdString()); });
+  const std::string module = CopyOf(SampleModule(), "handed.ec");
+
+  QProcess second;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("ECVIEW_SETTINGS_DIR"), QString::fromStdString(Utf8FromPath(settings_.path())));
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  second.setProcessEnvironment(environment);
+  second.setWorkingDirectory(QString::fromStdString(Utf8FromPath(files_.path())));
+  second.start(QStringLiteral(EC_BINARY_DIR "/ecview"), {QStringLiteral("handed.ec")});
+  ASSERT_TRUE(second.waitForStarted());
+  // The first viewer answers from its event loop, so the wait handles events.
+  for (int i = 0; i < 1000 && second.state() != QProcess::NotRunning; ++i) QTest::qWait(10);
+  ASSERT_EQ(second.state(), QProcess::NotRunning);
+  EXPECT_EQ(second.exitCode(), 0);
+  Window().Opener().OnPollingTick();
+  EXPECT_EQ(Window().Loader().CurrentPath(), module);
+}
+
+}  // namespace
+}  // namespace ec::test

@@ -1,0 +1,98 @@
+// The folder search on worker threads: results in file-list order whatever
+// finishes first, the same results as searching one module at a time, names
+// of unchanged modules taken from the cache, and stopping.
+#include "search/folder_search.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/module_analysis.h"
+#include "support/file_bytes.h"
+#include "tests/support/temp_dir.h"
+#include "tools/module_writer/large_module.h"
+
+namespace ec {
+namespace {
+
+class FolderSearchTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    // A big module first, so that the small ones after it finish before it.
+    files_.push_back(Write("big.ec", {.programSets = 200, .subroutinesPerSet = 50}));
+    for (int i = 0; i < 6; ++i) files_.push_back(Write("small" + std::to_string(i) + ".ec", Small(i + 1)));
+    files_.push_back(dir_.File("missing.ec"));
+  }
+  static writer::LargeModuleShape Small(int programSets) {
+    return {.programSets = programSets, .subroutinesPerSet = 4, .parametersPerSubroutine = 1};
+  }
+  std::string Write(const std::string& name, const writer::LargeModuleShape& shape) {
+    const std::string path = dir_.File(name);
+    EXPECT_TRUE(WriteFileBytes(path, writer::LargeModuleBytes(shape)));
+    return path;
+  }
+  FolderSearchRequest Request(const std::string& text) const {
+    return {.files = files_, .text = text, .kinds = {}, .readOnly = true, .jobs = 3};
+  }
+  test::TempDir dir_;
+  std::vector<std::string> files_;
+};
+
+TEST_F(FolderSearchTest, OutcomesComeInFileListOrderWithTheSameHitsAsOneByOne) {
+  NamesCache cache;
+  FolderSearch search(Request("1"), cache);
+  std::vector<ModuleOutcome> outcomes;
+  while (auto outcome = search.WaitNext()) outcomes.push_back(std::move(*outcome));
+  ASSERT_EQ(outcomes.size(), files_.size());
+  NameMatcher matcher("1");
+  for (size_t i = 0; i < outcomes.size(); ++i) {
+    EXPECT_EQ(outcomes[i].index, i);
+    ModuleModel model;
+    analyseModule(files_[i], model, {.readOnly = true});
+    const ModuleSearchResult alone = SearchModule(NamesOf(model), matcher, {});
+    EXPECT_EQ(outcomes[i].result.hitCount, alone.hitCount) << files_[i];
+    ASSERT_EQ(outcomes[i].result.groups.size(), alone.groups.size()) << files_[i];
+    for (size_t g = 0; g < alone.groups.size(); ++g) EXPECT_EQ(outcomes[i].result.groups[g].names, alone.groups[g].names);
+  }
+  EXPECT_GT(outcomes[0].result.hitCount, 0);
+  EXPECT_EQ(outcomes.back().result.hitCount, 0);  // the missing file: no names
+  EXPECT_TRUE(search.Finished());
+  EXPECT_EQ(search.ModulesRead(), files_.size() - 1);
+}
+
+TEST_F(FolderSearchTest, UnchangedModulesAreNotReadAgain) {
+  NamesCache cache;
+  { FolderSearch first(Request("x"), cache); while (first.WaitNext()) {} }
+  FolderSearch again(Request("y"), cache);
+  while (again.WaitNext()) {}
+  EXPECT_EQ(again.ModulesRead(), 0u);
+
+  // A changed module is read again, the others still come from the cache.
+  Write("small2.ec", Small(9));
+  FolderSearch changed(Request("y"), cache);
+  while (changed.WaitNext()) {}
+  EXPECT_EQ(changed.ModulesRead(), 1u);
+
+  // A cache too small for a module keeps nothing and still answers.
+  NamesCache tiny(16);
+  FolderSearch uncached(Request("y"), tiny);
+  while (uncached.WaitNext()) {}
+  EXPECT_EQ(tiny.Size(), 0u);
+}
+
+TEST_F(FolderSearchTest, StopLeavesTheRestUnread) {
+  for (int i = 0; i < 40; ++i) files_.push_back(files_[0]);
+  NamesCache cache(0);  // nothing kept: every module would be read
+  FolderSearch search(Request("*"), cache);
+  ASSERT_TRUE(search.WaitNext());
+  search.Stop();
+  EXPECT_FALSE(search.WaitNext());
+  EXPECT_FALSE(search.TakeReady());
+  EXPECT_TRUE(search.Finished());
+  search.StopAndWait();
+  EXPECT_LT(search.ModulesRead(), files_.size() / 2);
+}
+
+}  // namespace
+}  // namespace ec
