@@ -1,8 +1,9 @@
 // Writes a large generated module for timing the programs end to end.
 //
-//   build/make_large_module OUT.ec [PROGRAM_SETS [SUBROUTINES_PER_SET [PARAMETERS]]]
+//   build/make_large_module OUT.ec [PROGRAM_SETS [SUBROUTINES_PER_SET [PARAMETERS [CONSTANTS [DLL_COMMANDS]]]]]
 //
-// Defaults: 1,000 program sets of 100 subroutines with 3 parameters (~27 MB).
+// Defaults: 1,000 program sets of 100 subroutines with 3 parameters (~27 MB),
+// one constant per ten program sets, no DLL commands.
 #include <iostream>
 #include <string>
 
@@ -11,8 +12,9 @@
 #include "tools/module_writer/module_writer.h"
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 5) {
-    std::cerr << "usage: make_large_module OUT.ec [PROGRAM_SETS [SUBROUTINES_PER_SET [PARAMETERS]]]\n";
+  if (argc < 2 || argc > 7) {
+    std::cerr << "usage: make_large_module OUT.ec [PROGRAM_SETS [SUBROUTINES_PER_SET [PARAMETERS [CONSTANTS "
+                 "[DLL_COMMANDS]]]]]\n";
     return 2;
   }
   ec::writer::LargeModuleShape shape;
@@ -20,6 +22,8 @@ int main(int argc, char** argv) {
     if (argc > 2) shape.programSets = std::stoi(argv[2]);
     if (argc > 3) shape.subroutinesPerSet = std::stoi(argv[3]);
     if (argc > 4) shape.parametersPerSubroutine = std::stoi(argv[4]);
+    if (argc > 5) shape.constants = std::stoi(argv[5]);
+    if (argc > 6) shape.dllCommands = std::stoi(argv[6]);
   } catch (const std::exception&) {
     std::cerr << "make_large_module: counts must be whole numbers\n";
     return 2;

@@ -174,6 +174,11 @@ void PageView::keyPressEvent(QKeyEvent* event) {
     viewport()->update();
     return;
   }
+  if (event->key() == Qt::Key_Home || event->key() == Qt::Key_End) {
+    verticalScrollBar()->triggerAction(event->key() == Qt::Key_Home ? QAbstractSlider::SliderToMinimum
+                                                                    : QAbstractSlider::SliderToMaximum);
+    return;
+  }
   QAbstractScrollArea::keyPressEvent(event);
 }
 
