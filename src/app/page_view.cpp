@@ -32,6 +32,9 @@ PageView::PageView(QWidget* parent)
   viewport()->setAutoFillBackground(true);
   viewport()->setCursor(Qt::IBeamCursor);
   setFocusPolicy(Qt::StrongFocus);
+  // A scroll bar that came and went with the page would change the width the
+  // page is laid out at, and a big page would be laid out again.
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   relayoutTimer_.setSingleShot(true);
   relayoutTimer_.setInterval(kRelayoutDelayMilliseconds);
   connect(&relayoutTimer_, &QTimer::timeout, this, &PageView::LayOutAgain);
