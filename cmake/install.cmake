@@ -3,11 +3,19 @@
 # Linux: bin/ecview, bin/ecview-cli, the desktop entry, the MIME type of
 # modules and the icon the desktop entry names, in the usual FHS places; CPack
 # makes a .deb of them.
+# Windows: ecview-cli.exe (linked statically: no DLL beside it) and a short
+# Chinese and English read-me, side by side; CPack makes a ZIP of them.
 include(GNUInstallDirs)
 
-install(TARGETS ecview-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(WIN32)
+  set(program_dir .)
+  install(FILES ${CMAKE_SOURCE_DIR}/packaging/windows/README.txt DESTINATION .)
+else()
+  set(program_dir ${CMAKE_INSTALL_BINDIR})
+endif()
+install(TARGETS ecview-cli RUNTIME DESTINATION ${program_dir})
 if(TARGET ecview)
-  install(TARGETS ecview RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS ecview RUNTIME DESTINATION ${program_dir})
 endif()
 
 if(NOT WIN32 AND TARGET make_desktop_files)
@@ -31,7 +39,11 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_VENDOR "ecview")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Viewer for modules (.ec files) of the E programming language")
 set(CPACK_PACKAGE_CONTACT "ecview developers <ecview@localhost>")
-if(NOT WIN32)
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_FILE_NAME ecview-cli-${PROJECT_VERSION}-windows-x64)
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+else()
   set(CPACK_GENERATOR DEB)
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

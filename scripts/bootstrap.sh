@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the viewer need.
+# Installs the Debian packages the build, the tests and the viewer need, then
+# builds the Windows build's libraries (scripts/mingw-deps.sh, once).
 # Idempotent: apt-get runs only when something is missing.
 set -euo pipefail
 
@@ -11,7 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   fonts-wqy-zenhei
-  g++-mingw-w64-x86-64-posix
+  g++-mingw-w64-x86-64-posix dpkg-dev wine64
 )
 
 missing=()
@@ -29,3 +30,6 @@ if ((${#missing[@]})); then
   "${sudo_cmd[@]}" apt-get update -qq
   "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# PCRE2 and GoogleTest for MinGW, kept in the windows preset's build folder.
+"$(dirname "$0")/mingw-deps.sh"

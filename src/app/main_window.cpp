@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -20,6 +21,7 @@
 #include "app/control_states.h"
 #include "app/copy_buttons.h"
 #include "app/main_window_layout.h"
+#include "app/module_comparer.h"
 #include "app/module_file_watcher.h"
 #include "app/module_loader.h"
 #include "app/module_opener.h"
@@ -34,6 +36,7 @@
 #include "app/tree_tool_tips.h"
 #include "app/type_to_find.h"
 #include "app/window_geometry.h"
+#include "search/window/module_search_window.h"
 #include "platform/executable_path.h"
 #include "platform/file_association.h"
 #include "support/control_state_store.h"
@@ -65,6 +68,7 @@ MainWindow::MainWindow(ControlStateStore& store, FileAssociation& association, s
                              this);
   watcher_ = new ModuleFileWatcher(this);
   contextMenu_ = new TreeContextMenu(*presenter_, controls_.treeWidget, this);
+  comparer_ = new ModuleComparer(*loader_, tree_, this, this);
   new TypeToFind(controls_.treeWidget, controls_.findBox, this);
   new TreeToolTips(controls_.treeWidget, this);
   ConnectSignals();
@@ -78,6 +82,8 @@ void MainWindow::ConnectSignals() {
   connect(c.treeWidget, &QTreeWidget::currentItemChanged, presenter_, &SelectionPresenter::OnTreeSelectionChanged);
   connect(loader_, &ModuleLoader::CurrentNodeReselected, presenter_, &SelectionPresenter::OnTreeSelectionChanged);
   connect(c.treeWidget, &QTreeWidget::customContextMenuRequested, contextMenu_, &TreeContextMenu::OnRequested);
+  connect(contextMenu_, &TreeContextMenu::CompareRequested, comparer_, &ModuleComparer::CompareWithChosenModule);
+  connect(c.pageView, &PageView::anchorClicked, comparer_, &ModuleComparer::OnLinkClicked);
   connect(c.copyTextButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsText);
   connect(c.copyHtmlButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsHtml);
   connect(c.copyIdeButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsIdeHtml);
@@ -97,6 +103,7 @@ void MainWindow::ConnectSignals() {
   c.nextButton->installEventFilter(this);
   connect(c.bannerTimer, &QTimer::timeout, this, &MainWindow::OnBannerTick);
   connect(c.associationBox, &QCheckBox::clicked, this, &MainWindow::OnAssociationClicked);
+  connect(c.searchButton, &QPushButton::clicked, this, &MainWindow::ShowSearchWindow);
   connect(c.logo, &QToolButton::clicked, this, &MainWindow::ShowAboutBox);
   connect(c.homepagePicture, &QToolButton::clicked, this, &MainWindow::ShowAboutBox);
   connect(c.homepageLink, &QLabel::linkActivated, this, &MainWindow::ShowAboutBox);
@@ -264,5 +271,38 @@ void MainWindow::ShowNotesBox() {
 }
 
 void MainWindow::ShowAboutBox() { ec::ShowAboutBox(this, store_.Path()); }
+
+void MainWindow::SetDirTreeServices(const DirTreeServices* services) {
+  dirTreeServices_ = services;
+  controls_.searchButton->setEnabled(services != nullptr);
+}
+
+ModuleSearchWindow* MainWindow::SearchWindow() const { return searchWindow_.data(); }
+
+void MainWindow::ShowSearchWindow() {
+  if (dirTreeServices_ == nullptr) return;
+  if (!searchWindow_) {
+    searchWindow_ = new ModuleSearchWindow(store_, *dirTreeServices_, tree_.ImageList(),
+                                           [this](const std::string& path, const std::string& name) {
+                                             OpenModuleAndFind(path, name);
+                                           },
+                                           this);
+  }
+  searchWindow_->showNormal();
+  searchWindow_->raise();
+  searchWindow_->activateWindow();
+}
+
+void MainWindow::OpenModuleAndFind(const std::string& path, const std::string& name) {
+  loader_->loadModule(path);
+  if (!name.empty()) {
+    controls_.findBox->setText(QString::fromStdString(name));
+    controls_.modeBox->setCurrentIndex(kFindPlain);
+    FindNext();
+  }
+  if (isMinimized()) showNormal();
+  raise();
+  activateWindow();
+}
 
 }  // namespace ec

@@ -22,8 +22,11 @@
 namespace ec {
 
 class ControlStateStore;
+class ModuleSearchWindow;
+struct DirTreeServices;
 class CopyButtons;
 class FileAssociation;
+class ModuleComparer;
 class ModuleFileWatcher;
 class ModuleLoader;
 class ModuleOpener;
@@ -66,6 +69,15 @@ class MainWindow : public QWidget {
   void OnAssociationClicked();
   void ShowNotesBox();
   void ShowAboutBox();
+  // "批量搜索": the module search window, made on first use.
+  void ShowSearchWindow();
+  ModuleSearchWindow* SearchWindow() const;
+  // What a double click on a search hit asks: the module shown, `name`
+  // ("" for none) found in its tree, the main window in front.
+  void OpenModuleAndFind(const std::string& path, const std::string& name);
+  // The folder panel's services, for the search window; the viewer sets
+  // them once (without them the button stays disabled).
+  void SetDirTreeServices(const DirTreeServices* services);
 
   // How long "已复制" and "找不到" stay on their buttons.
   void SetFeedbackMilliseconds(int milliseconds);
@@ -76,6 +88,7 @@ class MainWindow : public QWidget {
   SelectionPresenter& Presenter() { return *presenter_; }
   CopyButtons& Copying() { return *copying_; }
   TreeContextMenu& ContextMenu() { return *contextMenu_; }
+  ModuleComparer& Comparer() { return *comparer_; }
   TreeViewHelper& Tree() { return tree_; }
   PageView* Page() const { return controls_.pageView; }
   const MainWindowControls& Controls() const { return controls_; }
@@ -110,6 +123,7 @@ class MainWindow : public QWidget {
   CopyButtons* copying_ = nullptr;
   ModuleFileWatcher* watcher_ = nullptr;
   TreeContextMenu* contextMenu_ = nullptr;
+  ModuleComparer* comparer_ = nullptr;
 
   // The tree's width: the designed one until the user drags the bar.
   int treeWidth_;
@@ -119,6 +133,8 @@ class MainWindow : public QWidget {
   int feedbackMilliseconds_ = 1000;
   BannerMotion bannerMotion_;
   QPointer<NotesBox> notesBox_;
+  const DirTreeServices* dirTreeServices_ = nullptr;
+  QPointer<ModuleSearchWindow> searchWindow_;
 };
 
 }  // namespace ec

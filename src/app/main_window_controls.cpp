@@ -62,9 +62,8 @@ QFrame* MakePanel(QWidget* parent, const QColor& background) {
 void CreateBanner(QWidget* window, MainWindowControls& c) {
   c.banner = Place(MakePanel(window, QColor(0xf4, 0xf8, 0xfc)), "图片框2", 0, 0, 10880, 90);
   c.searchButton = Place(MakeButton(c.banner, "批量搜索"), "按钮1", 912, 42, 88, 32);
-  // The module search is a window of its own that this version does not have yet.
+  // Enabled once the viewer hands the window the folder panel's services.
   c.searchButton->setEnabled(false);
-  c.searchButton->setToolTip(QStringLiteral("批量搜索将在以后的版本中提供"));
   c.associationBox = Place(new QCheckBox(QStringLiteral("关联.EC"), c.banner), "选择框关联", 919, 11, 81, 24);
   c.associationBox->setChecked(true);
   c.logo = Place(MakePictureButton(c.banner, LogoPicture()), "图片澜禾软件", 368, 12, 195, 64);

@@ -101,16 +101,18 @@ void ModuleLoader::RunLoad(std::string path) {
   currentPath_ = std::move(path);
   openProblem_.clear();
   ++loadNumber_;
+  // The old model goes first (unless a comparison still reads it), so two
+  // large modules are never held at once.
+  model_ = std::make_shared<const ModuleModel>();
   auto model = std::make_shared<ModuleModel>();
   analyseModule(currentPath_, *model);
   tree_.SetText(0, kRootBuilding);
   model->info.remarks = CutRemarkSection(model->info.remarks);
-  mainModel_ = std::move(model);
-
-  summaryPage_ = ProgramFileNote(currentPath_) + BuildSummaryPage(*mainModel_);
+  model_ = std::move(model);
+  summaryPage_ = ProgramFileNote(currentPath_) + BuildSummaryPage(*model_);
   writePage(summaryPage_);
 
-  FillDeclarationTree(tree_, *mainModel_);
+  FillDeclarationTree(tree_, *model_);
   tree_.SetText(0, kRootDone);
   tree_.Expand(0);
   const bool alreadyCurrent = tree_.CurrentIndex() == 0;

@@ -36,10 +36,10 @@ class ModuleLoader : public QObject {
   static bool fileExists(const std::string& path);
   void writePage(const std::string& html, const QImage& picture = {});
 
-  const ModuleModel& Model() const { return *mainModel_; }
-  // The same model for work off the window thread: a load replaces the model
-  // rather than changing it, so a holder may go on reading it.
-  std::shared_ptr<const ModuleModel> SharedModel() const { return mainModel_; }
+  const ModuleModel& Model() const { return *model_; }
+  // The model shown, for a worker to read while the window goes on: a later
+  // load replaces the window's model and leaves this one as it is.
+  std::shared_ptr<const ModuleModel> SharedModel() const { return model_; }
   const std::string& CurrentPath() const { return currentPath_; }
   const std::string& SummaryPage() const { return summaryPage_; }
   // Counts the loads; a selection made in an earlier load renders nothing.
@@ -64,7 +64,7 @@ class ModuleLoader : public QObject {
   PageView* page_;
 
   std::string currentPath_;
-  std::shared_ptr<const ModuleModel> mainModel_ = std::make_shared<const ModuleModel>();
+  std::shared_ptr<const ModuleModel> model_ = std::make_shared<const ModuleModel>();
   std::string summaryPage_;
   std::string openProblem_;
   uint64_t loadNumber_ = 0;

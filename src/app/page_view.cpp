@@ -31,6 +31,7 @@ PageView::PageView(QWidget* parent)
   viewport()->setBackgroundRole(QPalette::Base);
   viewport()->setAutoFillBackground(true);
   viewport()->setCursor(Qt::IBeamCursor);
+  viewport()->setMouseTracking(true);  // the cursor shows where links are
   setFocusPolicy(Qt::StrongFocus);
   // A scroll bar that came and went with the page would change the width the
   // page is laid out at, and a big page would be laid out again.
@@ -145,8 +146,15 @@ int PageView::PositionAt(const QPoint& viewportPoint) const {
   return document_->documentLayout()->hitTest(point, Qt::FuzzyHit);
 }
 
+QString PageView::AnchorAt(const QPoint& viewportPoint) const {
+  if (!document_) return {};
+  const QPointF point = viewportPoint + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+  return document_->documentLayout()->anchorAt(point);
+}
+
 void PageView::mousePressEvent(QMouseEvent* event) {
   if (!document_ || event->button() != Qt::LeftButton) return QAbstractScrollArea::mousePressEvent(event);
+  pressedAnchor_ = AnchorAt(event->position().toPoint());
   const int position = PositionAt(event->position().toPoint());
   if (position < 0) return;
   if (event->modifiers() & Qt::ShiftModifier && !selection_.isNull()) {
@@ -159,11 +167,22 @@ void PageView::mousePressEvent(QMouseEvent* event) {
 }
 
 void PageView::mouseMoveEvent(QMouseEvent* event) {
-  if (!document_ || selection_.isNull() || !(event->buttons() & Qt::LeftButton)) return;
+  if (!(event->buttons() & Qt::LeftButton)) {
+    viewport()->setCursor(AnchorAt(event->position().toPoint()).isEmpty() ? Qt::IBeamCursor : Qt::PointingHandCursor);
+    return;
+  }
+  if (!document_ || selection_.isNull()) return;
   const int position = PositionAt(event->position().toPoint());
   if (position < 0) return;
   selection_.setPosition(position, QTextCursor::KeepAnchor);
   viewport()->update();
+}
+
+void PageView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mouseReleaseEvent(event);
+  const QString anchor = std::exchange(pressedAnchor_, QString());
+  if (!anchor.isEmpty() && !selection_.hasSelection() && AnchorAt(event->position().toPoint()) == anchor)
+    emit anchorClicked(QUrl(anchor));
 }
 
 void PageView::keyPressEvent(QKeyEvent* event) {

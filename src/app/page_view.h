@@ -6,7 +6,8 @@
 // thousand declarations is several megabytes of tables) shows its top at
 // once, its first lines of code, while a worker thread lays out the whole
 // page; the window only paints what is visible, so it never waits for the
-// layout. Text can be selected with the mouse and copied with Ctrl+C.
+// layout. Text can be selected with the mouse and copied with Ctrl+C; a
+// click on a link is reported (anchorClicked) and followed nowhere.
 //
 // The view runs no script, fetches nothing and follows no link. The one
 // picture it shows is a resource of the module, handed over with the page.
@@ -47,12 +48,15 @@ class PageView : public QAbstractScrollArea {
  signals:
   // A document went up: the page's top (`complete` false) or all of it.
   void PageShown(bool complete);
+  // A link of the page was clicked; the view itself goes nowhere.
+  void anchorClicked(const QUrl& link);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -62,6 +66,7 @@ class PageView : public QAbstractScrollArea {
   void UpdateScrollBars();
   qreal LayoutWidth() const;
   int PositionAt(const QPoint& viewportPoint) const;
+  QString AnchorAt(const QPoint& viewportPoint) const;
 
   std::string page_;
   QImage picture_;
@@ -69,6 +74,7 @@ class PageView : public QAbstractScrollArea {
   PageBuilder builder_;
   QTimer relayoutTimer_;  // a resize lays a big page out again once it has settled
   QTextCursor selection_;
+  QString pressedAnchor_;  // a click is a press and a release on the same link
   bool keepScrollOnDelivery_ = false;
 };
 

@@ -9,11 +9,14 @@
 #include <cstdio>
 
 #include "app/main_window.h"
+#include "app/module_comparer.h"
+#include "app/node_icons.h"
 #include "app/module_loader.h"
 #include "app/settings_location.h"
 #include "app/wait_processing_messages.h"
 #include "dirtree/dir_tree_panel.h"
 #include "dirtree/dir_tree_services.h"
+#include "search/window/module_search_window.h"
 #include "platform/file_association.h"
 #include "support/control_state_store.h"
 
@@ -67,6 +70,26 @@ int RunDirTreeScreenshot(const ScreenshotRequest& request) {
   return SavePicture(panel, request.output) ? 0 : 1;
 }
 
+// The search window over the platform's folders, settings in memory: the
+// panel located on the folder, the run finished, the final title shown.
+int RunSearchScreenshot(const ScreenshotRequest& request) {
+  PlatformDirTreeServices platform({});
+  SilentPrompter prompter;
+  DirTreeServices services = platform.Services();
+  services.prompter = &prompter;
+  ControlStateStore store;
+  ModuleSearchWindow window(store, services, NodeIcons(), {});
+  window.show();
+  if (!window.Panel().LocatePath(request.searchFolder)) {
+    std::fprintf(stderr, "ecview: cannot locate %s\n", request.searchFolder.c_str());
+    return 1;
+  }
+  window.findChild<QLineEdit*>(QStringLiteral("编辑框查找字符"))->setText(QString::fromStdString(request.searchText));
+  window.OnStartClicked();
+  while (window.IsSearching()) WaitProcessingMessages(10);
+  return SavePicture(window, request.output) ? 0 : 1;
+}
+
 }  // namespace
 
 std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arguments, std::string& error) {
@@ -79,13 +102,25 @@ std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arg
     if (request.dirtreePath.empty() || i + 2 != arguments.size()) error = "usage: ecview --screenshot OUT.png --dirtree PATH";
     return request;
   }
-  if (i + 1 < arguments.size() && arguments[i] == QStringLiteral("--find")) {
-    request.findText = arguments[i + 1].toStdString();
+  if (i < arguments.size() && arguments[i] == QStringLiteral("--search")) {
+    if (i + 2 < arguments.size()) {
+      request.searchFolder = arguments[i + 1].toStdString();
+      request.searchText = arguments[i + 2].toStdString();
+    }
+    if (request.searchText.empty() || i + 3 != arguments.size()) error = "usage: ecview --screenshot OUT.png --search FOLDER TEXT";
+    return request;
+  }
+  while (i + 1 < arguments.size() && arguments[i].startsWith(QStringLiteral("--"))) {
+    std::string* value = arguments[i] == QStringLiteral("--find")      ? &request.findText
+                         : arguments[i] == QStringLiteral("--compare") ? &request.compareWith
+                                                                       : nullptr;
+    if (value == nullptr) break;
+    *value = arguments[i + 1].toStdString();
     i += 2;
   }
   if (i < arguments.size()) request.module = arguments[i++].toStdString();
   if (request.output.empty() || request.module.empty() || i != arguments.size()) {
-    error = "usage: ecview --screenshot OUT.png [--find TEXT] MODULE";
+    error = "usage: ecview --screenshot OUT.png [--find TEXT] [--compare OLD] MODULE";
   }
   return request;
 }
@@ -93,6 +128,7 @@ std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arg
 int RunScreenshot(const ScreenshotRequest& request) {
   UseCjkFont();
   if (!request.dirtreePath.empty()) return RunDirTreeScreenshot(request);
+  if (!request.searchFolder.empty()) return RunSearchScreenshot(request);
   ControlStateStore store;  // never bound: kept in memory
   NoFileAssociation association;
   MainWindow window(store, association, request.module);
@@ -107,6 +143,10 @@ int RunScreenshot(const ScreenshotRequest& request) {
     window.findChild<QLineEdit*>(QStringLiteral("编辑框查找文本"))->setText(QString::fromStdString(request.findText));
     window.findChild<QComboBox*>(QStringLiteral("组合框匹配"))->setCurrentIndex(0);
     window.FindNext();
+  }
+  if (!request.compareWith.empty()) {
+    window.Comparer().CompareWith(request.compareWith);
+    while (window.Comparer().IsComparing()) WaitProcessingMessages(10);
   }
   return SavePicture(window, request.output) ? 0 : 1;
 }

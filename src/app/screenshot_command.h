@@ -1,9 +1,11 @@
 #pragma once
-// `ecview --screenshot OUT.png [--find TEXT] MODULE`: shows MODULE in the main
-// window (optionally finding TEXT in its tree), saves a picture of the window
-// and ends. `ecview --screenshot OUT.png --dirtree PATH` does the same for the
-// directory-tree panel alone, with PATH located. Neither needs a display:
-// QT_QPA_PLATFORM=offscreen does.
+// `ecview --screenshot OUT.png [--find TEXT] [--compare OLD] MODULE`: shows
+// MODULE in the main window (optionally finding TEXT in its tree, or showing
+// its comparison with the older module OLD), saves a picture of the window and
+// ends. `ecview --screenshot OUT.png --dirtree PATH` does the same for the
+// directory-tree panel alone, with PATH located; `ecview --screenshot OUT.png
+// --search FOLDER TEXT` for the search window after a run over FOLDER. None
+// needs a display: QT_QPA_PLATFORM=offscreen does.
 
 #include <QStringList>
 
@@ -15,8 +17,11 @@ namespace ec {
 struct ScreenshotRequest {
   std::string output;
   std::string findText;  // "" for no find
+  std::string compareWith;  // "" for no comparison
   std::string module;
   std::string dirtreePath;  // set for a picture of the directory tree
+  std::string searchFolder;  // set for a picture of the search window after a run
+  std::string searchText;
 };
 
 // The request when `arguments` (without the program name) start with

@@ -26,16 +26,20 @@ TreeContextMenu::~TreeContextMenu() { delete menu_.data(); }
 
 void TreeContextMenu::OnRequested(const QPoint& viewportPos) {
   presenter_.CopySelectedNodeText();
-  if (QMenu* menu = BuildMenu()) menu->popup(tree_->viewport()->mapToGlobal(viewportPos));
+  BuildMenu()->popup(tree_->viewport()->mapToGlobal(viewportPos));
 }
 
 QMenu* TreeContextMenu::BuildMenu() {
   // The old menu may be the one whose action is running right now.
   if (menu_) menu_->deleteLater();
-  if (!IsResource(presenter_.Selection())) return nullptr;
   menu_ = new QMenu(tree_);
-  connect(menu_->addAction(QStringLiteral("保存为文件…")), &QAction::triggered, this,
-          &TreeContextMenu::SaveResourceWithDialog);
+  if (IsResource(presenter_.Selection())) {
+    connect(menu_->addAction(QStringLiteral("保存为文件…")), &QAction::triggered, this,
+            &TreeContextMenu::SaveResourceWithDialog);
+    menu_->addSeparator();
+  }
+  connect(menu_->addAction(QStringLiteral("与其他模块比较…")), &QAction::triggered, this,
+          &TreeContextMenu::CompareRequested);
   return menu_.data();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A right click on a node of the declaration tree copies the node's text,
-// as it always has, and offers the commands that belong to the node: a
-// resource constant can be saved as a file.
+// as it always has, and offers the commands that belong to the node (a
+// resource constant can be saved as a file) and those of the whole module
+// ("与其他模块比较…", on every node).
 
 #include <QObject>
 #include <QPointer>
@@ -26,12 +27,15 @@ class TreeContextMenu : public QObject {
   // Runs on a right click at `viewportPos` of the tree (the clicked node is
   // already the current one).
   void OnRequested(const QPoint& viewportPos);
-  // The menu of the current node, or nullptr when it has no commands.
+  // The menu of the current node; valid until the next BuildMenu.
   QMenu* BuildMenu();
 
   // "保存为文件…": asks where, then writes the resource's bytes exactly.
   void SaveResourceWithDialog();
   bool SaveResourceTo(const std::string& path) const;
+
+ signals:
+  void CompareRequested();
 
  private:
   SelectionPresenter& presenter_;

@@ -26,7 +26,9 @@ bool TreeToolTips::IsCutOff(const QPoint& viewportPos) const {
 }
 
 bool TreeToolTips::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != tree_->viewport() || event->type() != QEvent::ToolTip) return QObject::eventFilter(watched, event);
+  // The type first: while the tree is being destroyed its viewport still
+  // sends events, and the tree must not be called then.
+  if (event->type() != QEvent::ToolTip || watched != tree_->viewport()) return QObject::eventFilter(watched, event);
   const auto* help = static_cast<QHelpEvent*>(event);
   const QTreeWidgetItem* item = tree_->itemAt(help->pos());
   if (item == nullptr || !item->toolTip(0).isEmpty()) return QObject::eventFilter(watched, event);

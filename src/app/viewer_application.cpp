@@ -3,6 +3,7 @@
 #include <QMessageBox>
 
 #include "app/main_window.h"
+#include "dirtree/dir_tree_services.h"
 #include "app/settings_location.h"
 #include "app/wait_processing_messages.h"
 #include "platform/file_association.h"
@@ -27,11 +28,15 @@ ViewerApplication::ViewerApplication(const std::filesystem::path& settingsFolder
   store_.SetFailureHandler(ReportStoreFailure);
   if (!settingsFolder.empty()) store_.Bind(SettingsFilePath(settingsFolder));
   window_ = std::make_unique<MainWindow>(store_, *association_, std::move(commandLinePath));
+  // The search window's folder panel keeps "目录树.ini" beside the settings file.
+  dirTreeServices_ = std::make_unique<PlatformDirTreeServices>(settingsFolder);
+  window_->SetDirTreeServices(&dirTreeServices_->Services());
 }
 
 ViewerApplication::~ViewerApplication() {
   store_.Release();
   window_.reset();
+  dirTreeServices_.reset();
 }
 
 }  // namespace ec

@@ -12,6 +12,7 @@ namespace ec {
 
 class FileAssociation;
 class MainWindow;
+class PlatformDirTreeServices;
 
 class ViewerApplication {
  public:
@@ -31,6 +32,7 @@ class ViewerApplication {
  private:
   ControlStateStore store_;
   std::unique_ptr<FileAssociation> association_;
+  std::unique_ptr<PlatformDirTreeServices> dirTreeServices_;
   std::unique_ptr<MainWindow> window_;
 };
 

@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "platform/executable_path.h"
 #include "platform/file_association.h"
+#include "support/utf8_path.h"
 
 namespace ec::cli {
 namespace {
@@ -35,7 +36,7 @@ void PrintOutcome(const AssociationOutcome& outcome) {
 void RunAssociate(const AssociateOptions& options) {
   std::error_code ec;
   std::filesystem::path program =
-      options.program.empty() ? DefaultViewerPath() : std::filesystem::path(options.program);
+      options.program.empty() ? DefaultViewerPath() : PathFromUtf8(options.program);
   if (!program.empty()) program = std::filesystem::absolute(program, ec);
   const bool registering = options.mode == "on";
   if (program.empty() || ec) {
@@ -46,7 +47,7 @@ void RunAssociate(const AssociateOptions& options) {
   // Removal must work after the viewer is gone; registering a missing
   // program would leave .ec files opening nothing.
   if (registering && !std::filesystem::is_regular_file(program, ec)) {
-    std::cerr << "ecview-cli: no program at " << program.string() << "\n";
+    std::cerr << "ecview-cli: no program at " << Utf8FromPath(program) << "\n";
     SetExitStatus(kExitUsage);
     return;
   }

@@ -9,7 +9,7 @@
 namespace ec::cli {
 
 constexpr int kExitOk = 0;
-constexpr int kExitRejected = 1;  // the module was rejected / nothing matched
+constexpr int kExitRejected = 1;  // the module was rejected / nothing matched / the modules differ
 constexpr int kExitUsage = 2;     // usage error, missing file or folder
 
 void SetExitStatus(int status);
@@ -19,6 +19,7 @@ void AddSegmentsCommand(CLI::App& app);
 void AddDumpCommand(CLI::App& app);
 void AddAssociateCommand(CLI::App& app);
 void AddSearchCommand(CLI::App& app);
+void AddDiffCommand(CLI::App& app);
 
 // A first argument that is no option and names no subcommand, or none at
 // all: the message that says so and lists the subcommands; "" otherwise.
@@ -29,6 +30,7 @@ inline void RegisterCommands(CLI::App& app) {
   AddDumpCommand(app);
   AddAssociateCommand(app);
   AddSearchCommand(app);
+  AddDiffCommand(app);
 }
 
 }  // namespace ec::cli

@@ -7,6 +7,7 @@
 #include "reader/last_read_error.h"
 #include "reader/module_file_reader.h"
 #include "support/gbk_codec.h"
+#include "support/utf8_path.h"
 
 namespace ec::cli {
 namespace {
@@ -38,7 +39,7 @@ void PrintSegments(const ModuleSegments& s) {
 
 void RunSegments(const SegmentsOptions& options) {
   std::error_code ec;
-  if (!std::filesystem::exists(options.file, ec)) {
+  if (!std::filesystem::exists(PathFromUtf8(options.file), ec)) {
     std::cerr << "ecview-cli: no such file: " << options.file << '\n';
     SetExitStatus(kExitUsage);
     return;

@@ -3,6 +3,8 @@
 // its own given a "?" placeholder until it is first expanded.
 #include <QTreeWidget>
 
+#include <algorithm>
+
 #include "dirtree/core/drive_text.h"
 #include "dirtree/core/folder_path.h"
 #include "dirtree/core/system_folder_table.h"
@@ -195,18 +197,32 @@ void DirTreePanel::ListVirtualFolders(QTreeWidgetItem* root) {
   InsertChildren(root, items, folders);
 }
 
+// Subfolders come sorted by name, ignoring case: Windows lists them that way
+// by itself, Linux in no particular order.
 void DirTreePanel::ListSubfolders(QTreeWidgetItem* node) {
   const std::string path = NodePath(node);
-  std::vector<MatchItem> items;
-  std::vector<std::string> folders;
+  std::vector<std::string> names;
   const std::uint32_t mask = attributeMask_;
   services_.folders->ListFolders(path, mask != 0, [&](const FolderEntry& entry) {
-    if ((entry.attributes & mask) == 0) {
-      folders.push_back(JoinPath(path, entry.name));
-      items.push_back(FolderItem(entry.name));
-    }
+    if ((entry.attributes & mask) == 0) names.push_back(entry.name);
     return true;
   });
+  std::vector<QString> keys;
+  keys.reserve(names.size());
+  for (const std::string& name : names) keys.push_back(QString::fromStdString(name));
+  std::vector<size_t> order(names.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&keys](size_t a, size_t b) {
+    return QString::compare(keys[a], keys[b], Qt::CaseInsensitive) < 0;
+  });
+  std::vector<MatchItem> items;
+  std::vector<std::string> folders;
+  items.reserve(names.size());
+  folders.reserve(names.size());
+  for (size_t i : order) {
+    folders.push_back(JoinPath(path, names[i]));
+    items.push_back(FolderItem(names[i]));
+  }
   InsertChildren(node, items, folders);
 }
 

@@ -8,6 +8,8 @@ std::string_view RegistryRootName(RegistryRoot root) {
       return "HKEY_CLASSES_ROOT";
     case RegistryRoot::kCurrentUser:
       return "HKEY_CURRENT_USER";
+    case RegistryRoot::kCurrentUserClasses:
+      return "HKEY_CURRENT_USER\\Software\\Classes";
   }
   return "?";
 }

@@ -11,7 +11,10 @@
 
 namespace ec {
 
-enum class RegistryRoot { kClassesRoot, kCurrentUser };
+// kCurrentUserClasses is HKEY_CURRENT_USER\Software\Classes: the user's own
+// part of HKEY_CLASSES_ROOT, which a user may write without administrator
+// rights (HKEY_CLASSES_ROOT itself writes to the machine's part).
+enum class RegistryRoot { kClassesRoot, kCurrentUser, kCurrentUserClasses };
 
 // "HKEY_CLASSES_ROOT" and so on, for messages.
 std::string_view RegistryRootName(RegistryRoot root);

@@ -14,8 +14,8 @@ std::string PathText(const std::filesystem::path& program) {
 
 }  // namespace
 
-RegistryFileAssociation::RegistryFileAssociation(std::unique_ptr<Registry> owned)
-    : owned_(std::move(owned)), registry_(*owned_) {}
+RegistryFileAssociation::RegistryFileAssociation(std::unique_ptr<Registry> owned, RegistryRoot root)
+    : owned_(std::move(owned)), registry_(*owned_), root_(root) {}
 
 AssociationOutcome RegistryFileAssociation::Register(const std::filesystem::path& program) {
   const std::string path = PathText(program);
@@ -34,7 +34,8 @@ AssociationOutcome RegistryFileAssociation::Apply(const std::string& program_pat
                                 .icon_file = "",
                                 .description = std::string(kModuleTypeDescription),
                                 .type_name = "",
-                                .own_program = own_program});
+                                .own_program = own_program,
+                                .root = root_});
   return {recorder.changes(), recorder.failed_writes(), {}};
 }
 

@@ -11,9 +11,10 @@ namespace ec {
 
 class RegistryFileAssociation : public FileAssociation {
  public:
-  explicit RegistryFileAssociation(std::unique_ptr<Registry> owned);
+  RegistryFileAssociation(std::unique_ptr<Registry> owned, RegistryRoot root);
   // Works on a registry the caller keeps alive.
-  explicit RegistryFileAssociation(Registry& registry) : registry_(registry) {}
+  explicit RegistryFileAssociation(Registry& registry, RegistryRoot root = RegistryRoot::kClassesRoot)
+      : registry_(registry), root_(root) {}
 
   AssociationOutcome Register(const std::filesystem::path& program) override;
   AssociationOutcome Remove(const std::filesystem::path& program) override;
@@ -23,6 +24,7 @@ class RegistryFileAssociation : public FileAssociation {
 
   std::unique_ptr<Registry> owned_;
   Registry& registry_;
+  RegistryRoot root_;
 };
 
 }  // namespace ec

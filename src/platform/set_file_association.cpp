@@ -5,7 +5,6 @@
 namespace ec {
 namespace {
 
-constexpr RegistryRoot kRoot = RegistryRoot::kClassesRoot;
 constexpr std::uint32_t kEditFlags = 2;
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -35,44 +34,46 @@ bool SamePath(std::string_view a, std::string_view b) {
   return true;
 }
 
-bool RunsProgram(Registry& registry, const std::string& type, std::string_view program) {
-  const auto command = registry.ReadString(kRoot, type + "\\Shell\\Open\\Command", "");
+bool RunsProgram(Registry& registry, RegistryRoot root, const std::string& type, std::string_view program) {
+  const auto command = registry.ReadString(root, type + "\\Shell\\Open\\Command", "");
   return command && !TrimBlanks(program).empty() && SamePath(ProgramOfCommand(*command), program);
 }
 
 // A value named like the path's last element goes first; only when there is
 // none does the key itself go. Keys with subkeys survive, so callers delete
 // the deepest paths first.
-void DeleteValueOrKey(Registry& registry, std::string_view path) {
+void DeleteValueOrKey(Registry& registry, RegistryRoot root, std::string_view path) {
   const size_t slash = path.rfind('\\');
   const std::string_view parent = slash == std::string_view::npos ? "" : path.substr(0, slash);
   const std::string_view last = slash == std::string_view::npos ? path : path.substr(slash + 1);
-  if (!registry.DeleteValue(kRoot, parent, last)) registry.DeleteKey(kRoot, path);
+  if (!registry.DeleteValue(root, parent, last)) registry.DeleteKey(root, path);
 }
 
-void RemoveExtension(Registry& registry, const std::string& extension, std::string_view own) {
+void RemoveExtension(Registry& registry, RegistryRoot root, const std::string& extension,
+                     std::string_view own) {
   const std::string ext_key = "." + extension;
-  const auto type = registry.ReadString(kRoot, ext_key, "");
+  const auto type = registry.ReadString(root, ext_key, "");
   if (!type) return;  // nothing to empty, and no key to create
   if (!type->empty()) {
-    if (!RunsProgram(registry, *type, own)) return;  // another program's registration
+    if (!RunsProgram(registry, root, *type, own)) return;  // another program's registration
     for (const char* sub : {"\\DefaultIcon", "\\Shell\\Open\\Command", "\\Shell\\Open", "\\Shell", ""}) {
-      DeleteValueOrKey(registry, *type + sub);
+      DeleteValueOrKey(registry, root, *type + sub);
     }
   }
-  registry.WriteString(kRoot, ext_key, "", "");
+  registry.WriteString(root, ext_key, "", "");
 }
 
 void Register(Registry& registry, const AssociationRequest& request) {
   const std::string& program = request.program_path;
   const std::string& icon = request.icon_file.empty() ? program : request.icon_file;
   const std::string& type = request.type_name.empty() ? request.extensions : request.type_name;
-  registry.WriteString(kRoot, type, "", request.description);
-  registry.WriteNumber(kRoot, type, "EditFlags", kEditFlags);
-  registry.WriteString(kRoot, type + "\\Shell\\Open\\Command", "", OpenCommandFor(program));
-  registry.WriteString(kRoot, type + "\\DefaultIcon", "", icon + ",0");
+  const RegistryRoot root = request.root;
+  registry.WriteString(root, type, "", request.description);
+  registry.WriteNumber(root, type, "EditFlags", kEditFlags);
+  registry.WriteString(root, type + "\\Shell\\Open\\Command", "", OpenCommandFor(program));
+  registry.WriteString(root, type + "\\DefaultIcon", "", icon + ",0");
   for (const auto& extension : SplitExtensions(request.extensions)) {
-    registry.WriteString(kRoot, "." + extension, "", type);
+    registry.WriteString(root, "." + extension, "", type);
   }
 }
 
@@ -94,7 +95,7 @@ std::string ProgramOfCommand(std::string_view command) {
 void SetFileAssociation(Registry& registry, const AssociationRequest& request) {
   if (TrimBlanks(request.program_path).empty()) {
     for (const auto& extension : SplitExtensions(request.extensions)) {
-      RemoveExtension(registry, extension, request.own_program);
+      RemoveExtension(registry, request.root, extension, request.own_program);
     }
   } else {
     Register(registry, request);

@@ -1,6 +1,6 @@
 #pragma once
 // Registers a program as the opener of file extensions under
-// HKEY_CLASSES_ROOT, or removes that registration.
+// HKEY_CLASSES_ROOT (or the user's part of it), or removes that registration.
 
 #include <string>
 
@@ -17,6 +17,8 @@ struct AssociationRequest {
   // The program whose registration removal may undo. Removal leaves a type
   // alone whose open command runs any other program.
   std::string own_program;
+  // Where the types and extensions live.
+  RegistryRoot root = RegistryRoot::kClassesRoot;
 };
 
 // The open command written for a program: "E" "%1".

@@ -51,15 +51,15 @@ ModuleSearchResult FolderSearch::Examine(size_t index, NameMatcher& matcher) {
   return SearchModule(*names, matcher, request_.kinds, [this] { return !stopped_.load(std::memory_order_relaxed); });
 }
 
-// A module that cannot be read has no names; it is not kept, so that it is
-// read again once it can be.
+// A module the reader rejects has no names, and keeps having none until
+// the file changes.
 std::shared_ptr<const ModuleNames> FolderSearch::Names(const std::string& path) {
   const std::optional<FileStamp> stamp = StampOf(path);
   if (!stamp) return nullptr;
   if (auto cached = cache_.Find(path, *stamp)) return cached;
   auto names = std::make_shared<ModuleNames>();
   ++modulesRead_;
-  if (!ReadModuleNames(path, request_.readOnly, *names)) return nullptr;
+  ReadModuleNames(path, request_.readOnly, *names);
   // A repair changed the file's time: keep the names under the new stamp.
   const std::optional<FileStamp> after = request_.readOnly ? stamp : StampOf(path);
   if (after) cache_.Put(path, *after, names);

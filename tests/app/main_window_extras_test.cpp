@@ -93,7 +93,9 @@ TEST_F(ExtrasTest, ResourcePicturesAreShownAndSavedExactly) {
   ASSERT_TRUE(Window().ContextMenu().SaveResourceTo(saved));
   EXPECT_EQ(ReadFileBytes(saved), wave);
   ASSERT_TRUE(Window().Tree().Select(1));
-  EXPECT_EQ(Window().ContextMenu().BuildMenu(), nullptr);
+  const QList<QAction*> categoryEntries = Window().ContextMenu().BuildMenu()->actions();
+  ASSERT_EQ(categoryEntries.size(), 1);
+  EXPECT_EQ(categoryEntries.front()->text(), QStringLiteral("与其他模块比较…"));
 }
 
 TEST_F(ExtrasTest, ProgramFilesSaySo) {

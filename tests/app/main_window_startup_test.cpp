@@ -8,7 +8,7 @@
 #include "app/settings_location.h"
 #include "app/viewer_arguments.h"
 #include "tests/app/window_fixture.h"
-#include "tests/support/cli_runner.h"
+#include "platform/child_process.h"
 
 namespace ec::test {
 namespace {
@@ -33,16 +33,19 @@ TEST(ViewerArgumentsTest, ModulePathIsAbsoluteAndOptionsAreAnsweredOrRefused) {
 
 TEST(ViewerArgumentsTest, HelpAndVersionLeaveTheSettingsAlone) {
   TempDir settings;
+  const ChildProcessOptions options{
+      .environment = {{"ECVIEW_SETTINGS_DIR", settings.path().string()}, {"QT_QPA_PLATFORM", "offscreen"}}};
   // A viewer that took an option for a module would run until it is stopped.
-  const std::string env =
-      "env ECVIEW_SETTINGS_DIR='" + settings.path().string() + "' QT_QPA_PLATFORM=offscreen timeout 20";
-  const CliResult help = RunBuiltProgram("ecview", "--help", env);
+  const auto viewer = [&](const std::string& argument) {
+    return RunChildProcess("/usr/bin/timeout", {"20", EC_BINARY_DIR "/ecview", argument}, options);
+  };
+  const ChildProcessResult help = viewer("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("usage: ecview"), std::string::npos) << help.out;
-  const CliResult version = RunBuiltProgram("ecview", "--version", env);
+  const ChildProcessResult version = viewer("--version");
   EXPECT_EQ(version.status, 0);
   EXPECT_TRUE(version.out.starts_with("ecview 1.")) << version.out;
-  const CliResult bogus = RunBuiltProgram("ecview", "--bogus", env);
+  const ChildProcessResult bogus = viewer("--bogus");
   EXPECT_EQ(bogus.status, 2);
   EXPECT_NE(bogus.err.find("unknown option --bogus"), std::string::npos) << bogus.err;
   EXPECT_TRUE(std::filesystem::is_empty(settings.path()));

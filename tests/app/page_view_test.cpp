@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
@@ -46,6 +47,21 @@ TEST(PageView, LoadsNoResourceAndKeepsTheWrittenPage) {
   PageDocument page;
   EXPECT_FALSE(page.resource(QTextDocument::ImageResource, local).isValid());
   EXPECT_FALSE(page.resource(QTextDocument::HtmlResource, QUrl(QStringLiteral("https://example.invalid/"))).isValid());
+
+  // A click on a link is reported and goes nowhere.
+  view.resize(400, 300);
+  view.WritePage("<a href=\"ecview-decl:x\" style=\"font-size:40px\">链接链接链接</a>");
+  QStringList clicked;
+  QObject::connect(&view, &PageView::anchorClicked, [&](const QUrl& link) { clicked.append(link.toString()); });
+  const QPointF at(40, 28);
+  QMouseEvent press(QEvent::MouseButtonPress, at, view.viewport()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, view.viewport()->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QCoreApplication::sendEvent(view.viewport(), &press);
+  QCoreApplication::sendEvent(view.viewport(), &release);
+  EXPECT_EQ(clicked, QStringList{QStringLiteral("ecview-decl:x")});
+  EXPECT_EQ(view.PlainText(), QStringLiteral("链接链接链接"));
 }
 
 TEST(PageView, ABigPageShowsItsTopFirstAndOnlyTheNewestPageWhole) {

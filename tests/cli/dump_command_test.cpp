@@ -19,7 +19,7 @@ using json = nlohmann::ordered_json;
 
 class DumpCommand : public testing::Test {
  protected:
-  static test::CliResult Run(const std::string& arguments) { return test::RunCli(arguments); }
+  static test::CliResult Run(const std::vector<std::string>& arguments) { return test::RunCli(arguments); }
   std::string Copy(const std::string& name) const {
     const std::string path = dir_.File(name);
     fs::copy_file(test::CorpusDir() / name, path);
@@ -41,7 +41,7 @@ class DumpCommand : public testing::Test {
 
 TEST_F(DumpCommand, SuperPEAsJson) {
   EC_SKIP_WITHOUT_CORPUS();
-  const test::CliResult r = Run("dump --json '" + Copy("Super-PE.ec") + "'");
+  const test::CliResult r = Run({"dump", "--json", Copy("Super-PE.ec")});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.err, "");
   const json j = Parse(r);
@@ -57,7 +57,7 @@ TEST_F(DumpCommand, SuperPEAsJson) {
 
 TEST_F(DumpCommand, ConstantValuesOfEveryKind) {
   EC_SKIP_WITHOUT_CORPUS();
-  const json j = Parse(Run("dump --json '" + Copy("mksetup.e") + "'"));
+  const json j = Parse(Run({"dump", "--json", Copy("mksetup.e")}));
   std::map<std::string, json> byName;
   for (const json& c : j["constants"]) byName[c["name"]] = c["value"];
   EXPECT_EQ(byName["左图"], (json{{"kind", "bytes"}, {"length", 14623}}));
@@ -66,7 +66,7 @@ TEST_F(DumpCommand, ConstantValuesOfEveryKind) {
 }
 
 TEST_F(DumpCommand, RejectedMissingAndUsage) {
-  const test::CliResult rejected = Run("dump --json '" + WriteModule("bad.ec", "CNWTXXXX") + "'");
+  const test::CliResult rejected = Run({"dump", "--json", WriteModule("bad.ec", "CNWTXXXX")});
   EXPECT_EQ(rejected.status, 1);
   const json j = Parse(rejected);
   EXPECT_EQ(j["ok"], false);
@@ -75,22 +75,22 @@ TEST_F(DumpCommand, RejectedMissingAndUsage) {
   EXPECT_EQ(j["info"]["versionMajor"], 0);
   EXPECT_EQ(rejected.err, "ecview-cli: module rejected: 头标志2错误\n");
 
-  const test::CliResult missing = Run("dump --json '" + dir_.File("none.ec") + "'");
+  const test::CliResult missing = Run({"dump", "--json", dir_.File("none.ec")});
   EXPECT_EQ(missing.status, 2);
   EXPECT_EQ(missing.out, "");
   EXPECT_NE(missing.err.find("no such file"), std::string::npos) << missing.err;
-  const test::CliResult folder = Run("dump '" + dir_.path().string() + "'");
+  const test::CliResult folder = Run({"dump", dir_.path().string()});
   EXPECT_EQ(folder.status, 2);
   EXPECT_NE(folder.err.find("a folder, not a module file"), std::string::npos) << folder.err;
-  const test::CliResult unknown = Run("bogus");
+  const test::CliResult unknown = Run({"bogus"});
   EXPECT_EQ(unknown.status, 2);
-  EXPECT_NE(unknown.err.find("unknown subcommand \"bogus\"; the subcommands are segments, dump, associate, search"),
+  EXPECT_NE(unknown.err.find("unknown subcommand \"bogus\"; the subcommands are segments, dump, associate, search, diff"),
             std::string::npos)
       << unknown.err;
 
-  EXPECT_EQ(Run("dump").status, 2);
-  EXPECT_EQ(Run("dump --json --bogus x.ec").status, 2);
-  const test::CliResult help = Run("dump --help");
+  EXPECT_EQ(Run({"dump"}).status, 2);
+  EXPECT_EQ(Run({"dump", "--json", "--bogus", "x.ec"}).status, 2);
+  const test::CliResult help = Run({"dump", "--help"});
   EXPECT_EQ(help.status, 0);
   for (const char* option : {"--json", "--repair", "FILE", "Exit status"})
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
@@ -105,12 +105,12 @@ TEST_F(DumpCommand, RepairsOnlyWhenAsked) {
   const std::string bytes = writer::ModuleWriter().Add(program).Build();
   const std::string path = WriteModule("damaged.ec", bytes);
 
-  const test::CliResult readOnly = Run("dump --json '" + path + "'");
+  const test::CliResult readOnly = Run({"dump", "--json", path});
   EXPECT_EQ(readOnly.status, 0);
   EXPECT_EQ(Parse(readOnly)["dllCommands"][0]["name"], "命令");
   EXPECT_EQ(ReadFileBytes(path), bytes);
 
-  EXPECT_EQ(Run("dump --json --repair '" + path + "'").status, 0);
+  EXPECT_EQ(Run({"dump", "--json", "--repair", path}).status, 0);
   EXPECT_NE(ReadFileBytes(path), bytes);
   EXPECT_EQ(ReadFileBytes(path).value_or("").size(), bytes.size());
 }
@@ -132,7 +132,7 @@ TEST_F(DumpCommand, HostileFilesNeverCrash) {
   flagged.nodeFlag = 0x12345678;
   files.push_back(writer::ModuleWriter().Add(flagged).Build());
   for (size_t i = 0; i < files.size(); ++i) {
-    const test::CliResult r = Run("dump --json '" + WriteModule("hostile" + std::to_string(i) + ".ec", files[i]) + "'");
+    const test::CliResult r = Run({"dump", "--json", WriteModule("hostile" + std::to_string(i) + ".ec", files[i])});
     EXPECT_TRUE(r.status == 0 || r.status == 1) << i << ": " << r.status << ' ' << r.err;
     EXPECT_TRUE(Parse(r).is_object()) << i;
   }

@@ -20,8 +20,9 @@ struct DumpRun {
   std::string out;  // standard output, or standard error with `errors`
 };
 
-DumpRun Dump(const std::string& arguments, bool errors = false) {
-  const test::CliResult r = test::RunCli("dump " + arguments);
+DumpRun Dump(std::vector<std::string> arguments, bool errors = false) {
+  arguments.insert(arguments.begin(), "dump");
+  const test::CliResult r = test::RunCli(arguments);
   return {r.status, errors ? r.err : r.out};
 }
 
@@ -36,29 +37,29 @@ class DumpTextAndHtml : public testing::Test {
 };
 
 TEST_F(DumpTextAndHtml, TextWithLfOrCrLf) {
-  const DumpRun lf = Dump("'" + sample_ + "'");
+  const DumpRun lf = Dump({sample_});
   ASSERT_EQ(lf.status, 0);
   EXPECT_TRUE(lf.out.starts_with(".版本 2\n\n.子程序 ")) << lf.out.substr(0, 80);
   EXPECT_EQ(lf.out.find('\r'), std::string::npos);
   EXPECT_EQ(lf.out.find("\n\n\n"), std::string::npos);
   EXPECT_TRUE(lf.out.ends_with("\n") && !lf.out.ends_with("\n\n"));
-  const DumpRun crlf = Dump("--crlf '" + sample_ + "'");
+  const DumpRun crlf = Dump({"--crlf", sample_});
   ASSERT_EQ(crlf.status, 0);
   EXPECT_NE(crlf.out.find(".版本 2\r\n\r\n"), std::string::npos);
   std::string stripped = crlf.out;
   std::erase(stripped, '\r');
   EXPECT_EQ(stripped, lf.out);
   // GBK for the E IDE, which reads no UTF-8.
-  const DumpRun gbk = Dump("--crlf --gbk '" + sample_ + "'");
+  const DumpRun gbk = Dump({"--crlf", "--gbk", sample_});
   ASSERT_EQ(gbk.status, 0);
   EXPECT_EQ(gbk.out, Utf8ToGbk(crlf.out));
   EXPECT_NE(gbk.out, crlf.out);
-  EXPECT_EQ(Dump("--gbk --json '" + sample_ + "'").status, 2);
+  EXPECT_EQ(Dump({"--gbk", "--json", sample_}).status, 2);
 }
 
 TEST_F(DumpTextAndHtml, HtmlToAFile) {
   const std::string html = temp_.File("sample.html");
-  ASSERT_EQ(Dump("--html -o '" + html + "' '" + sample_ + "'").status, 0);
+  ASSERT_EQ(Dump({"--html", "-o", html, sample_}).status, 0);
   const std::string text = ReadFileBytes(html).value_or("");
   EXPECT_TRUE(text.starts_with("<!DOCTYPE html>"));
   EXPECT_NE(text.find("<meta charset=\"utf-8\">"), std::string::npos);
@@ -69,18 +70,18 @@ TEST_F(DumpTextAndHtml, HtmlToAFile) {
 }
 
 TEST_F(DumpTextAndHtml, ExitStatusesAndJsonUnchanged) {
-  const DumpRun json = Dump("--json '" + sample_ + "'");
+  const DumpRun json = Dump({"--json", sample_});
   EXPECT_EQ(json.status, 0);
   EXPECT_TRUE(json.out.starts_with("{\"ok\":true")) << json.out.substr(0, 40);
 
-  EXPECT_EQ(Dump("'" + temp_.File("missing.ec") + "'").status, 2);
-  EXPECT_EQ(Dump("--json --html '" + sample_ + "'").status, 2);
-  EXPECT_EQ(Dump("--crlf --html '" + sample_ + "'").status, 2);
-  EXPECT_EQ(Dump("-o '" + temp_.File("no/such/folder/x.html") + "' --html '" + sample_ + "'").status, 2);
+  EXPECT_EQ(Dump({temp_.File("missing.ec")}).status, 2);
+  EXPECT_EQ(Dump({"--json", "--html", sample_}).status, 2);
+  EXPECT_EQ(Dump({"--crlf", "--html", sample_}).status, 2);
+  EXPECT_EQ(Dump({"-o", temp_.File("no/such/folder/x.html"), "--html", sample_}).status, 2);
 
   const std::string junk = temp_.File("junk.ec");
   ASSERT_TRUE(WriteFileBytes(junk, "this is not a module"));
-  const DumpRun rejected = Dump("--html '" + junk + "'", true);
+  const DumpRun rejected = Dump({"--html", junk}, true);
   EXPECT_EQ(rejected.status, 1);
   EXPECT_NE(rejected.out.find("module rejected"), std::string::npos) << rejected.out;
 }

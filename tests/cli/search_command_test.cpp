@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "support/utf8_path.h"
 #include "tests/support/cli_runner.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/corpus.h"
@@ -22,14 +23,15 @@ class SearchCommand : public testing::Test {
     fs::copy_file(fs::path(EC_SOURCE_DIR) / "examples/sample.ec", dir_.path() / "SAMPLE.EC");
     fs::create_directory(dir_.path() / "sub.ec");
   }
-  test::CliResult Search(const std::string& arguments) const {
-    return test::RunCli("search '" + dir_.path().string() + "' " + arguments);
+  test::CliResult Search(std::vector<std::string> arguments) const {
+    arguments.insert(arguments.begin(), {"search", dir_.path().string()});
+    return test::RunCli(arguments);
   }
   test::TempDir dir_;
 };
 
 TEST_F(SearchCommand, ListsHitsPerModuleWithIndentedGroups) {
-  const test::CliResult r = Search("pe_");
+  const test::CliResult r = Search({"pe_"});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out.rfind("Super-PE\n  子程序(16)\n    PE_加入数据\n", 0), 0u) << r.out;
   EXPECT_NE(r.out.find("  全局变量(2)\n    PE_IATAddr\n"), std::string::npos) << r.out;
@@ -37,13 +39,13 @@ TEST_F(SearchCommand, ListsHitsPerModuleWithIndentedGroups) {
 }
 
 TEST_F(SearchCommand, PinyinInitialsKindsAndExitStatus) {
-  const test::CliResult initials = Search("qwb --kinds subroutines");
+  const test::CliResult initials = Search({"qwb", "--kinds", "subroutines"});
   EXPECT_EQ(initials.status, 0);
   EXPECT_EQ(initials.out, "SAMPLE\n  子程序(2)\n    取文本中间\n    快速取文本\n");
-  EXPECT_EQ(Search("'*缓冲区' --kinds classes").out, "SAMPLE\n  类_文本缓冲区\n");
-  EXPECT_EQ(Search("nothing_like_this").status, 1);
-  EXPECT_EQ(Search("x --kinds bogus").status, 2);
-  EXPECT_EQ(test::RunCli("search '" + dir_.File("missing") + "' x").status, 2);
+  EXPECT_EQ(Search({"*缓冲区", "--kinds", "classes"}).out, "SAMPLE\n  类_文本缓冲区\n");
+  EXPECT_EQ(Search({"nothing_like_this"}).status, 1);
+  EXPECT_EQ(Search({"x", "--kinds", "bogus"}).status, 2);
+  EXPECT_EQ(test::RunCli({"search", dir_.File("missing"), "x"}).status, 2);
 }
 
 // JSON, subfolders and the number of workers: the same hits, in the same
@@ -54,13 +56,13 @@ TEST(SearchCommandForms, JsonRecursiveAndJobs) {
   fs::copy_file(sample, dir.path() / "a.ec");
   fs::create_directories(dir.path() / "sub" / "deeper");
   fs::copy_file(sample, dir.path() / "sub" / "deeper" / "b.ec");
-  const std::string folder = "'" + dir.path().string() + "' ";
+  const std::string folder = Utf8FromPath(dir.path());
 
-  EXPECT_EQ(test::RunCli("search " + folder + "qwb --kinds subroutines").out, "a\n  子程序(2)\n    取文本中间\n    快速取文本\n");
-  const test::CliResult deep = test::RunCli("search --recursive --jobs 1 " + folder + "qwb --kinds subroutines");
+  EXPECT_EQ(test::RunCli({"search", folder, "qwb", "--kinds", "subroutines"}).out, "a\n  子程序(2)\n    取文本中间\n    快速取文本\n");
+  const test::CliResult deep = test::RunCli({"search", "--recursive", "--jobs", "1", folder, "qwb", "--kinds", "subroutines"});
   EXPECT_EQ(deep.out, "a\n  子程序(2)\n    取文本中间\n    快速取文本\n"
                       "sub/deeper/b\n  子程序(2)\n    取文本中间\n    快速取文本\n");
-  const test::CliResult json = test::RunCli("search --json --recursive " + folder + "'*缓冲区'");
+  const test::CliResult json = test::RunCli({"search", "--json", "--recursive", folder, "*缓冲区"});
   ASSERT_EQ(json.status, 0) << json.err;
   const auto doc = nlohmann::json::parse(json.out);
   ASSERT_EQ(doc["modules"].size(), 2u);
@@ -68,7 +70,7 @@ TEST(SearchCommandForms, JsonRecursiveAndJobs) {
   EXPECT_EQ(doc["modules"][0]["hits"], 1);
   EXPECT_EQ(doc["modules"][0]["groups"][0]["text"], "类_文本缓冲区");
   EXPECT_EQ(doc["modules"][0]["groups"][0]["bareClass"], true);
-  EXPECT_EQ(test::RunCli("search --jobs 0 " + folder + "x").status, 2);
+  EXPECT_EQ(test::RunCli({"search", "--jobs", "0", folder, "x"}).status, 2);
 }
 
 }  // namespace

@@ -1,20 +1,16 @@
 #pragma once
-// Runs the built ecview-cli (or ecview) through the shell and collects what it printed.
+// Runs the built ecview-cli and collects what it printed.
 
 #include <string>
+#include <vector>
+
+#include "platform/child_process.h"
 
 namespace ec::test {
 
-struct CliResult {
-  int status = -1;  // exit status, -1 when it did not exit normally
-  std::string out;
-  std::string err;
-};
+using CliResult = ChildProcessResult;
 
-// `prefix` goes in front of the program on the shell line (a `cd`, `env …`).
-// Arguments are passed to the shell as written: quote paths.
-CliResult RunCli(const std::string& arguments, const std::string& prefix = "");
-// The same for another program of the build folder (`ecview`).
-CliResult RunBuiltProgram(const std::string& program, const std::string& arguments, const std::string& prefix = "");
+// Arguments reach the program as they are: no shell, no quoting.
+CliResult RunCli(const std::vector<std::string>& arguments, const ChildProcessOptions& options = {});
 
 }  // namespace ec::test

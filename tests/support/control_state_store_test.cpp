@@ -252,7 +252,7 @@ TEST_F(ControlStateStoreTest, BytesLiveInSideFiles) {
   store_.SetSection("批量搜索");
   const std::string bytes("\0\x01\xFF\r\n[x]", 8);
   EXPECT_TRUE(store_.WriteBytes("列表", bytes));
-  EXPECT_EQ(ReadFileBytes(folder_ / "inibin" / "批量搜索-列表.ibn"), bytes);
+  EXPECT_EQ(ReadFileBytes(folder_ / "inibin/批量搜索-列表.ibn"), bytes);
   EXPECT_EQ(store_.ReadBytes("列表", "d"), bytes);
   EXPECT_EQ(store_.RawContent(), "");  // nothing in the settings file itself
   EXPECT_TRUE(store_.WriteBytes("列表", ""));

@@ -1,10 +1,13 @@
 #pragma once
 // A fresh folder under the system's temp folder, removed with its contents.
+// Names and paths are UTF-8 text, as everywhere in the program.
 
 #include <filesystem>
 #include <random>
 #include <string>
 #include <string_view>
+
+#include "support/utf8_path.h"
 
 namespace ec::test {
 
@@ -23,8 +26,8 @@ class TempDir {
   TempDir& operator=(const TempDir&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
-  std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  std::filesystem::path operator/(std::string_view name) const { return path_ / PathFromUtf8(name); }
+  std::string File(const std::string& name) const { return Utf8FromPath(*this / name); }
 
  private:
   std::filesystem::path path_;

@@ -1,5 +1,7 @@
 #include "tools/module_writer/large_module.h"
 
+#include <algorithm>
+
 #include "tools/module_writer/module_writer.h"
 
 namespace ec::writer {
@@ -30,6 +32,15 @@ SubroutineRecord Subroutine(int32_t key, int set, int index, int parameters) {
   return s;
 }
 
+// Edit i (0-based) of the later version, applied to one subroutine.
+void Edit(SubroutineRecord& s, int i) {
+  switch (i % 3) {
+    case 0: s.returnTypeCode = kText; break;
+    case 1: s.name += G("_新"); break;
+    default: s.parameters.push_back(Parameter(0x26000000 + s.entry.key, 1)); break;
+  }
+}
+
 DllCommandRecord DllCommand(int32_t key, int index) {
   DllCommandRecord d;
   d.entry.key = key;
@@ -38,7 +49,7 @@ DllCommandRecord DllCommand(int32_t key, int index) {
   d.remarks = G("调用系统接口");
   d.libraryFile = G("user32.dll");
   d.nameInLibrary = G("MessageBoxA");
-  for (int p = 0; p < 4; ++p) d.parameters.push_back(Parameter(0x26000000 + key * 8 + p, p));
+  for (int p = 0; p < 4; ++p) d.parameters.push_back(Parameter(0x28000000 + index * 8 + p, p));
   return d;
 }
 
@@ -61,6 +72,9 @@ ModuleSegments LargeModuleSegments(const LargeModuleShape& shape) {
     }
     program.classes.push_back(std::move(c));
   }
+  const size_t step = shape.edits > 0 ? std::max<size_t>(1, program.subroutines.size() / shape.edits) : 0;
+  for (int i = 0; i < shape.edits && static_cast<size_t>(i) * step < program.subroutines.size(); ++i)
+    Edit(program.subroutines[static_cast<size_t>(i) * step], i);
   for (int g = 0; g < shape.programSets / 10; ++g) program.globals.push_back(Parameter(0x05000001 + g, g));
   for (int d = 0; d < shape.dllCommands; ++d) program.dllCommands.push_back(DllCommand(0x0A000001 + d, d));
   segments.program = std::move(program);

@@ -13,6 +13,10 @@ struct LargeModuleShape {
   int programSets = 1000;
   int subroutinesPerSet = 100;
   int parametersPerSubroutine = 3;
+  // A later version of the same module: this many subroutines, spread evenly,
+  // are edited, a third each with a new return type, a new name, or a new
+  // parameter. The rest stays as it was.
+  int edits = 0;
   int constants = -1;  // -1: one per ten program sets
   int dllCommands = 0;
 };

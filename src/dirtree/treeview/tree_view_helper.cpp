@@ -165,6 +165,16 @@ QTreeWidgetItem* TreeViewHelper::AppendChild(QTreeWidgetItem* parent, const Matc
   return made;
 }
 
+void TreeViewHelper::BatchAppend(QTreeWidgetItem* parent, const std::vector<MatchItem>& items) {
+  if (tree_.isNull() || items.empty()) return;
+  QList<QTreeWidgetItem*> made;
+  made.reserve(static_cast<qsizetype>(items.size()));
+  for (const MatchItem& item : items) made.append(MakeItem(item));
+  tree_->setUpdatesEnabled(false);
+  InsertItems(parent, made, kInsertLast);
+  tree_->setUpdatesEnabled(true);
+}
+
 int TreeViewHelper::Count() {
   EnsureTable();
   return static_cast<int>(table_.size());

@@ -69,6 +69,9 @@ class TreeViewHelper {
   // Appends one item below `parent` (at the top level for nullptr) without
   // walking the tree, for callers that hold the parent item already.
   QTreeWidgetItem* AppendChild(QTreeWidgetItem* parent, const MatchItem& item);
+  // BatchInsert at the end of `parent`'s children, for a caller that holds
+  // the parent item: no walk of the tree, however big it has grown.
+  void BatchAppend(QTreeWidgetItem* parent, const std::vector<MatchItem>& items);
 
   int Count();
   QTreeWidgetItem* Item(int index);

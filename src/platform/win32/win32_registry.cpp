@@ -8,8 +8,22 @@
 namespace ec {
 namespace {
 
-HKEY RootHandle(RegistryRoot root) {
-  return root == RegistryRoot::kCurrentUser ? HKEY_CURRENT_USER : HKEY_CLASSES_ROOT;
+// A root of the interface as a predefined key and the path below it.
+struct KeyPath {
+  HKEY root;
+  std::wstring path;
+};
+
+KeyPath Locate(RegistryRoot root, std::string_view key) {
+  switch (root) {
+    case RegistryRoot::kCurrentUser:
+      return {HKEY_CURRENT_USER, Utf8ToWide(key)};
+    case RegistryRoot::kCurrentUserClasses:
+      return {HKEY_CURRENT_USER, key.empty() ? L"Software\\Classes" : L"Software\\Classes\\" + Utf8ToWide(key)};
+    case RegistryRoot::kClassesRoot:
+      break;
+  }
+  return {HKEY_CLASSES_ROOT, Utf8ToWide(key)};
 }
 
 // Closes the key when it goes out of scope.
@@ -29,7 +43,8 @@ class OpenKey {
 };
 
 bool CreateForWriting(RegistryRoot root, std::string_view key, OpenKey& opened) {
-  return RegCreateKeyExW(RootHandle(root), Utf8ToWide(key).c_str(), 0, nullptr,
+  const KeyPath where = Locate(root, key);
+  return RegCreateKeyExW(where.root, where.path.c_str(), 0, nullptr,
                          REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, opened.out(),
                          nullptr) == ERROR_SUCCESS;
 }
@@ -38,12 +53,14 @@ bool CreateForWriting(RegistryRoot root, std::string_view key, OpenKey& opened) 
 
 std::optional<std::string> Win32Registry::ReadString(RegistryRoot root, std::string_view key,
                                                      std::string_view name) {
-  // RegGetValueW expands REG_EXPAND_SZ and guarantees the terminating zero.
-  const std::wstring wide_key = Utf8ToWide(key);
+  // RegGetValueW guarantees the terminating zero, and with RRF_RT_REG_SZ alone
+  // it also takes REG_EXPAND_SZ and expands it (asking for REG_EXPAND_SZ as
+  // well is only valid together with RRF_NOEXPAND, and fails otherwise).
+  const KeyPath where = Locate(root, key);
   const std::wstring wide_name = Utf8ToWide(name);
-  const DWORD flags = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ;
+  const DWORD flags = RRF_RT_REG_SZ;
   DWORD bytes = 0;
-  if (RegGetValueW(RootHandle(root), wide_key.c_str(), wide_name.c_str(), flags, nullptr, nullptr,
+  if (RegGetValueW(where.root, where.path.c_str(), wide_name.c_str(), flags, nullptr, nullptr,
                    &bytes) != ERROR_SUCCESS) {
     return std::nullopt;
   }
@@ -52,7 +69,7 @@ std::optional<std::string> Win32Registry::ReadString(RegistryRoot root, std::str
   for (int attempt = 0; attempt < 4; ++attempt) {
     std::wstring buffer(bytes / sizeof(wchar_t) + 1, L'\0');
     bytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
-    const LSTATUS status = RegGetValueW(RootHandle(root), wide_key.c_str(), wide_name.c_str(),
+    const LSTATUS status = RegGetValueW(where.root, where.path.c_str(), wide_name.c_str(),
                                         flags, nullptr, buffer.data(), &bytes);
     if (status == ERROR_MORE_DATA) continue;
     if (status != ERROR_SUCCESS) return std::nullopt;
@@ -83,7 +100,8 @@ bool Win32Registry::WriteNumber(RegistryRoot root, std::string_view key, std::st
 
 bool Win32Registry::DeleteValue(RegistryRoot root, std::string_view key, std::string_view name) {
   OpenKey opened;
-  if (RegOpenKeyExW(RootHandle(root), Utf8ToWide(key).c_str(), 0, KEY_SET_VALUE, opened.out()) !=
+  const KeyPath where = Locate(root, key);
+  if (RegOpenKeyExW(where.root, where.path.c_str(), 0, KEY_SET_VALUE, opened.out()) !=
       ERROR_SUCCESS) {
     return false;
   }
@@ -93,7 +111,8 @@ bool Win32Registry::DeleteValue(RegistryRoot root, std::string_view key, std::st
 bool Win32Registry::DeleteKey(RegistryRoot root, std::string_view key) {
   // An empty path would name the root itself.
   if (key.empty()) return false;
-  return RegDeleteKeyW(RootHandle(root), Utf8ToWide(key).c_str()) == ERROR_SUCCESS;
+  const KeyPath where = Locate(root, key);
+  return RegDeleteKeyW(where.root, where.path.c_str()) == ERROR_SUCCESS;
 }
 
 void Win32Registry::NotifyAssociationsChanged() {

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Runs a Windows console program under Wine: wine-run.sh WINEPREFIX PROGRAM ARGS...
+# (or --start-server / --stop-server: a server that stays until stopped)
+# The prefix is made on first use (wineboot, about 10 s), once even when
+# several tests start together. No display is needed, and Wine adds no menu
+# entries or file types to the desktop of the user who runs the tests.
+set -euo pipefail
+export WINEPREFIX=$1
+shift
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=;mshtml="
+unset DISPLAY WAYLAND_DISPLAY
+wine=${ECVIEW_WINE:-/usr/lib/wine/wine64}
+if [ ! -x "$wine" ]; then
+  echo "wine-run: $wine is missing (scripts/bootstrap.sh installs wine64)" >&2
+  exit 127
+fi
+if [ ! -e "$WINEPREFIX/.booted" ]; then
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  (
+    flock 9
+    if [ ! -e "$WINEPREFIX/.booted" ]; then
+      "$wine" wineboot --init >/dev/null 2>&1
+      "$(dirname "$wine")/wineserver" --wait
+      touch "$WINEPREFIX/.booted"
+    fi
+  ) 9>"$WINEPREFIX.lock"
+fi
+# A test run keeps one server up from its first test to its last (the
+# default server quits 3 s after its last program, and a program starting at
+# that moment can fail to connect).
+case ${1:-} in
+  # The server, and the services Wine starts beside the first program (which
+  # then live as long as the server), keep the streams they were started
+  # with: let them have none, or a test's output would never end.
+  # A server still lingering from an earlier program of this prefix makes way.
+  --start-server)
+    "$(dirname "$wine")/wineserver" -k 2>/dev/null || true
+    "$(dirname "$wine")/wineserver" -p </dev/null >/dev/null 2>&1
+    exec "$wine" cmd.exe /c exit </dev/null >/dev/null 2>&1 ;;
+  --stop-server) "$(dirname "$wine")/wineserver" -k 2>/dev/null; exit 0 ;;
+esac
+exec "$wine" "$@"

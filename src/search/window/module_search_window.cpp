@@ -1,0 +1,262 @@
+#include "search/window/module_search_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDropEvent>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QUrl>
+
+#include <system_error>
+
+#include "app/control_states.h"
+#include "dirtree/dir_tree_panel.h"
+#include "platform/path_separator.h"
+#include "search/module_files.h"
+#include "search/window/search_results.h"
+#include "support/control_state_store.h"
+#include "support/utf8_path.h"
+
+namespace ec {
+namespace {
+
+constexpr char kStart[] = "开始搜索";
+constexpr char kStop[] = "停止搜索";
+constexpr char kStopping[] = "停止中";
+// Results are taken while the window has time to spare: at most this long
+// per tick, so that it never stops answering.
+constexpr qint64 kTickBudgetMilliseconds = 25;
+constexpr int kTickMilliseconds = 10;
+
+template <typename W>
+W* Place(W* widget, const char* name, int left, int top, int width, int height) {
+  widget->setObjectName(QString::fromUtf8(name));
+  widget->setGeometry(left, top, width, height);
+  return widget;
+}
+
+std::string FileNameOf(const std::string& path) {
+  const size_t cut = path.find_last_of(kPathSeparators);
+  return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+}  // namespace
+
+ModuleSearchWindow::ModuleSearchWindow(ControlStateStore& store, const DirTreeServices& services,
+                                       std::vector<QIcon> icons, OpenModule openModule, QWidget* parent)
+    : QWidget(parent, Qt::Window), store_(store), openModule_(std::move(openModule)) {
+  CreateControls();
+  results_.Bind(resultsTree_);
+  results_.SetImageList(std::move(icons));
+  RestoreControls(this, store_, kSearchSection);
+  ApplyAllRule();
+  panel_ = DirTreePanel::EmbedPanel(this, 10, 42, 480, 511, [](int, int, const std::string&) {}, services);
+  panel_->setAcceptDrops(true);
+  panel_->installEventFilter(this);
+  panel_->Tree()->viewport()->installEventFilter(this);
+  panel_->Tree()->setAcceptDrops(true);
+  ConnectSignals();
+  Layout();
+}
+
+ModuleSearchWindow::~ModuleSearchWindow() = default;
+
+void ModuleSearchWindow::CreateControls() {
+  setWindowTitle(QString::fromUtf8(kSearchWindowTitle));
+  setGeometry(50, 50, 903, 563);
+  const struct {
+    const char* name;
+    const char* caption;
+    int left, width;
+  } kinds[] = {{"选择框程序集", "程序集", 10, 72}, {"选择框类", "类", 86, 48},        {"选择框类型", "类型", 134, 64},
+               {"选择框DLL接口", "DLL接口", 198, 88}, {"选择框常量", "常量", 286, 64}, {"选择框全局变量", "全局变量", 350, 88}};
+  for (const auto& k : kinds) {
+    kindBoxes_.push_back(Place(new QCheckBox(QString::fromUtf8(k.caption), this), k.name, k.left, 8, k.width, 24));
+  }
+  kindBoxes_.front()->setChecked(true);
+  allBox_ = Place(new QCheckBox(QStringLiteral("全部"), this), "选择框查找全部", 443, 8, 61, 24);
+  allBox_->setChecked(true);
+  startButton_ = Place(new QPushButton(QString::fromUtf8(kStart), this), "按钮开始搜索", 512, 8, 144, 24);
+  startButton_->installEventFilter(this);
+  textBox_ = Place(new QLineEdit(QStringLiteral("输入要搜索的字词"), this), "编辑框查找字符", 664, 8, 224, 24);
+  resultsTree_ = Place(new QTreeWidget(this), "树型框", 592, 40, 267, 520);
+  resultsTree_->setHeaderHidden(true);
+  resultsTree_->setContextMenuPolicy(Qt::CustomContextMenu);
+  tick_.setInterval(kTickMilliseconds);
+}
+
+void ModuleSearchWindow::ConnectSignals() {
+  connect(startButton_, &QPushButton::clicked, this, &ModuleSearchWindow::OnStartClicked);
+  connect(textBox_, &QLineEdit::returnPressed, this, &ModuleSearchWindow::OnStartClicked);
+  connect(allBox_, &QCheckBox::clicked, this, &ModuleSearchWindow::ApplyAllRule);
+  connect(resultsTree_, &QTreeWidget::itemDoubleClicked, this, &ModuleSearchWindow::OnResultDoubleClicked);
+  connect(resultsTree_, &QTreeWidget::customContextMenuRequested, this, &ModuleSearchWindow::CopySelectedResult);
+  connect(&tick_, &QTimer::timeout, this, &ModuleSearchWindow::TakeResults);
+}
+
+// The six kinds can be chosen only while "全部" is not ticked.
+void ModuleSearchWindow::ApplyAllRule() {
+  for (QCheckBox* box : kindBoxes_) box->setEnabled(!allBox_->isChecked());
+}
+
+void ModuleSearchWindow::Layout() {
+  const int top = kindBoxes_.front()->y() + kindBoxes_.front()->height() + 10;
+  const int height = std::max(0, this->height() - kindBoxes_.front()->y() - kindBoxes_.front()->height() - 20);
+  panel_->setGeometry(10, top, 480, height);
+  resultsTree_->setGeometry(510, top, std::max(0, width() - 520), height);
+}
+
+SearchKinds ModuleSearchWindow::CheckedKinds() const {
+  if (allBox_->isChecked()) return {};
+  const auto on = [this](size_t i) { return kindBoxes_[i]->isChecked(); };
+  return {on(0), on(1), on(2), on(3), on(4), on(5)};
+}
+
+void ModuleSearchWindow::OnStartClicked() {
+  if (run_) {
+    startButton_->setText(QString::fromUtf8(kStopping));
+    run_->Stop();
+    return;
+  }
+  const std::string text = textBox_->text().toStdString();
+  if (text.empty()) return;
+  results_.Clear();
+  startButton_->setText(QString::fromUtf8(kStop));
+  ListModuleFiles(panel_->NodePath(), "*.ec", files_);
+  // The viewer's own analysis: check values are repaired where the file allows.
+  run_ = std::make_unique<FolderSearch>(
+      FolderSearchRequest{.files = files_, .text = text, .kinds = CheckedKinds(), .readOnly = false}, cache_);
+  tick_.start();
+  TakeResults();
+}
+
+void ModuleSearchWindow::TakeResults() {
+  if (!run_) return;
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < kTickBudgetMilliseconds) {
+    const auto outcome = run_->TakeReady();
+    if (!outcome) break;
+    const std::string& path = files_[outcome->index];
+    if (QTreeWidgetItem* last = AppendModuleResults(results_, path, static_cast<int>(outcome->index + 1), outcome->result)) {
+      resultsTree_->scrollToItem(last);
+    }
+  }
+  if (run_->Finished()) return FinishRun();
+  ShowProgress();
+}
+
+void ModuleSearchWindow::ShowProgress() {
+  const size_t next = run_->NextIndex();
+  if (next >= files_.size()) return;
+  const QString file = QString::fromStdString(FileNameOf(files_[next]));
+  if (run_->NextIsBeingRead()) {
+    setWindowTitle(QStringLiteral("正在解析模块..") + file);
+  } else {
+    setWindowTitle(QStringLiteral("正在搜索模块..%1 (%2/%3)").arg(file).arg(next + 1).arg(files_.size()));
+  }
+}
+
+void ModuleSearchWindow::FinishRun() {
+  tick_.stop();
+  run_->StopAndWait();
+  modulesRead_ = run_->ModulesRead();
+  run_.reset();
+  startButton_->setText(QString::fromUtf8(kStart));
+  if (const int count = results_.Count(); count > 0) resultsTree_->scrollToItem(results_.Item(count - 1));
+  setWindowTitle(QString::fromUtf8(kSearchDoneTitle));
+}
+
+void ModuleSearchWindow::OnResultDoubleClicked() {
+  const SearchHitTarget target = HitTargetOf(results_, results_.CurrentIndex());
+  if (target.position < 1 || static_cast<size_t>(target.position) > files_.size()) return;
+  showMinimized();
+  if (openModule_) openModule_(files_[static_cast<size_t>(target.position) - 1], target.name);
+}
+
+void ModuleSearchWindow::CopySelectedResult() {
+  const int index = results_.CurrentIndex();
+  if (index >= 0) QApplication::clipboard()->setText(QString::fromStdString(results_.Text(index)));
+}
+
+void ModuleSearchWindow::LocateClipboardPath() {
+  const std::string path = QApplication::clipboard()->text().toStdString();
+  if (!path.empty()) panel_->LocatePath(path);
+}
+
+void ModuleSearchWindow::HandleDroppedPaths(const std::vector<std::string>& paths) {
+  if (paths.empty()) return;
+  const std::string& last = paths.back();
+  std::error_code error;
+  if (std::filesystem::is_directory(PathFromUtf8(last), error)) {
+    panel_->LocatePath(last);
+  } else {
+    const size_t cut = last.find_last_of(kPathSeparators);
+    if (cut != std::string::npos) panel_->LocatePath(last.substr(0, cut));
+  }
+}
+
+void ModuleSearchWindow::OnFirstActivation() {
+  if (activated_) return;
+  activated_ = true;
+  store_.SetSection(kSearchSection);
+  const std::string folder = store_.ReadText(kSearchFolderKey, "");
+  if (!folder.empty()) panel_->LocatePath(folder);
+}
+
+void ModuleSearchWindow::SaveState() {
+  SaveControls(this, store_, kSearchSection);
+  store_.SetSection(kSearchSection);
+  store_.WriteText(kSearchFolderKey, panel_->NodePath());
+}
+
+void ModuleSearchWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!activated_) QTimer::singleShot(0, this, &ModuleSearchWindow::OnFirstActivation);
+}
+
+void ModuleSearchWindow::closeEvent(QCloseEvent* event) {
+  if (run_) {
+    run_->StopAndWait();
+    FinishRun();
+  }
+  SaveState();
+  event->accept();
+}
+
+void ModuleSearchWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (panel_ != nullptr) Layout();
+}
+
+bool ModuleSearchWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == startButton_ && event->type() == QEvent::MouseButtonPress &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+    LocateClipboardPath();
+    return true;
+  }
+  const bool onPanel = panel_ != nullptr && (watched == panel_ || watched == panel_->Tree()->viewport());
+  if (onPanel && (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove)) {
+    auto* drag = static_cast<QDropEvent*>(event);
+    if (drag->mimeData()->hasUrls()) drag->acceptProposedAction();
+    return true;
+  }
+  if (onPanel && event->type() == QEvent::Drop) {
+    auto* drop = static_cast<QDropEvent*>(event);
+    std::vector<std::string> paths;
+    for (const QUrl& url : drop->mimeData()->urls()) paths.push_back(QDir::toNativeSeparators(url.toLocalFile()).toStdString());
+    drop->acceptProposedAction();
+    HandleDroppedPaths(paths);
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace ec

@@ -1,0 +1,101 @@
+#pragma once
+// The module search window "批量搜索目录下所有EC模块的数据…": a directory-tree
+// panel to choose the folder, the kinds to look at, the search text, and
+// the results by module. The search runs on workers (FolderSearch); the
+// window takes the modules' results in file-list order as they are ready.
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dirtree/treeview/tree_view_helper.h"
+#include "search/folder_search.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+
+namespace ec {
+
+class ControlStateStore;
+class DirTreePanel;
+struct DirTreeServices;
+
+inline constexpr char kSearchSection[] = "批量搜索";
+inline constexpr char kSearchFolderKey[] = "目录路径";
+inline constexpr char kSearchWindowTitle[] = "批量搜索目录下所有EC模块的数据（可拖放模块目录到目录树）";
+inline constexpr char kSearchDoneTitle[] = "搜索停止！右击列表中的名称可复制，双击可在主界面打开该模块";
+
+class ModuleSearchWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Opens a module in the main window and finds `name` there ("" for none).
+  using OpenModule = std::function<void(const std::string& path, const std::string& name)>;
+
+  // `store` and `services` outlive the window; `icons` are the main tree's.
+  ModuleSearchWindow(ControlStateStore& store, const DirTreeServices& services, std::vector<QIcon> icons,
+                     OpenModule openModule, QWidget* parent = nullptr);
+  ~ModuleSearchWindow() override;
+
+  // "开始搜索" starts a run, "停止搜索" asks it to stop.
+  void OnStartClicked();
+  void OnFirstActivation();
+  void ApplyAllRule();
+  void Layout();
+  // Saves the controls and the folder; runs when the window closes.
+  void SaveState();
+
+  void OnResultDoubleClicked();
+  void CopySelectedResult();
+  // The clipboard's text as a folder to show in the panel.
+  void LocateClipboardPath();
+  // Paths dropped on the panel: the last one's folder is shown.
+  void HandleDroppedPaths(const std::vector<std::string>& paths);
+
+  bool IsSearching() const { return run_ != nullptr; }
+  DirTreePanel& Panel() { return *panel_; }
+  TreeViewHelper& Results() { return results_; }
+  NamesCache& Cache() { return cache_; }
+  // How many modules the last run read from their files.
+  size_t ModulesReadByLastRun() const { return modulesRead_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CreateControls();
+  void ConnectSignals();
+  SearchKinds CheckedKinds() const;
+  void TakeResults();
+  void ShowProgress();
+  void FinishRun();
+
+  ControlStateStore& store_;
+  OpenModule openModule_;
+  NamesCache cache_;
+  std::vector<std::string> files_;
+  std::unique_ptr<FolderSearch> run_;
+  QTimer tick_;
+  size_t modulesRead_ = 0;
+  bool activated_ = false;
+
+  std::vector<QCheckBox*> kindBoxes_;  // 程序集, 类, 类型, DLL接口, 常量, 全局变量
+  QCheckBox* allBox_ = nullptr;        // 选择框查找全部
+  QPushButton* startButton_ = nullptr; // 按钮开始搜索
+  QLineEdit* textBox_ = nullptr;       // 编辑框查找字符
+  QTreeWidget* resultsTree_ = nullptr; // 树型框
+  TreeViewHelper results_;
+  DirTreePanel* panel_ = nullptr;
+};
+
+}  // namespace ec

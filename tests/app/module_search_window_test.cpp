@@ -1,0 +1,158 @@
+// The module search window: a run over a folder with its titles and button
+// captions, the "全部" rule, a second run served from the cache, stopping,
+// double clicks that open a module in the main window, and the controls
+// and folder kept between runs of the viewer.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "dirtree/dir_tree_panel.h"
+#include "search/window/module_search_window.h"
+#include "support/file_bytes.h"
+#include "support/utf8_path.h"
+#include "tests/app/window_fixture.h"
+#include "tools/module_writer/large_module.h"
+
+namespace ec::test {
+namespace {
+
+class SearchWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    std::filesystem::create_directories(files_.path() / "mods");
+    folder_ = Utf8FromPath(files_.path() / "mods");
+    CopyOf(SampleModule(), "mods/sample.ec");
+    CopyOf(SampleModule(), "mods/second.ec");
+    ASSERT_TRUE(WriteFileBytes(files_.path() / "mods" / "broken.ec", "no module at all"));
+    ASSERT_TRUE(WriteFileBytes(files_.path() / "mods" / "notes.txt", "取文本"));
+    Window().ShowSearchWindow();
+    ASSERT_NE(Search(), nullptr);
+    ASSERT_TRUE(Search()->Panel().LocatePath(folder_));
+  }
+  ModuleSearchWindow* Search() { return Window().SearchWindow(); }
+  template <typename W>
+  W* SearchControl(const char* name) {
+    return Search()->findChild<W*>(QString::fromUtf8(name));
+  }
+  // Types the text, presses "开始搜索" and waits for the run to end.
+  void Run(const char* text) {
+    SearchControl<QLineEdit>("编辑框查找字符")->setText(QString::fromUtf8(text));
+    SearchControl<QPushButton>("按钮开始搜索")->click();
+    for (int i = 0; i < 500 && Search()->IsSearching(); ++i) QTest::qWait(10);
+    ASSERT_FALSE(Search()->IsSearching());
+  }
+  std::vector<std::string> Texts() {
+    std::vector<std::string> texts;
+    for (int i = 0; i < Search()->Results().Count(); ++i) texts.push_back(Search()->Results().Text(i));
+    return texts;
+  }
+  std::string folder_;
+};
+
+TEST_F(SearchWindowTest, RunListsHitsByModuleAndEndsWithTheFinalTitle) {
+  EXPECT_TRUE(Control<QPushButton>("按钮1")->isEnabled());
+  EXPECT_EQ(Search()->windowTitle(), QString::fromUtf8(kSearchWindowTitle));
+  EXPECT_EQ(Search()->geometry(), QRect(50, 50, 903, 563));
+  // "全部" ticked: the six kinds cannot be chosen.
+  EXPECT_FALSE(SearchControl<QCheckBox>("选择框类")->isEnabled());
+  SearchControl<QCheckBox>("选择框查找全部")->click();
+  EXPECT_TRUE(SearchControl<QCheckBox>("选择框类")->isEnabled());
+  SearchControl<QCheckBox>("选择框查找全部")->click();
+
+  Run("qwb");
+  EXPECT_EQ(Search()->windowTitle(), QString::fromUtf8(kSearchDoneTitle));
+  EXPECT_EQ(SearchControl<QPushButton>("按钮开始搜索")->text(), QStringLiteral("开始搜索"));
+  const std::vector<std::string> texts = Texts();
+  ASSERT_GE(texts.size(), 4u);
+  // The two modules in listing order, each with its category and hits; the
+  // broken module and the text file give nothing.
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "子程序(2)"), 2);
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "取文本中间"), 2);
+  EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const std::string& t) { return t == "broken"; }), 0);
+  EXPECT_EQ(Search()->Results().Image(0), kKindModule);
+  EXPECT_TRUE(Search()->Results().Item(0)->font(0).bold());
+
+  // The same folder again: nothing is read, the same nodes come back.
+  Run("qwb");
+  EXPECT_EQ(Search()->ModulesReadByLastRun(), 0u);
+  EXPECT_EQ(Texts(), texts);
+
+  // A bare class counts one hit; an empty folder still ends with the title.
+  Run("类_文本缓冲区");
+  EXPECT_NE(std::find(Texts().begin(), Texts().end(), "类_文本缓冲区"), Texts().end());
+  std::filesystem::create_directories(files_.path() / "empty");
+  ASSERT_TRUE(Search()->Panel().LocatePath(Utf8FromPath(files_.path() / "empty")));
+  Run("qwb");
+  EXPECT_EQ(Search()->Results().Count(), 0);
+  EXPECT_EQ(Search()->windowTitle(), QString::fromUtf8(kSearchDoneTitle));
+}
+
+TEST_F(SearchWindowTest, DoubleClicksOpenTheModuleAndFindTheName) {
+  Run("qwb");
+  TreeViewHelper& results = Search()->Results();
+  // A hit: the module is shown and the hit found in its tree.
+  ASSERT_TRUE(results.Select(2));
+  ASSERT_EQ(results.Text(2), "取文本中间");
+  Search()->OnResultDoubleClicked();
+  EXPECT_EQ(std::filesystem::path(Window().Loader().CurrentPath()).filename(), std::filesystem::path(results.Item(0)->text(0).toStdString() + ".ec"));
+  EXPECT_EQ(Window().Tree().Text(Window().Tree().CurrentIndex()), "取文本中间");
+  // A category node finds its label without the count.
+  ASSERT_TRUE(results.Select(1));
+  Search()->OnResultDoubleClicked();
+  EXPECT_EQ(Control<QLineEdit>("编辑框查找文本")->text(), QStringLiteral("子程序"));
+  // The module node opens the second module without a find.
+  const int second = results.Count() - 4;
+  ASSERT_EQ(results.Parent(second), -1);
+  Control<QLineEdit>("编辑框查找文本")->setText(QStringLiteral("unchanged"));
+  ASSERT_TRUE(results.Select(second));
+  Search()->OnResultDoubleClicked();
+  EXPECT_NE(Window().Loader().CurrentPath().find(results.Text(second)), std::string::npos);
+  EXPECT_EQ(Control<QLineEdit>("编辑框查找文本")->text(), QStringLiteral("unchanged"));
+}
+
+TEST_F(SearchWindowTest, StopKeepsWhatIsShown) {
+  const std::string many = Utf8FromPath(files_.path() / "many");
+  std::filesystem::create_directories(PathFromUtf8(many));
+  const std::string bytes = writer::LargeModuleBytes({.programSets = 60, .subroutinesPerSet = 50});
+  for (int i = 0; i < 40; ++i) ASSERT_TRUE(WriteFileBytes(PathFromUtf8(many + "/m" + std::to_string(i) + ".ec"), bytes));
+  ASSERT_TRUE(Search()->Panel().LocatePath(many));
+  SearchControl<QLineEdit>("编辑框查找字符")->setText(QStringLiteral("*"));
+  QPushButton* start = SearchControl<QPushButton>("按钮开始搜索");
+  start->click();
+  EXPECT_EQ(start->text(), QStringLiteral("停止搜索"));
+  for (int i = 0; i < 500 && Search()->Results().Count() == 0; ++i) QTest::qWait(5);
+  start->click();
+  EXPECT_EQ(start->text(), QStringLiteral("停止中"));
+  for (int i = 0; i < 100 && Search()->IsSearching(); ++i) QTest::qWait(10);
+  EXPECT_FALSE(Search()->IsSearching());
+  EXPECT_EQ(start->text(), QStringLiteral("开始搜索"));
+  int modules = 0;
+  for (int i = 0; i < Search()->Results().Count(); ++i) modules += Search()->Results().Parent(i) < 0;
+  EXPECT_GE(modules, 1);
+  EXPECT_LT(modules, 40);
+}
+
+TEST_F(SearchWindowTest, ControlsAndFolderComeBack) {
+  SearchControl<QCheckBox>("选择框查找全部")->click();
+  SearchControl<QCheckBox>("选择框常量")->click();
+  SearchControl<QLineEdit>("编辑框查找字符")->setText(QStringLiteral("常量_"));
+  Search()->close();
+  Stop();
+  Start();
+  Window().ShowSearchWindow();
+  Search()->OnFirstActivation();
+  EXPECT_FALSE(SearchControl<QCheckBox>("选择框查找全部")->isChecked());
+  EXPECT_TRUE(SearchControl<QCheckBox>("选择框常量")->isChecked());
+  EXPECT_TRUE(SearchControl<QCheckBox>("选择框常量")->isEnabled());
+  EXPECT_EQ(SearchControl<QLineEdit>("编辑框查找字符")->text(), QStringLiteral("常量_"));
+  EXPECT_EQ(Search()->Panel().NodePath(), folder_);
+  // Only the chosen kinds are searched.
+  Run("常量_");
+  for (const std::string& text : Texts()) EXPECT_EQ(text.find("子程序"), std::string::npos) << text;
+}
+
+}  // namespace
+}  // namespace ec::test
