@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "support/file_bytes.h"
+#include "tools/module_writer/aliased_module.h"
 #include "tools/module_writer/large_module.h"
 #include "tools/module_writer/module_writer.h"
 
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
   save(BuildModule(small));
   save(BuildModule(small) + '\xC5');  // the same, asking for a subset of parts
   save(ModuleWriter().Build());
+  save(AliasedPagesModuleBytes(32 * 1024));  // every record of every page at one body
   std::cout << "wrote " << n << " seeds to " << dir << '\n';
   return 0;
 }

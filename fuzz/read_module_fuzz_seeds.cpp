@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "support/file_bytes.h"
+#include "tools/module_writer/aliased_module.h"
 #include "tools/module_writer/large_module.h"
 #include "tools/module_writer/module_writer.h"
 
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
   save(ModuleWriter().Add(damaged).Add(Segment("易包信息段1", "x")).Build());
   save(ModuleWriter().Add(Segment("用户信息段", UserInfoBlock(*small.userInfo))).Build(true));
   save(ModuleWriter().Build());
+  save(AliasedPagesModuleBytes(32 * 1024));  // every record of every page at one body
   std::cout << "wrote " << n << " seeds to " << dir << '\n';
   return 0;
 }

@@ -1,6 +1,7 @@
 #include "app/module_loader.h"
 
 #include <QLineEdit>
+#include <QTreeWidgetItem>
 
 #include <cctype>
 #include <filesystem>
@@ -114,6 +115,9 @@ void ModuleLoader::RunLoad(std::string path) {
 
   FillDeclarationTree(tree_, *model_);
   tree_.SetText(0, kRootDone);
+  // A module read in part says so wherever the user looks first.
+  if (QTreeWidgetItem* root = tree_.Item(0))
+    root->setToolTip(0, QString::fromStdString(ReadOutcomeToolTip(model_->outcome)));
   tree_.Expand(0);
   const bool alreadyCurrent = tree_.CurrentIndex() == 0;
   tree_.Select(0);

@@ -81,6 +81,9 @@ void RunDump(const DumpOptions& options) {
       return;
     }
   }
+  if (!model.outcome.complete)
+    for (const std::string& problem : model.outcome.problems)
+      std::cerr << "ecview-cli: warning: " << OneLine(problem) << '\n';
   if (!ok) std::cerr << "ecview-cli: module rejected: " << OneLine(LastReadError()) << '\n';
   SetExitStatus(ok ? kExitOk : kExitRejected);
 }
@@ -111,6 +114,8 @@ void AddDumpCommand(CLI::App& app) {
       "Without --json or --html the module is printed as E declaration text: each subroutine\n"
       "group, the DLL commands, constants, global variables and data types, then each class,\n"
       "separated by empty lines. For the E IDE: dump --crlf --gbk.\n"
+      "A module that was not read whole (cut short, damaged) gets one warning line per\n"
+      "problem on standard error; --json also carries \"complete\" and \"problems\".\n"
       "Exit status: 0 the module was read; 1 the module was rejected (the output is still\n"
       "written, for an empty module, JSON with \"ok\": false, and the reader's message goes to\n"
       "standard error); 2 usage error, missing file (or a folder), or the output cannot be written.");

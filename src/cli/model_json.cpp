@@ -103,7 +103,10 @@ void WriteDeclarations(JsonWriter& w, const ModuleModel& m) {
 
 void WriteModelJson(std::ostream& out, const ModuleModel& m, bool ok, const std::string& lastReadError) {
   JsonWriter w(out);
-  w.BeginObject().Key("ok").Bool(ok).Key("lastReadError").String(lastReadError).Key("info");
+  w.BeginObject().Key("ok").Bool(ok).Key("lastReadError").String(lastReadError);
+  w.Key("complete").Bool(m.outcome.complete).Key("problems");
+  WriteTexts(w, m.outcome.problems);
+  w.Key("info");
   WriteInfo(w, m.info);
   w.Key("support").BeginObject().Key("systemVersion").String(m.support.systemVersion).Key("libraries");
   WriteTexts(w, m.support.libraries);

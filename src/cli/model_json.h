@@ -9,8 +9,8 @@
 
 namespace ec::cli {
 
-// Writes one JSON object and a line break: "ok" and "lastReadError" first,
-// then the eight parts. The output is streamed, so a module of a hundred
+// Writes one JSON object and a line break: "ok", "lastReadError", "complete"
+// and "problems" (texts) first, then the eight parts. The output is streamed, so a module of a hundred
 // thousand subroutines is never held a second time as a document. Invalid
 // UTF-8 in a text becomes U+FFFD.
 void WriteModelJson(std::ostream& out, const ModuleModel& model, bool ok, const std::string& lastReadError);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/declaration_conversion.h"
+#include "model/read_outcome.h"
 #include "model/subroutine_grouping.h"
 #include "model/type_name.h"
 #include "support/gbk_codec.h"
@@ -87,7 +88,8 @@ ReaderOptions ReaderOptionsFor(const ModelParts& parts, bool readOnly) {
   return {.programHeaderOnly = !anyDeclarations,
           .skipSubroutineBlocks = true,
           .skipResourceData = !parts.constants,
-          .readOnly = readOnly};
+          .readOnly = readOnly,
+          .subroutinesInPlace = true};
 }
 
 void BuildModel(ModuleSegments&& segments, const ModelParts& parts, ModuleModel& model) {
@@ -113,7 +115,10 @@ void BuildModel(const ModuleSegments& segments, const ModelParts& parts, ModuleM
 bool analyseModule(const std::string& path, ModuleModel& model, const AnalyseOptions& options) {
   model.Reset(options.parts);
   ModuleSegments segments;
-  if (!ReadModuleFile(path, ReaderOptionsFor(options.parts, options.readOnly), segments)) return false;
+  ReadReport report;
+  const bool ok = ReadModuleFile(path, ReaderOptionsFor(options.parts, options.readOnly), segments, &report);
+  model.outcome = OutcomeOf(report);
+  if (!ok) return false;
   BuildModel(std::move(segments), options.parts, model);
   return true;
 }

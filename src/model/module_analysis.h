@@ -28,7 +28,7 @@ void BuildModel(const ModuleSegments& segments, const ModelParts& parts, ModuleM
 // Reads the module at `path` (UTF-8) into the requested parts of `model`.
 // The requested parts are emptied first, so a rejected file leaves them empty.
 // False when the reader rejects the file (see LastReadError); damaged segments
-// do not make it fail.
+// do not make it fail. model.outcome always says how the reading went.
 bool analyseModule(const std::string& path, ModuleModel& model, const AnalyseOptions& options = {});
 
 }  // namespace ec

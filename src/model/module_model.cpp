@@ -23,6 +23,11 @@ void ModuleModel::Reset(const ModelParts& parts) {
   ResetIf(parts.globals, globals);
 }
 
+bool ModuleModel::Empty() const {
+  return info == ModuleInfo{} && support == SupportInfo{} && subroutineGroups.empty() && classes.empty() &&
+         dataTypes.empty() && dllCommands.empty() && constants.empty() && globals.empty();
+}
+
 LibraryFields SplitLibraryEntry(std::string_view entry) {
   std::string_view fields[5];
   for (std::string_view& field : fields) {

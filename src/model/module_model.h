@@ -121,6 +121,16 @@ struct ModelParts {
   bool operator==(const ModelParts&) const = default;
 };
 
+// How reading the module went. Not one of the eight parts: every analysis
+// sets it, whatever parts it fills.
+struct ReadOutcome {
+  bool rejected = false;  // the file could not be read at all; problems[0] says why
+  bool complete = true;   // read to its end with no problem
+  std::vector<std::string> problems{};  // for the user, in Chinese (UTF-8)
+  int repairedSegments = 0;  // segments whose check values were rewritten in the file
+  bool operator==(const ReadOutcome&) const = default;
+};
+
 struct ModuleModel {
   ModuleInfo info{};
   SupportInfo support{};
@@ -130,11 +140,13 @@ struct ModuleModel {
   std::vector<DllCommand> dllCommands{};
   std::vector<Constant> constants{};
   std::vector<GlobalVar> globals{};
+  ReadOutcome outcome{};
   bool operator==(const ModuleModel&) const = default;
 
   // Empties the given parts (releasing their memory) and leaves the others alone.
   void Reset(const ModelParts& parts);
-  bool Empty() const { return *this == ModuleModel{}; }
+  // True when all eight parts are empty, whatever the outcome says.
+  bool Empty() const;
 };
 
 // The record at 1-based `position` of a list, or nullptr when there is none.

@@ -38,6 +38,20 @@ void PlaceSubroutine(const SubroutineRecord& sub, const std::unordered_map<int32
   }
 }
 
+// Makes room in each group for the subroutines its program set lists, so
+// that a group of thousands is not moved again and again as it grows. The
+// entries are those with a body, so the room is bounded by the file's bytes.
+void ReserveGroups(const std::vector<IndexEntry>& entries, const std::unordered_map<int32_t, size_t>& owners,
+                   const std::vector<ClassRecord>& sets, std::vector<SubroutineGroup>& groups) {
+  std::vector<size_t> sizes(groups.size(), 0);
+  for (const IndexEntry& entry : entries) {
+    const auto owner = owners.find(entry.key);
+    const size_t k = owner == owners.end() ? sets.size() : owner->second;
+    if (k == sets.size() || sets[k].baseTypeCode == 0) ++sizes[k];
+  }
+  for (size_t k = 0; k < groups.size(); ++k) groups[k].subroutines.reserve(sizes[k]);
+}
+
 template <typename T, typename Pred>
 void EraseEmpty(std::vector<T>& list, Pred isEmpty) {
   list.erase(std::remove_if(list.begin(), list.end(), isEmpty), list.end());
@@ -59,12 +73,13 @@ GroupedSubroutines GroupSubroutines(ProgramSegment& program, const TypeNameTable
   }
 
   const auto owners = FirstOwners(sets);
-  std::vector<SubroutineRecord> subroutines = std::move(program.subroutines);
-  program.subroutines.clear();
-  for (SubroutineRecord& sub : subroutines) {
+  if (wantGroups) ReserveGroups(SubroutineEntries(program), owners, sets, out.groups);
+  ForEachSubroutine(program, [&](const SubroutineRecord& sub) {
     PlaceSubroutine(sub, owners, sets, types, wantGroups, wantClasses, out);
-    sub = SubroutineRecord{};
-  }
+  });
+  // The raw records are done with; the model being built needs the memory.
+  program.subroutines = {};
+  program.pending = {};
 
   EraseEmpty(out.groups, [](const SubroutineGroup& g) { return g.subroutines.empty(); });
   EraseEmpty(out.classes, [](const ClassInfo& c) { return c.methods.empty(); });

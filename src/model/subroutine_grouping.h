@@ -17,8 +17,8 @@ struct GroupedSubroutines {
 };
 
 // Fills only what `wantGroups` / `wantClasses` ask for; the other list stays
-// empty. Consumes program.subroutines: each record is released once placed, so
-// the model being built reuses the reader's memory instead of growing beside it.
+// empty. Consumes the subroutines of `program`, those read and those left in
+// place, which are read one at a time as they are placed.
 GroupedSubroutines GroupSubroutines(ProgramSegment& program, const TypeNameTable& types, bool wantGroups,
                                     bool wantClasses);
 

@@ -49,6 +49,21 @@ const Record* FindByKey(const std::vector<Record>& records, int32_t code) {
   return nullptr;
 }
 
+// The name a declaration of the module gives its type, as references show it.
+// Every parameter, member, variable and return value of that type holds a
+// copy, so a damaged module naming a type with the rest of its bytes would
+// cost memory in the square of its size: references stop after 255 bytes,
+// at a character boundary, and end in "…". Real type names are far shorter.
+std::string ReferenceName(std::string_view gbkName) {
+  constexpr size_t kMaxBytes = 255;
+  std::string name = GbkToUtf8(gbkName.substr(0, 2 * kMaxBytes));
+  if (name.size() <= kMaxBytes) return name;
+  size_t cut = kMaxBytes;
+  while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+  name.resize(cut);
+  return name + "…";
+}
+
 }  // namespace
 
 std::string_view BasicTypeName(int32_t code) { return Lookup(kBasicTypes, code); }
@@ -62,8 +77,8 @@ std::string_view LibraryTypeName(int32_t code) {
 std::string typeName(int32_t code, const ProgramSegment& program) {
   if (code == 0) return {};
   if (std::string_view basic = BasicTypeName(code); !basic.empty()) return std::string(basic);
-  if (const DataTypeRecord* type = FindByKey(program.dataTypes, code)) return GbkToUtf8(type->name);
-  if (const ClassRecord* set = FindByKey(program.classes, code)) return GbkToUtf8(set->name);
+  if (const DataTypeRecord* type = FindByKey(program.dataTypes, code)) return ReferenceName(type->name);
+  if (const ClassRecord* set = FindByKey(program.classes, code)) return ReferenceName(set->name);
   return std::string(LibraryTypeName(code));
 }
 
@@ -72,9 +87,9 @@ TypeNameTable::TypeNameTable(const ProgramSegment& program) {
   // so the table answers as the scan in typeName does.
   moduleTypes_.reserve(program.dataTypes.size() + program.classes.size());
   for (const DataTypeRecord& type : program.dataTypes)
-    if (!moduleTypes_.contains(type.entry.key)) moduleTypes_.emplace(type.entry.key, GbkToUtf8(type.name));
+    if (!moduleTypes_.contains(type.entry.key)) moduleTypes_.emplace(type.entry.key, ReferenceName(type.name));
   for (const ClassRecord& set : program.classes)
-    if (!moduleTypes_.contains(set.entry.key)) moduleTypes_.emplace(set.entry.key, GbkToUtf8(set.name));
+    if (!moduleTypes_.contains(set.entry.key)) moduleTypes_.emplace(set.entry.key, ReferenceName(set.name));
 }
 
 std::string TypeNameTable::Name(int32_t code) const {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "reader/declaration_index.h"
-#include "reader/last_read_error.h"
+#include "reader/record_page.h"
+#include "reader/read_report.h"
 #include "reader/segment_cursor.h"
 
 namespace ec {
@@ -21,7 +21,7 @@ ConstantValue ReadOrdinaryValue(SegmentCursor& cursor) {
     // Stored as counted bytes that include the closing zero (e.g. 4, "log\0").
     case kText: return ConstantValue::OfText(cursor.ReadCountedText());
     default:
-      SetLastReadError("未知常量类型[" + std::to_string(type) + "]");
+      ReportReadProblem(ReadProblem::Kind::UnknownConstantType, "未知常量类型[" + std::to_string(type) + "]");
       return {};
   }
 }
@@ -37,7 +37,7 @@ ConstantValue ReadValue(SegmentCursor& cursor, int page, const ReaderOptions& op
       }
       return ConstantValue::OfBytes(cursor.ReadCountedBytes());
     default:
-      SetLastReadError("未知常量页面[" + std::to_string(page) + "]");
+      ReportReadProblem(ReadProblem::Kind::UnknownConstantPage, "未知常量页面[" + std::to_string(page) + "]");
       return {};
   }
 }
@@ -51,18 +51,19 @@ int ConstantPageOf(int32_t key) {
 
 std::vector<ConstantRecord> ReadConstantPage(int32_t count, std::string_view pageBlock,
                                              const ReaderOptions& options) {
-  std::vector<ConstantRecord> records;
-  records.reserve(PageRecordCount(count, pageBlock));
-  ForEachPageRecord(count, pageBlock, [&](SegmentCursor& cursor, int32_t key, int64_t bodyPosition) {
-    ConstantRecord& record = records.emplace_back();
-    record.key = key;
-    record.bodyPosition = bodyPosition;
+  const RecordPage page(count, pageBlock);
+  std::vector<ConstantRecord> records(page.size());
+  for (size_t k = 0; k < page.size(); ++k) {
+    ConstantRecord& record = records[k];
+    record.key = page.Key(k);
+    record.bodyPosition = page.BodyPosition(k);
+    SegmentCursor cursor(page.Body(k));
     record.leadingValue = cursor.ReadInt32();
     record.attributeWord = cursor.ReadInt16();
     record.name = cursor.ReadZeroText();
     record.remarks = cursor.ReadZeroText();
     record.value = ReadValue(cursor, ConstantPageOf(record.key), options);
-  });
+  }
   return records;
 }
 

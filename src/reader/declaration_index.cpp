@@ -18,8 +18,4 @@ std::vector<IndexEntry> ReadDeclarationIndex(SegmentCursor& cursor) {
   return entries;
 }
 
-size_t PageRecordCount(int32_t count, std::string_view pageBlock) {
-  return BoundedCount(count, pageBlock.size(), 8);
-}
-
 }  // namespace ec

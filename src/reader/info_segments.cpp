@@ -27,10 +27,15 @@ UserInfoRecord ReadUserInfo(std::string_view block) {
   return record;
 }
 
+namespace {
+// A window body moves the cursor by at least its six int32 values and lengths.
+constexpr size_t kMinWindowBody = 4 * 6;
+}  // namespace
+
 ResourceSegment ReadResourceSegment(std::string_view block, const ReaderOptions& options) {
   SegmentCursor cursor(block);
   ResourceSegment segment;
-  segment.windows = ReadIndexedList<WindowRecord>(cursor, [](SegmentCursor& c, WindowRecord& window) {
+  segment.windows = ReadIndexedList<WindowRecord>(cursor, kMinWindowBody, [](SegmentCursor& c, WindowRecord& window) {
     window.value1 = c.ReadInt32();
     window.value2 = c.ReadInt32();
     window.text1 = c.ReadCountedText();

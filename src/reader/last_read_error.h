@@ -12,4 +12,15 @@ namespace ec {
 const std::string& LastReadError();
 void SetLastReadError(std::string_view text);
 
+// While one lives, failures are not reported on this thread: LastReadError
+// keeps its value. For reading again what a read has already reported.
+class QuietReads {
+ public:
+  QuietReads();
+  ~QuietReads();
+  QuietReads(const QuietReads&) = delete;
+  QuietReads& operator=(const QuietReads&) = delete;
+};
+bool ReadsAreQuiet();
+
 }  // namespace ec

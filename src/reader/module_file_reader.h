@@ -8,6 +8,7 @@
 
 #include "reader/info_segments.h"
 #include "reader/program_segment.h"
+#include "reader/read_report.h"
 #include "reader/reader_options.h"
 
 namespace ec {
@@ -54,7 +55,10 @@ constexpr uint64_t kProtectedContainerOffset = 40;
 // cannot be opened or a header flag is wrong; true otherwise, also when the
 // segment walk stopped early on a damaged segment. Check values that do not
 // match are rewritten in the file unless options.readOnly is set or the file
-// cannot be opened for writing.
-bool ReadModuleFile(const std::string& path, const ReaderOptions& options, ModuleSegments& segments);
+// cannot be opened for writing. `report`, when given, is replaced by what
+// went wrong: why the file was rejected, where the walk was cut short, the
+// messages the segments gave, and how many nodes were repaired.
+bool ReadModuleFile(const std::string& path, const ReaderOptions& options, ModuleSegments& segments,
+                    ReadReport* report = nullptr);
 
 }  // namespace ec

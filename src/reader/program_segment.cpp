@@ -1,7 +1,16 @@
 #include "reader/program_segment.h"
 
+#include "reader/last_read_error.h"
+
 namespace ec {
 namespace {
+
+// The fewest bytes each body moves the cursor by: its int32 values and the
+// lengths of its counted items and pages.
+constexpr size_t kMinClassBody = 4 * 7;
+constexpr size_t kMinSubroutineBody = 4 * 15;
+constexpr size_t kMinDataTypeBody = 4 * 5;
+constexpr size_t kMinDllCommandBody = 4 * 8;
 
 ProgramHeader ReadProgramHeader(SegmentCursor& cursor) {
   ProgramHeader header;
@@ -25,63 +34,127 @@ ProgramHeader ReadProgramHeader(SegmentCursor& cursor) {
 void ReadClassBody(SegmentCursor& cursor, ClassRecord& record) {
   record.leadingValue = cursor.ReadInt32();
   record.baseTypeCode = cursor.ReadInt32();
-  record.name = cursor.ReadCountedText();
-  record.remarks = cursor.ReadCountedText();
+  record.name.assign(cursor.ReadCountedTextView());
+  record.remarks.assign(cursor.ReadCountedTextView());
   const int32_t byteLength = cursor.ReadInt32();
   record.memberKeys.resize(BoundedCount(byteLength / 4, cursor.Remaining(), 4));
   for (auto& key : record.memberKeys) key = cursor.ReadInt32();
   record.variables = ReadVariablePageAt(cursor);
 }
 
+// Every field is assigned in place, so a record read again and again keeps
+// its buffers: the pending list allocates nothing once they are large enough.
 void ReadSubroutineBody(SegmentCursor& cursor, SubroutineRecord& record, bool skipBlocks) {
   record.leadingValue = cursor.ReadInt32();
   record.attributes = cursor.ReadInt32();
   record.returnTypeCode = cursor.ReadInt32();
-  record.name = cursor.ReadCountedText();
-  record.remarks = cursor.ReadCountedText();
-  record.leadingVariables = ReadVariablePageAt(cursor);
-  record.parameters = ReadVariablePageAt(cursor);
+  record.name.assign(cursor.ReadCountedTextView());
+  record.remarks.assign(cursor.ReadCountedTextView());
+  ReadVariablePageAt(cursor, record.leadingVariables);
+  ReadVariablePageAt(cursor, record.parameters);
   for (auto& block : record.trailingBlocks) {
-    if (skipBlocks)
+    if (skipBlocks) {
       cursor.SkipCountedBytes();
-    else
-      block = cursor.ReadCountedBytes();
+      block.clear();
+    } else {
+      block.assign(cursor.ReadCountedView());
+    }
   }
 }
 
 void ReadDataTypeBody(SegmentCursor& cursor, DataTypeRecord& record) {
   record.leadingValue = cursor.ReadInt32();
-  record.name = cursor.ReadCountedText();
-  record.remarks = cursor.ReadCountedText();
+  record.name.assign(cursor.ReadCountedTextView());
+  record.remarks.assign(cursor.ReadCountedTextView());
   record.members = ReadVariablePageAt(cursor);
 }
 
 void ReadDllCommandBody(SegmentCursor& cursor, DllCommandRecord& record) {
   record.leadingValue = cursor.ReadInt32();
   record.returnTypeCode = cursor.ReadInt32();
-  record.name = cursor.ReadCountedText();
-  record.remarks = cursor.ReadCountedText();
-  record.libraryFile = cursor.ReadCountedText();
-  record.nameInLibrary = cursor.ReadCountedText();
+  record.name.assign(cursor.ReadCountedTextView());
+  record.remarks.assign(cursor.ReadCountedTextView());
+  record.libraryFile.assign(cursor.ReadCountedTextView());
+  record.nameInLibrary.assign(cursor.ReadCountedTextView());
   record.parameters = ReadVariablePageAt(cursor);
+}
+
+// Moves over a subroutine body exactly as ReadSubroutineBody does, and gives
+// the same messages, without reading what it holds.
+void SkipSubroutineBody(SegmentCursor& cursor) {
+  for (int i = 0; i < 3; ++i) cursor.ReadInt32();
+  cursor.SkipCountedBytes();  // name
+  cursor.SkipCountedBytes();  // remarks
+  for (int page = 0; page < 2; ++page) {
+    cursor.ReadInt32();  // record count
+    cursor.SkipCountedBytes();
+  }
+  for (int block = 0; block < 6; ++block) cursor.SkipCountedBytes();
+}
+
+// Steps over the subroutine list, giving its messages now, in the order of
+// the segment.
+PendingSubroutines StepOverSubroutines(SegmentCursor& cursor, bool skipBlocks) {
+  PendingSubroutines pending;
+  pending.index = ReadDeclarationIndex(cursor);
+  pending.firstBody = cursor.Position();
+  pending.skipBlocks = skipBlocks;
+  const size_t bodies =
+      ForEachIndexedBody(cursor, pending.index, [&](const IndexEntry&) { SkipSubroutineBody(cursor); });
+  pending.index.resize(bodies);
+  return pending;
+}
+
+ProgramSegment ReadProgram(std::string_view block, const ReaderOptions& options, bool inPlace) {
+  SegmentCursor cursor(block);
+  ProgramSegment segment;
+  segment.header = ReadProgramHeader(cursor);
+  if (options.programHeaderOnly) return segment;
+  segment.classes = ReadIndexedList<ClassRecord>(cursor, kMinClassBody, ReadClassBody);
+  const bool skip = options.skipSubroutineBlocks;
+  if (inPlace)
+    segment.pending = StepOverSubroutines(cursor, skip);
+  else
+    segment.subroutines = ReadIndexedList<SubroutineRecord>(
+        cursor, kMinSubroutineBody, [skip](SegmentCursor& c, SubroutineRecord& r) { ReadSubroutineBody(c, r, skip); });
+  segment.globals = ReadVariablePageAt(cursor);
+  segment.dataTypes = ReadIndexedList<DataTypeRecord>(cursor, kMinDataTypeBody, ReadDataTypeBody);
+  segment.dllCommands = ReadIndexedList<DllCommandRecord>(cursor, kMinDllCommandBody, ReadDllCommandBody);
+  return segment;
 }
 
 }  // namespace
 
 ProgramSegment ReadProgramSegment(std::string_view block, const ReaderOptions& options) {
-  SegmentCursor cursor(block);
-  ProgramSegment segment;
-  segment.header = ReadProgramHeader(cursor);
-  if (options.programHeaderOnly) return segment;
-  segment.classes = ReadIndexedList<ClassRecord>(cursor, ReadClassBody);
-  segment.subroutines = ReadIndexedList<SubroutineRecord>(
-      cursor, [skip = options.skipSubroutineBlocks](SegmentCursor& c, SubroutineRecord& r) {
-        ReadSubroutineBody(c, r, skip);
-      });
-  segment.globals = ReadVariablePageAt(cursor);
-  segment.dataTypes = ReadIndexedList<DataTypeRecord>(cursor, ReadDataTypeBody);
-  segment.dllCommands = ReadIndexedList<DllCommandRecord>(cursor, ReadDllCommandBody);
+  return ReadProgram(block, options, false);
+}
+
+ProgramSegment ReadProgramSegment(std::shared_ptr<const std::string> block, const ReaderOptions& options) {
+  const bool inPlace = options.subroutinesInPlace && !options.programHeaderOnly;
+  ProgramSegment segment = ReadProgram(*block, options, inPlace);
+  if (!segment.pending.index.empty()) segment.pending.block = std::move(block);
   return segment;
+}
+
+std::vector<IndexEntry> SubroutineEntries(const ProgramSegment& program) {
+  std::vector<IndexEntry> entries;
+  entries.reserve(program.subroutines.size() + program.pending.index.size());
+  for (const SubroutineRecord& record : program.subroutines) entries.push_back(record.entry);
+  entries.insert(entries.end(), program.pending.index.begin(), program.pending.index.end());
+  return entries;
+}
+
+PendingSubroutineReader::PendingSubroutineReader(const PendingSubroutines& pending)
+    : pending_(pending), cursor_(pending.block ? std::string_view(*pending.block) : std::string_view()) {
+  cursor_.MoveTo(pending.firstBody);
+}
+
+const SubroutineRecord* PendingSubroutineReader::Next() {
+  if (!pending_.block || next_ >= pending_.index.size()) return nullptr;
+  const QuietReads quiet;
+  record_.entry = pending_.index[next_++];
+  ReadSubroutineBody(cursor_, record_, pending_.skipBlocks);
+  return &record_;
 }
 
 }  // namespace ec

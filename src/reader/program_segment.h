@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,6 +51,7 @@ struct SubroutineRecord {
   std::vector<VariableRecord> leadingVariables;
   std::vector<VariableRecord> parameters;
   std::array<std::string, 6> trailingBlocks;
+  bool operator==(const SubroutineRecord&) const = default;
 };
 
 struct DataTypeRecord {
@@ -71,15 +73,58 @@ struct DllCommandRecord {
   std::vector<VariableRecord> parameters;
 };
 
+// The subroutine list left in the segment's bytes (ReaderOptions::
+// subroutinesInPlace): the list costs nothing beyond those bytes, and its
+// records are read one at a time, each into the same record, when the caller
+// takes them.
+struct PendingSubroutines {
+  std::shared_ptr<const std::string> block;  // the program segment's data block
+  std::vector<IndexEntry> index;             // one entry per subroutine of the list
+  int64_t firstBody = 0;  // position of the first body in the block
+  bool skipBlocks = false;
+};
+
 struct ProgramSegment {
   ProgramHeader header;
   std::vector<ClassRecord> classes;
   std::vector<SubroutineRecord> subroutines;
+  PendingSubroutines pending;  // the subroutines after those above, when left in place
   std::vector<VariableRecord> globals;
   std::vector<DataTypeRecord> dataTypes;
   std::vector<DllCommandRecord> dllCommands;
 };
 
 ProgramSegment ReadProgramSegment(std::string_view block, const ReaderOptions& options);
+// The same for a block the segment may keep: with subroutinesInPlace set, the
+// subroutines stay in it, unread.
+ProgramSegment ReadProgramSegment(std::shared_ptr<const std::string> block, const ReaderOptions& options);
+
+// Index entries of every subroutine of the segment, in stored order.
+std::vector<IndexEntry> SubroutineEntries(const ProgramSegment& program);
+
+// Reads the pending subroutines one at a time, each into the same record.
+// The messages of these reads were given when the segment was read, so they
+// are not given again.
+class PendingSubroutineReader {
+ public:
+  explicit PendingSubroutineReader(const PendingSubroutines& pending);
+  // The next subroutine, valid until the next call; nullptr after the last.
+  const SubroutineRecord* Next();
+
+ private:
+  const PendingSubroutines& pending_;
+  SegmentCursor cursor_;
+  size_t next_ = 0;
+  SubroutineRecord record_;
+};
+
+// Calls visit(const SubroutineRecord&) for every subroutine of the segment,
+// in stored order: those read already, then the pending ones.
+template <typename Visit>
+void ForEachSubroutine(const ProgramSegment& program, Visit visit) {
+  for (const SubroutineRecord& record : program.subroutines) visit(record);
+  PendingSubroutineReader pending(program.pending);
+  while (const SubroutineRecord* record = pending.Next()) visit(*record);
+}
 
 }  // namespace ec

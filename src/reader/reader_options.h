@@ -8,6 +8,9 @@ struct ReaderOptions {
   bool skipSubroutineBlocks = false;  // step over the six trailing blocks of each subroutine
   bool skipResourceData = false;      // step over the data of byte-data constants
   bool readOnly = false;              // never open for writing, never repair check values
+  // Leave the subroutines in the segment's bytes (ProgramSegment::pending)
+  // for a caller that takes them one at a time through ForEachSubroutine.
+  bool subroutinesInPlace = false;
 };
 
 }  // namespace ec

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "reader/last_read_error.h"
+#include "reader/read_report.h"
 
 namespace ec {
 namespace {
@@ -29,12 +29,13 @@ bool SegmentCursor::ReadLogical() { return ReadInt32() != 0; }
 
 double SegmentCursor::ReadDateTime() {
   const double days = ReadDouble();
-  if (days < kMinDate) return kMinDate;
+  // Written so that a NaN, which fails every comparison, takes the lower bound.
+  if (!(days >= kMinDate)) return kMinDate;
   if (days > kMaxDate) return kMaxDate;
   return days;
 }
 
-std::string SegmentCursor::ReadZeroText() {
+std::string_view SegmentCursor::ReadZeroView() {
   const size_t left = Remaining();
   if (left == 0) {
     exhausted_ = true;
@@ -45,12 +46,16 @@ std::string SegmentCursor::ReadZeroText() {
   const size_t length = zero == std::string_view::npos ? left : zero;
   pos_ += static_cast<int64_t>(zero == std::string_view::npos ? left : zero + 1);
   if (pos_ > static_cast<int64_t>(block_.size())) exhausted_ = true;
-  return std::string(rest.substr(0, length));
+  return rest.substr(0, length);
+}
+
+void SegmentCursor::ReportNegativeLength() {
+  ReportReadProblem(ReadProblem::Kind::NegativeLength, kReadDataError);
 }
 
 std::string_view SegmentCursor::ReadBytesView(int32_t n) {
   if (n < 0) {
-    SetLastReadError(kReadDataError);
+    ReportNegativeLength();
     return {};
   }
   const size_t take = std::min(static_cast<size_t>(n), Remaining());
@@ -65,25 +70,15 @@ std::string_view SegmentCursor::ReadCountedView() { return ReadBytesView(ReadInt
 
 std::string SegmentCursor::ReadCountedBytes() { return ReadBytes(ReadInt32()); }
 
-std::string SegmentCursor::ReadCountedText() {
+std::string_view SegmentCursor::ReadCountedTextView() {
   const std::string_view bytes = ReadCountedView();
-  return std::string(bytes.substr(0, bytes.find('\0')));
-}
-
-void SegmentCursor::SkipCountedBytes() {
-  const int32_t n = ReadInt32();
-  // A negative length is damage, handled as counted bytes handle it rather than
-  // stepping back over bytes already read.
-  if (n < 0) {
-    SetLastReadError(kReadDataError);
-    return;
-  }
-  pos_ += n;
+  return bytes.substr(0, bytes.find('\0'));
 }
 
 void SegmentCursor::MoveTo(int64_t position) {
-  pos_ = std::max<int64_t>(position, 1);
-  exhausted_ = pos_ > static_cast<int64_t>(block_.size());
+  const auto end = static_cast<int64_t>(block_.size()) + 1;
+  pos_ = position < 1 ? end : position;
+  exhausted_ = pos_ >= end;
 }
 
 }  // namespace ec

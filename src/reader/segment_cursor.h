@@ -28,7 +28,8 @@ class SegmentCursor {
   // An OLE automation date (days), clamped to the range the format allows.
   double ReadDateTime();
   // Bytes up to the next zero byte (consumed); the rest of the block when none.
-  std::string ReadZeroText();
+  std::string ReadZeroText() { return std::string(ReadZeroView()); }
+  std::string_view ReadZeroView();
   // n bytes from the position (fewer at the end of the block). A negative n
   // sets "Read Data Error" and leaves the cursor alone.
   std::string ReadBytes(int32_t n);
@@ -37,12 +38,25 @@ class SegmentCursor {
   std::string_view ReadBytesView(int32_t n);
   std::string_view ReadCountedView();
   // Counted bytes cut at their first zero byte.
-  std::string ReadCountedText();
+  std::string ReadCountedText() { return std::string(ReadCountedTextView()); }
+  std::string_view ReadCountedTextView();
   // Steps over counted bytes without copying them.
-  void SkipCountedBytes();
+  void SkipCountedBytes() {
+    const int32_t n = ReadInt32();
+    // A negative length is damage, handled as counted bytes handle it rather
+    // than stepping back over bytes already read.
+    if (n < 0)
+      ReportNegativeLength();
+    else
+      pos_ += n;
+  }
 
-  // Moves to a 1-based position; the exhausted flag starts afresh there.
+  // Moves to a 1-based position; the exhausted flag starts afresh there. A
+  // position before the block lies outside it: the cursor goes past the end,
+  // so nothing is read and no byte of the block is read again.
   void MoveTo(int64_t position);
+  // Gives up the rest of the block: the cursor is exhausted.
+  void SkipToEnd() { MoveTo(static_cast<int64_t>(block_.size()) + 1); }
   int64_t Position() const { return pos_; }
   bool Exhausted() const { return exhausted_; }
   // Bytes from the position to the end of the block: the most any count read
@@ -63,6 +77,7 @@ class SegmentCursor {
     }
     return value;
   }
+  static void ReportNegativeLength();
   // Copies `size` bytes from the position into out (zero beyond the end),
   // advances and updates the exhausted flag.
   void ReadFixed(void* out, size_t size);

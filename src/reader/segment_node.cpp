@@ -18,18 +18,20 @@ bool WriteInt32At(ModuleFile& file, uint64_t offset, int32_t value) {
   return file.WriteAt(offset, &value, sizeof value);
 }
 
-// Rewrites both check values of the node starting at `node`: the data check
-// first, so that the node check then covers the corrected node info.
-void RepairCheckValues(ModuleFile& file, uint64_t node, size_t dataLength) {
+// Rewrites both check values of the node: the data check first, so that the
+// node check then covers the corrected node info.
+void RepairCheckValues(ModuleFile& file, SegmentNode& node) {
   const uint64_t resume = file.Position();
-  const uint64_t infoStart = node + kNodeHeaderSize;
+  const uint64_t infoStart = node.start + kNodeHeaderSize;
   file.Seek(infoStart + kNodeInfoSize);
-  const std::string data = file.Read(dataLength);
-  if (!WriteInt32At(file, infoStart + kNodeInfoDataCheckOffset, CheckValue(data)))
-    SetLastReadError("修正失败[数据]");
+  const std::string data = file.Read(node.data.size());
+  node.dataRepairFailed = !WriteInt32At(file, infoStart + kNodeInfoDataCheckOffset, CheckValue(data));
+  if (node.dataRepairFailed) SetLastReadError("修正失败[数据]");
   file.Seek(infoStart);
   const std::string info = file.Read(kNodeInfoSize);
-  if (!WriteInt32At(file, node + 4, CheckValue(info))) SetLastReadError("修正失败[头]");
+  node.headerRepairFailed = !WriteInt32At(file, node.start + 4, CheckValue(info));
+  if (node.headerRepairFailed) SetLastReadError("修正失败[头]");
+  node.repaired = !node.dataRepairFailed && !node.headerRepairFailed;
   file.Seek(resume);
 }
 
@@ -53,6 +55,7 @@ std::string DecodeSegmentName(const std::string& nodeInfo) {
 
 bool ReadSegmentNode(ModuleFile& file, SegmentNode& node) {
   const uint64_t start = file.Position();
+  node = SegmentNode{.start = start};
   if (start >= file.Size()) return false;
   const int32_t flag = file.ReadInt32();
   const int32_t nodeCheck = file.ReadInt32();
@@ -64,15 +67,15 @@ bool ReadSegmentNode(ModuleFile& file, SegmentNode& node) {
   const bool infoMatches = CheckValue(info) == nodeCheck;
   node.name = DecodeSegmentName(info);
 
-  const int32_t dataLength = Int32At(info, kNodeInfoDataLengthOffset);
-  node.data = dataLength > 0 ? file.Read(static_cast<uint64_t>(dataLength)) : std::string();
+  node.storedLength = Int32At(info, kNodeInfoDataLengthOffset);
+  node.data = node.storedLength > 0 ? file.Read(static_cast<uint64_t>(node.storedLength)) : std::string();
   const bool dataMatches = CheckValue(node.data) == Int32At(info, kNodeInfoDataCheckOffset);
 
   // A node cut short by the end of the file is left as it is: its check-value
   // fields may not even exist, and nothing else of the file may be touched.
-  const bool whole = info.size() == kNodeInfoSize && node.data.size() == static_cast<size_t>(std::max(dataLength, 0));
-  if ((!infoMatches || !dataMatches) && whole && file.Writable())
-    RepairCheckValues(file, start, node.data.size());
+  node.cutShort = info.size() != kNodeInfoSize ||
+                  node.data.size() != static_cast<size_t>(std::max(node.storedLength, 0));
+  if ((!infoMatches || !dataMatches) && !node.cutShort && file.Writable()) RepairCheckValues(file, node);
   return true;
 }
 

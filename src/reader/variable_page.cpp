@@ -1,6 +1,7 @@
 #include "reader/variable_page.h"
 
 #include "reader/declaration_index.h"
+#include "reader/record_page.h"
 
 namespace ec {
 namespace {
@@ -10,30 +11,47 @@ void ReadVariableBody(SegmentCursor& cursor, VariableRecord& record) {
   record.typeCode = cursor.ReadInt32();
   record.attributeWord = cursor.ReadInt16();
   record.dimensionCount = cursor.ReadByte();
-  record.dimensions.resize(BoundedCount(record.dimensionCount, cursor.Remaining(), 4));
+  const size_t fit = BoundedCount(record.dimensionCount, cursor.Remaining(), 4);
+  record.dimensions.resize(fit);
   for (auto& dimension : record.dimensions) dimension = cursor.ReadInt32();
-  record.name = cursor.ReadZeroText();
-  record.remarks = cursor.ReadZeroText();
+  // Dimensions that run out of bytes take the rest of the body with them: the
+  // one to three bytes left over are part of a cut dimension, not a name.
+  if (fit < record.dimensionCount) cursor.SkipToEnd();
+  // Texts are assigned, not replaced, so a reused record keeps its buffers.
+  record.name.assign(cursor.ReadZeroView());
+  record.remarks.assign(cursor.ReadZeroView());
 }
 
 }  // namespace
 
+void ReadVariablePageInto(int32_t count, std::string_view pageBlock, std::vector<VariableRecord>& records) {
+  const RecordPage page(count, pageBlock);
+  records.resize(page.size());
+  for (size_t k = 0; k < page.size(); ++k) {
+    VariableRecord& record = records[k];
+    record.key = page.Key(k);
+    record.bodyPosition = page.BodyPosition(k);
+    SegmentCursor body(page.Body(k));
+    ReadVariableBody(body, record);
+  }
+}
+
 std::vector<VariableRecord> ReadVariablePage(int32_t count, std::string_view pageBlock) {
   std::vector<VariableRecord> records;
-  records.reserve(PageRecordCount(count, pageBlock));
-  ForEachPageRecord(count, pageBlock, [&](SegmentCursor& cursor, int32_t key, int64_t bodyPosition) {
-    VariableRecord& record = records.emplace_back();
-    record.key = key;
-    record.bodyPosition = bodyPosition;
-    ReadVariableBody(cursor, record);
-  });
+  ReadVariablePageInto(count, pageBlock, records);
   return records;
 }
 
-std::vector<VariableRecord> ReadVariablePageAt(SegmentCursor& cursor) {
+void ReadVariablePageAt(SegmentCursor& cursor, std::vector<VariableRecord>& records) {
   const int32_t count = cursor.ReadInt32();
   const std::string_view block = cursor.ReadCountedView();
-  return ReadVariablePage(count, block);
+  ReadVariablePageInto(count, block, records);
+}
+
+std::vector<VariableRecord> ReadVariablePageAt(SegmentCursor& cursor) {
+  std::vector<VariableRecord> records;
+  ReadVariablePageAt(cursor, records);
+  return records;
 }
 
 }  // namespace ec

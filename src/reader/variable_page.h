@@ -21,12 +21,17 @@ struct VariableRecord {
   std::vector<int32_t> dimensions;
   std::string name;
   std::string remarks;
+  bool operator==(const VariableRecord&) const = default;
 };
 
-// Reads `count` records from a page block, in key-table order.
+// Reads `count` records from a page block, in key-table order (framing in
+// reader/record_page.h).
 std::vector<VariableRecord> ReadVariablePage(int32_t count, std::string_view pageBlock);
+// The same into `records`, reusing the records and the buffers it holds.
+void ReadVariablePageInto(int32_t count, std::string_view pageBlock, std::vector<VariableRecord>& records);
 
 // Reads an int32 count and a counted page block from the cursor, then the page.
 std::vector<VariableRecord> ReadVariablePageAt(SegmentCursor& cursor);
+void ReadVariablePageAt(SegmentCursor& cursor, std::vector<VariableRecord>& records);
 
 }  // namespace ec

@@ -30,6 +30,10 @@ std::string LibraryList(const SupportInfo& support) {
   return list;
 }
 
+std::string_view OutcomeHeading(const ReadOutcome& outcome) {
+  return outcome.rejected ? "无法读取此模块：" : "此模块读取不完整，下面显示的是读到的部分：";
+}
+
 }  // namespace
 
 std::string CutRemarkSection(std::string_view remarks) {
@@ -38,7 +42,37 @@ std::string CutRemarkSection(std::string_view remarks) {
   return matcher.ReplaceAll(remarks, "");
 }
 
+std::string ReadOutcomeToolTip(const ReadOutcome& outcome) {
+  if (!outcome.rejected && outcome.complete) return {};
+  std::string tip(OutcomeHeading(outcome));
+  for (const std::string& problem : outcome.problems) tip += "\n● " + problem;
+  return tip;
+}
+
+std::string ReadOutcomeBlock(const ReadOutcome& outcome) {
+  std::string block;
+  if (outcome.rejected || !outcome.complete) {
+    // A table, not a styled div: the page view's rich text draws borders and
+    // backgrounds of table cells only.
+    block += "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"6\" bgcolor=\"#fff4e0\" "
+             "style=\"border-color:#d08000;border-style:solid;margin-bottom:10px;\"><tr><td style=\"font-size:14px;"
+             "font-family:SimSun;color:#803000;\"><b>";
+    block += OutcomeHeading(outcome);
+    block += "</b>";
+    for (const std::string& problem : outcome.problems) {
+      block += "<br>● ";
+      AppendHtmlEscaped(block, problem);
+    }
+    block += "</td></tr></table>";
+  }
+  if (outcome.repairedSegments > 0)
+    block += "<p style=\"font-size:12px;font-family:SimSun;color:#606060;\">已修正 " +
+             std::to_string(outcome.repairedSegments) + " 个段的校验值</p>";
+  return block;
+}
+
 std::string BuildSummaryPage(const ModuleModel& model) {
+  if (model.outcome.rejected) return ReadOutcomeBlock(model.outcome);
   const ModuleInfo& info = model.info;
   const std::string remarks = CutRemarkSection(info.remarks);
   std::string page = "<div style=\"font-size:14px;font-family:SimSun;line-height:1.5;\"><b>模块：</b>";
@@ -55,7 +89,7 @@ std::string BuildSummaryPage(const ModuleModel& model) {
   page += "</div>";
   ReplaceAll(page, "、", "\r\n");
   ReplaceAll(page, "\r\n", "<br>");
-  return page;
+  return ReadOutcomeBlock(model.outcome) + page;
 }
 
 }  // namespace ec

@@ -15,8 +15,20 @@ namespace ec {
 // least one more character.
 std::string CutRemarkSection(std::string_view remarks);
 
-// The summary page HTML. Module texts are HTML-escaped; each "、" and each
-// CR LF, in the page's own wording and in the module's texts, becomes <br>.
+// What the user must know about how the module was read, as HTML: a marked
+// warning block listing the problems of a module read in part or not at all,
+// and a line saying how many segments had their check values repaired. ""
+// for a module read whole without repairs.
+std::string ReadOutcomeBlock(const ReadOutcome& outcome);
+
+// The same problems as plain lines, for the tooltip of the tree's root: ""
+// for a module read whole.
+std::string ReadOutcomeToolTip(const ReadOutcome& outcome);
+
+// The summary page HTML, after the read-outcome block. Module texts are
+// HTML-escaped; each "、" and each CR LF, in the page's own wording and in the
+// module's texts, becomes <br>. A module that could not be read has only the
+// block, which says why.
 std::string BuildSummaryPage(const ModuleModel& model);
 
 }  // namespace ec

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <cstdint>
 #include <vector>
 
@@ -110,33 +112,75 @@ char32_t NextUtf8(std::string_view text, size_t& pos) {
   return cp;
 }
 
-std::string GbkToUtf8(std::string_view gbk) {
-  if (std::all_of(gbk.begin(), gbk.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-    return std::string(gbk);
-  // Every input byte becomes at most three output bytes (a lone high byte
-  // becomes U+FFFD or the euro sign), so one allocation holds the result.
-  std::string out(gbk.size() * 3, '\0');
-  char* put = out.data();
+namespace {
+
+// The UTF-8 form of every double-byte code, packed for one 4-byte store: the
+// bytes in order, their count in the top byte; 0 for an unmapped code.
+const std::vector<uint32_t>& PackedUtf8Table() {
+  static const std::vector<uint32_t> table = [] {
+    std::vector<uint32_t> t(std::size(kDoubleByteTable), 0);
+    for (size_t i = 0; i < t.size(); ++i) {
+      if (kDoubleByteTable[i] == 0) continue;
+      char bytes[4] = {};
+      const auto length = static_cast<uint32_t>(PutUtf8(bytes, kDoubleByteTable[i]) - bytes);
+      std::memcpy(&t[i], bytes, 4);
+      t[i] = (t[i] & 0x00FFFFFF) | length << 24;
+    }
+    return t;
+  }();
+  return table;
+}
+
+// Decodes into `out`, which holds three bytes per input byte and one more
+// (a packed code is stored four bytes at a time); returns the end.
+char* DecodeGbk(std::string_view gbk, char* out) {
+  static_assert(std::endian::native == std::endian::little, "packed codes are stored as little-endian words");
+  const std::vector<uint32_t>& packed = PackedUtf8Table();
   for (size_t i = 0; i < gbk.size();) {
     const auto lead = static_cast<unsigned char>(gbk[i]);
     if (lead < 0x80) {
-      *put++ = static_cast<char>(lead);
+      *out++ = static_cast<char>(lead);
       ++i;
     } else if (lead == 0x80) {
-      put = PutUtf8(put, kEuro);
+      out = PutUtf8(out, kEuro);
       ++i;
     } else if (lead == 0xFF || i + 1 >= gbk.size()) {
-      put = PutUtf8(put, kReplacement);
+      out = PutUtf8(out, kReplacement);
       ++i;
     } else {
       const auto trail = static_cast<unsigned char>(gbk[i + 1]);
-      const char32_t cp = GbkDoubleByteToUnicode(lead, trail);
-      put = PutUtf8(put, cp ? cp : kReplacement);
-      // An ASCII byte after a bad lead byte is a character of its own.
-      i += (cp || trail >= 0x80) ? 2 : 1;
+      const bool inTable = trail >= kTrailFirst && trail <= kTrailLast;
+      const uint32_t code = inTable ? packed[(lead - kLeadFirst) * kTrails + (trail - kTrailFirst)] : 0;
+      if (code != 0) {
+        std::memcpy(out, &code, 4);
+        out += code >> 24;
+        i += 2;
+      } else {
+        out = PutUtf8(out, kReplacement);
+        // An ASCII byte after a bad lead byte is a character of its own.
+        i += trail >= 0x80 ? 2 : 1;
+      }
     }
   }
-  out.resize(static_cast<size_t>(put - out.data()));
+  return out;
+}
+
+}  // namespace
+
+std::string GbkToUtf8(std::string_view gbk) {
+  if (std::all_of(gbk.begin(), gbk.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return std::string(gbk);
+  // Short texts (nearly all of a module's) are decoded on the stack and copied
+  // once at their exact size, so a name stays in the string's own buffer and a
+  // model does not keep three bytes of capacity per byte it holds.
+  constexpr size_t kStackInput = 512;
+  if (gbk.size() <= kStackInput) {
+    char buffer[kStackInput * 3 + 1];
+    return std::string(buffer, DecodeGbk(gbk, buffer));
+  }
+  std::string out(gbk.size() * 3 + 1, '\0');
+  out.resize(static_cast<size_t>(DecodeGbk(gbk, out.data()) - out.data()));
+  out.shrink_to_fit();
   return out;
 }
 

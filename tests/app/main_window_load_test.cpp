@@ -162,20 +162,43 @@ TEST_F(LoadTest, RequestsThatChangeNothing) {
   EXPECT_EQ(viewer_->Store().ReadText("编辑框模块文件", ""), sample);
 }
 
-TEST_F(LoadTest, UnreadableFilesShowAnEmptyModule) {
+std::string RootToolTip(TreeViewHelper& tree) { return tree.Item(0)->toolTip(0).toStdString(); }
+
+TEST_F(LoadTest, UnreadableFilesSayWhy) {
   const std::string junk = files_.File("junk.ec");
   ASSERT_TRUE(WriteFileBytes(junk, "this is no module at all"));
-  const std::string empty = files_.File("empty.ec");
-  ASSERT_TRUE(WriteFileBytes(empty, ""));
-  for (const std::string& path : {junk, empty}) {
+  const std::string locked = files_.File("locked.ec");
+  ASSERT_TRUE(WriteFileBytes(locked, "WTLE" + std::string(36, '\0') + "encoded!"));
+  for (const auto& [path, why] : {std::pair{junk, "不是易模块文件（头标志1错误）"}, std::pair{locked, "此模块已加密，无法查看"}}) {
     Window().loadModule(path);
     EXPECT_EQ(Window().Loader().CurrentPath(), path);
     ASSERT_EQ(Window().Tree().Count(), 1);
     EXPECT_EQ(Window().Tree().Text(0), "澜禾·易模块");
     const std::string& page = Window().Page()->Page();
-    EXPECT_NE(page.find("<b>版本：</b>0.0"), std::string::npos) << page;
-    EXPECT_NE(page.find("用到的支持库(0个)"), std::string::npos) << page;
+    EXPECT_NE(page.find(why), std::string::npos) << page;
+    EXPECT_EQ(page.find("版本"), std::string::npos) << page;
+    EXPECT_NE(RootToolTip(Window().Tree()).find(why), std::string::npos);
   }
+}
+
+TEST_F(LoadTest, ACutModuleShowsWhatWasReadAndSaysItIsCut) {
+  const std::string whole = ReadFileBytes(SampleModule()).value_or("");
+  const std::string cut = files_.File("cut.ec");
+  ASSERT_TRUE(WriteFileBytes(cut, whole.substr(0, whole.size() - 150)));
+  Window().loadModule(cut);
+  EXPECT_GT(Window().Tree().Count(), 1);  // the declarations before the cut
+  const std::vector<std::string>& problems = Window().Loader().Model().outcome.problems;
+  ASSERT_EQ(problems.size(), 1u);
+  const std::string& problem = problems[0];
+  std::string size = std::to_string(whole.size() - 150);  // as the text groups it: 4,592
+  if (size.size() > 3) size.insert(size.size() - 3, ",");
+  EXPECT_EQ(problem.rfind("模块在第 " + size + " 字节处被截断", 0), 0u) << problem;
+  EXPECT_NE(Window().Page()->Page().find(problem), std::string::npos);
+  EXPECT_NE(RootToolTip(Window().Tree()).find(problem), std::string::npos);
+  // The next, intact module clears the warning.
+  Window().loadModule(CopyOf(SampleModule(), "sample.ec"));
+  EXPECT_EQ(RootToolTip(Window().Tree()), "");
+  EXPECT_EQ(Window().Page()->Page().find("被截断"), std::string::npos);
 }
 
 TEST_F(LoadTest, EveryCorpusModuleShowsItsDeclarations) {

@@ -2,6 +2,7 @@
 // files, and reads back its JSON and exit status.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
@@ -47,9 +48,12 @@ TEST_F(DumpCommand, SuperPEAsJson) {
   const json j = Parse(r);
   std::vector<std::string> keys;
   for (const auto& [key, value] : j.items()) keys.push_back(key);
-  EXPECT_EQ(keys, (std::vector<std::string>{"ok", "lastReadError", "info", "support", "subroutineGroups",
-                                            "classes", "dataTypes", "dllCommands", "constants", "globals"}));
+  EXPECT_EQ(keys, (std::vector<std::string>{"ok", "lastReadError", "complete", "problems", "info", "support",
+                                            "subroutineGroups", "classes", "dataTypes", "dllCommands",
+                                            "constants", "globals"}));
   EXPECT_EQ(j["ok"], true);
+  EXPECT_EQ(j["complete"], true);  // its unknown segment "易包信息段1" is no problem
+  EXPECT_EQ(j["problems"], json::array());
   EXPECT_EQ(j["subroutineGroups"][1]["subroutines"].size(), 2u);
   EXPECT_EQ(j["globals"][1], (json{{"name", "PE_DataAddr"}, {"remarks", "'没啥用,给以前写过的代码准备的"},
                                    {"type", "整数型"}, {"dimensions", json::array()}}));
@@ -73,7 +77,9 @@ TEST_F(DumpCommand, RejectedMissingAndUsage) {
   EXPECT_EQ(j["lastReadError"], "头标志2错误");
   EXPECT_EQ(j["subroutineGroups"], json::array());
   EXPECT_EQ(j["info"]["versionMajor"], 0);
-  EXPECT_EQ(rejected.err, "ecview-cli: module rejected: 头标志2错误\n");
+  EXPECT_EQ(j["complete"], false);
+  EXPECT_EQ(j["problems"], (json{"不是易模块文件（头标志2错误）"}));
+  EXPECT_EQ(rejected.err, "ecview-cli: warning: 不是易模块文件（头标志2错误）\necview-cli: module rejected: 头标志2错误\n");
 
   const test::CliResult missing = Run({"dump", "--json", dir_.File("none.ec")});
   EXPECT_EQ(missing.status, 2);
@@ -94,6 +100,29 @@ TEST_F(DumpCommand, RejectedMissingAndUsage) {
   EXPECT_EQ(help.status, 0);
   for (const char* option : {"--json", "--repair", "FILE", "Exit status"})
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
+}
+
+TEST_F(DumpCommand, ACutModuleWarnsInEveryForm) {
+  ModuleSegments segments;
+  segments.userInfo = UserInfoRecord{.name = writer::G("模块")};
+  segments.program = ProgramSegment{};
+  segments.program->dllCommands.push_back({{1, 0}, 0, 0, writer::G("命令"), "", "", "", {}});
+  const std::string whole = writer::BuildModule(segments);
+  const std::string path = WriteModule("cut.ec", whole.substr(0, whole.size() - 130));
+  const std::string warning = "ecview-cli: warning: 模块在第 " + std::to_string(whole.size() - 130) + " 字节处被截断";
+  for (const std::vector<std::string>& form : {std::vector<std::string>{"--json"}, {"--html"}, {}}) {
+    std::vector<std::string> arguments = {"dump"};
+    arguments.insert(arguments.end(), form.begin(), form.end());
+    arguments.push_back(path);
+    const test::CliResult r = Run(arguments);
+    EXPECT_EQ(r.status, 0) << arguments.size();
+    EXPECT_EQ(r.err.rfind(warning, 0), 0u) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+  }
+  const json j = Parse(Run({"dump", "--json", path}));
+  EXPECT_EQ(j["complete"], false);
+  ASSERT_EQ(j["problems"].size(), 1u);
+  EXPECT_EQ(j["info"]["name"], "模块");  // what was read is still there
 }
 
 TEST_F(DumpCommand, RepairsOnlyWhenAsked) {

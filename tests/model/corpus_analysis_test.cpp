@@ -48,6 +48,7 @@ TEST_F(CorpusAnalysis, EveryModuleKeepsTheModelInvariants) {
     const std::string name = file.path().filename().string();
     if (name == "README.md") continue;
     const ModuleModel m = Analyse(name);
+    EXPECT_EQ(m.outcome, ReadOutcome{}) << name;  // intact: complete, no problems, nothing repaired
     EXPECT_FALSE(m.subroutineGroups.empty()) << name;
     EXPECT_FALSE(m.support.libraries.empty()) << name;
     for (const SubroutineGroup& g : m.subroutineGroups) {

@@ -155,6 +155,10 @@ TEST_F(AnalyseFile, ReadsAWrittenModule) {
   ModuleModel model;
   ASSERT_TRUE(analyseModule(path, model));
   ExpectSampleModel(model);
+  EXPECT_EQ(model.outcome, ReadOutcome{});
+  ModuleModel sample;  // the project's own sample is as intact
+  ASSERT_TRUE(analyseModule(EC_SOURCE_DIR "/examples/sample.ec", sample, {.readOnly = true}));
+  EXPECT_EQ(sample.outcome, ReadOutcome{});
 }
 
 TEST_F(AnalyseFile, RejectedFilesLeaveTheRequestedPartsEmpty) {
@@ -184,6 +188,8 @@ TEST_F(AnalyseFile, HeaderOnlyFileIsAcceptedAndEmpty) {
   EXPECT_TRUE(analyseModule(Write("CNWTEPRG"), model));
   ModuleModel expected;
   expected.support.systemVersion = "0.0";
+  // Without the end node an intact module has, the file is taken as cut.
+  expected.outcome = {.complete = false, .problems = {"模块在第 8 字节处被截断，以下内容可能不全"}};
   EXPECT_EQ(model, expected);
 }
 

@@ -89,5 +89,18 @@ TEST(TypeName, BasicTypesAndCodeZeroAreNeverLookedUpInTheModule) {
   ExpectName(program, 0x10001, "自定义窗口");
 }
 
+// A name that fills a damaged module would be copied into every reference.
+TEST(TypeName, ReferencesToAHugeNameStopAtACharacter) {
+  ProgramSegment program;
+  program.dataTypes = {Type(0x50001, std::string(100000, 'x')), Type(0x50002, "坐标"), Type(0x50003, "")};
+  program.dataTypes[2].name = "a";
+  for (int i = 0; i < 100; ++i) program.dataTypes[2].name += G("坐");
+  ExpectName(program, 0x50001, std::string(255, 'x') + "…");
+  ExpectName(program, 0x50002, "坐标");
+  std::string cut = "a";  // 1 + 3 * 84 bytes: the 85th character would pass 255
+  for (int i = 0; i < 84; ++i) cut += "坐";
+  ExpectName(program, 0x50003, cut + "…");
+}
+
 }  // namespace
 }  // namespace ec

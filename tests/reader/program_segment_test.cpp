@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "reader/last_read_error.h"
 #include "tools/module_writer/module_writer.h"
 
@@ -169,6 +171,39 @@ TEST(VariablePage, BodiesAreReadFromTheirOwnPositions) {
   EXPECT_EQ(r[2].attributeWord, 0);
   EXPECT_TRUE(r[2].dimensions.empty());
   EXPECT_TRUE(ReadVariablePage(0, block).empty());
+}
+
+// Subroutines left in the segment's bytes read, one at a time, exactly as a
+// full read has them, also in damaged segments, and give their messages once.
+TEST(ProgramSegment, SubroutinesLeftInPlaceReadAsStored) {
+  const std::string whole = writer::ProgramSegmentBlock(FullProgram());
+  std::string negative = whole;  // the second subroutine's name length below zero
+  const size_t second = negative.find(G("第二")) - 4;
+  negative.replace(second, 4, "\xF0\xFF\xFF\xFF");
+  std::vector<std::string> blocks = {whole, negative};
+  for (size_t cut = 0; cut < whole.size(); cut += 5) blocks.push_back(whole.substr(0, cut));
+  for (const std::string& block : blocks) {
+    for (const bool skip : {false, true}) {
+      const ReaderOptions options{.skipSubroutineBlocks = skip, .subroutinesInPlace = true};
+      SetLastReadError("");
+      const ProgramSegment full = ReadProgramSegment(std::string_view(block), options);
+      const std::string fullError = LastReadError();
+      if (&block == &blocks[1]) {
+        EXPECT_EQ(fullError, "Read Data Error");
+      }
+      SetLastReadError("");
+      const ProgramSegment inPlace = ReadProgramSegment(std::make_shared<const std::string>(block), options);
+      EXPECT_EQ(LastReadError(), fullError);
+      EXPECT_TRUE(inPlace.subroutines.empty());
+      std::vector<SubroutineRecord> streamed;
+      ForEachSubroutine(inPlace, [&](const SubroutineRecord& r) { streamed.push_back(r); });
+      EXPECT_EQ(LastReadError(), fullError);
+      ASSERT_EQ(streamed, full.subroutines) << block.size();
+      EXPECT_EQ(SubroutineEntries(inPlace).size(), full.subroutines.size());
+      EXPECT_EQ(inPlace.globals, full.globals);
+      EXPECT_EQ(inPlace.dllCommands.size(), full.dllCommands.size());
+    }
+  }
 }
 
 TEST(ProgramSegment, TruncatedAnywhereStaysInside) {

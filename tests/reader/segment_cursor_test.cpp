@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "reader/check_value.h"
 #include "reader/declaration_index.h"
 #include "reader/last_read_error.h"
@@ -47,6 +49,14 @@ TEST(SegmentCursor, ConsumingTheLastByteExhausts) {
   EXPECT_TRUE(c.Exhausted());
   c.MoveTo(1);
   EXPECT_FALSE(c.Exhausted());
+  // A position before the block is outside it: nothing is read, and the
+  // first bytes are not read again.
+  for (int64_t before : {0, -3, -100000}) {
+    c.MoveTo(before);
+    EXPECT_TRUE(c.Exhausted());
+    EXPECT_EQ(c.ReadInt32(), 0);
+    EXPECT_EQ(c.ReadZeroText(), "");
+  }
 }
 
 TEST(SegmentCursor, Texts) {
@@ -86,13 +96,23 @@ TEST(SegmentCursor, SkippedCountedBytesNeverStepBack) {
 }
 
 TEST(SegmentCursor, LogicalAndClampedDates) {
-  const std::string block = ByteWriter().Int32(0).Int32(-1).Double(1e9).Double(-1e9).Double(45000.5).str();
+  const std::string block = ByteWriter()
+                                .Int32(0)
+                                .Int32(-1)
+                                .Double(1e9)
+                                .Double(-1e9)
+                                .Double(45000.5)
+                                .Double(std::numeric_limits<double>::quiet_NaN())
+                                .Double(-std::numeric_limits<double>::infinity())
+                                .str();
   SegmentCursor c(block);
   EXPECT_FALSE(c.ReadLogical());
   EXPECT_TRUE(c.ReadLogical());
   EXPECT_EQ(c.ReadDateTime(), 2958465.0);
   EXPECT_EQ(c.ReadDateTime(), -657434.0);
   EXPECT_EQ(c.ReadDateTime(), 45000.5);
+  EXPECT_EQ(c.ReadDateTime(), -657434.0);  // NaN takes the lower bound
+  EXPECT_EQ(c.ReadDateTime(), -657434.0);
 }
 
 TEST(DeclarationIndex, SurplusBytesAreNotSkipped) {
@@ -116,36 +136,6 @@ TEST(DeclarationIndex, ClaimsBeyondTheBlockAreCut) {
     EXPECT_TRUE(ReadDeclarationIndex(c).empty());
     EXPECT_EQ(c.ReadInt32(), 1);
   }
-}
-
-struct PageFrame {
-  std::vector<int32_t> keys;
-  std::vector<int64_t> bodyPositions;
-};
-
-PageFrame ReadFrame(int32_t count, std::string_view block) {
-  PageFrame frame;
-  ForEachPageRecord(count, block, [&](SegmentCursor& cursor, int32_t key, int64_t position) {
-    EXPECT_EQ(cursor.Position(), position);
-    frame.keys.push_back(key);
-    frame.bodyPositions.push_back(position);
-  });
-  return frame;
-}
-
-TEST(RecordPage, FrameGeometry) {
-  // Two records: keys, offsets, then bodies relative to the end of the tables.
-  const std::string block = ByteWriter().Int32(5).Int32(6).Int32(4).Int32(0).Bytes("BBBBAAAA").str();
-  const PageFrame frame = ReadFrame(2, block);
-  EXPECT_EQ(frame.keys, (std::vector<int32_t>{5, 6}));
-  EXPECT_EQ(frame.bodyPositions, (std::vector<int64_t>{21, 17}));
-  EXPECT_TRUE(ReadFrame(0, block).keys.empty());
-  EXPECT_TRUE(ReadFrame(-3, block).keys.empty());
-  // A count the block cannot hold is cut; the records that fit keep the
-  // stored geometry (their offsets lie beyond the block and read as 0).
-  const PageFrame cut = ReadFrame(1000000, block);
-  EXPECT_EQ(cut.keys.size(), 3u);
-  EXPECT_EQ(cut.bodyPositions[0], 1 + 8 * 1000000);
 }
 
 }  // namespace

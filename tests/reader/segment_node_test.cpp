@@ -114,7 +114,7 @@ TEST_F(NodeFile, ReadOnlyOptionNeverWrites) {
 TEST_F(NodeFile, NodeCutShortByTheEndOfTheFileIsNotRepaired) {
   auto bad = Segment("用户信息段", std::string(64, 'x'));
   bad.wrongDataCheck = true;
-  std::string bytes = ModuleWriter().Add(bad).Build();
+  std::string bytes = ModuleWriter().Add(bad).WithoutEndNode().Build();
   bytes.resize(bytes.size() - 10);
   const std::string path = Write(bytes);
   ModuleSegments segments;
@@ -123,7 +123,7 @@ TEST_F(NodeFile, NodeCutShortByTheEndOfTheFileIsNotRepaired) {
   EXPECT_EQ(ReadFileBytes(path), bytes);
 
   // Cut inside the node info: the data-check field lies beyond the end.
-  std::string shortInfo = ModuleWriter().Add(bad).Build().substr(0, 8 + 8 + 40);
+  std::string shortInfo = ModuleWriter().Add(bad).WithoutEndNode().Build().substr(0, 8 + 8 + 40);
   const std::string path2 = Write(shortInfo);
   ASSERT_TRUE(ReadModuleFile(path2, {}, segments));
   EXPECT_EQ(ReadFileBytes(path2), shortInfo);

@@ -34,6 +34,29 @@ TEST(SummaryPageTest, RemarkSectionIsCutAndRemarksLikeTheNameAreHidden) {
             kDiv + "<b>模块：</b><br><b>版本：</b>0.0<br><b>作者：</b><br><br><h2>用到的支持库(0个)：</h2></div>");
 }
 
+TEST(SummaryPageTest, ProblemsAndRepairsComeFirst) {
+  ModuleModel model;
+  model.info.name = "模块";
+  const std::string plain = BuildSummaryPage(model);
+  model.outcome = {.complete = false, .problems = {"模块在第 5 字节处被截断", "“<段>”中有错、误"}, .repairedSegments = 2};
+  const std::string page = BuildSummaryPage(model);
+  const size_t block = page.find("此模块读取不完整");
+  ASSERT_NE(block, std::string::npos);
+  EXPECT_LT(block, page.find("<b>模块：</b>"));
+  EXPECT_NE(page.find("<br>● 模块在第 5 字节处被截断<br>● “&lt;段&gt;”中有错、误</td>"), std::string::npos);
+  EXPECT_NE(page.find("已修正 2 个段的校验值"), std::string::npos);
+  EXPECT_EQ(page.substr(page.size() - plain.size()), plain);  // the summary itself is unchanged
+  // A module that could not be read says why, and nothing else.
+  ModuleModel rejected;
+  rejected.outcome = {.rejected = true, .complete = false, .problems = {"此模块已加密，无法查看"}};
+  const std::string why = BuildSummaryPage(rejected);
+  EXPECT_NE(why.find("无法读取此模块：</b><br>● 此模块已加密，无法查看"), std::string::npos);
+  EXPECT_EQ(why.find("版本"), std::string::npos);
+  EXPECT_EQ(ReadOutcomeToolTip(rejected.outcome), "无法读取此模块：\n● 此模块已加密，无法查看");
+  EXPECT_EQ(ReadOutcomeBlock(ReadOutcome{}), "");
+  EXPECT_EQ(ReadOutcomeToolTip(ReadOutcome{.repairedSegments = 1}), "");
+}
+
 TEST(SummaryPageTest, ModuleTextsAreEscaped) {
   ModuleModel model;
   model.info = {.name = "a<b>", .remarks = "<script>x</script> & y", .author = "<i>"};

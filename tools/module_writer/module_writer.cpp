@@ -51,6 +51,11 @@ void WriteConstantValue(ByteWriter& out, int page, const ConstantValue& value) {
   }
 }
 
+void WriteConstantBody(ByteWriter& out, const ConstantRecord& c) {
+  out.Int32(c.leadingValue).Int16(c.attributeWord).ZeroText(c.name).ZeroText(c.remarks);
+  WriteConstantValue(out, ConstantPageOf(c.key), c.value);
+}
+
 void WriteProgramHeader(ByteWriter& out, const ProgramHeader& h) {
   out.Int32(h.value1).Int32(h.value2).Counted(h.block3).Counted(h.block4).Counted(h.block5);
   out.Int16(static_cast<int16_t>(h.libraries.size()));
@@ -71,6 +76,32 @@ void WriteMemberKeys(ByteWriter& out, const std::vector<int32_t>& keys) {
 
 }  // namespace
 
+std::string VariableBody(const VariableRecord& record) {
+  ByteWriter out;
+  WriteVariableBody(out, record);
+  return out.str();
+}
+
+std::string ConstantBody(const ConstantRecord& record) {
+  ByteWriter out;
+  WriteConstantBody(out, record);
+  return out.str();
+}
+
+std::string RecordPageBlock(const std::vector<int32_t>& keys, const std::vector<int32_t>& offsets,
+                            std::string_view bodies) {
+  ByteWriter block;
+  for (int32_t key : keys) block.Int32(key);
+  for (int32_t offset : offsets) block.Int32(offset);
+  return block.Bytes(bodies).str();
+}
+
+std::string AliasedPageBlock(int32_t count, std::string_view body, int32_t firstKey) {
+  std::vector<int32_t> keys(static_cast<size_t>(count));
+  for (int32_t k = 0; k < count; ++k) keys[static_cast<size_t>(k)] = firstKey + k;
+  return RecordPageBlock(keys, std::vector<int32_t>(keys.size(), 0), body);
+}
+
 std::string VariablePageBlock(const std::vector<VariableRecord>& records) {
   return PageBlock(records, WriteVariableBody);
 }
@@ -80,10 +111,7 @@ void WriteVariablePage(ByteWriter& out, const std::vector<VariableRecord>& recor
 }
 
 std::string ConstantPageBlock(const std::vector<ConstantRecord>& records) {
-  return PageBlock(records, [](ByteWriter& out, const ConstantRecord& c) {
-    out.Int32(c.leadingValue).Int16(c.attributeWord).ZeroText(c.name).ZeroText(c.remarks);
-    WriteConstantValue(out, ConstantPageOf(c.key), c.value);
-  });
+  return PageBlock(records, WriteConstantBody);
 }
 
 std::string ProgramSegmentBlock(const ProgramSegment& p) {
@@ -187,11 +215,17 @@ ModuleWriter& ModuleWriter::AddAll(const ModuleSegments& s) {
   return *this;
 }
 
+ModuleWriter& ModuleWriter::WithoutEndNode() {
+  endNode_ = false;
+  return *this;
+}
+
 std::string ModuleWriter::Build(bool passwordProtected) const {
   ByteWriter out;
   if (passwordProtected) out.Int32(kProtectedFlag).Bytes(std::string(36, '\x11'));
   out.Int32(kHeaderFlag1).Int32(kHeaderFlag2);
   for (const auto& segment : segments_) out.Bytes(NodeBytes(segment));
+  if (endNode_) out.Bytes(NodeBytes(Segment("", "")));
   return out.str();
 }
 

@@ -27,6 +27,15 @@ inline std::string G(std::string_view utf8) { return Utf8ToGbk(utf8); }
 std::string VariablePageBlock(const std::vector<VariableRecord>& records);
 void WriteVariablePage(ByteWriter& out, const std::vector<VariableRecord>& records);
 std::string ConstantPageBlock(const std::vector<ConstantRecord>& records);
+// The body of one record as a page stores it.
+std::string VariableBody(const VariableRecord& record);
+std::string ConstantBody(const ConstantRecord& record);
+// A page block with the keys and offsets given, followed by `bodies`: for
+// damaged pages whose offsets do not follow their bodies.
+std::string RecordPageBlock(const std::vector<int32_t>& keys, const std::vector<int32_t>& offsets,
+                            std::string_view bodies);
+// `count` records (keys firstKey, firstKey + 1 ...) whose offsets all point at one body.
+std::string AliasedPageBlock(int32_t count, std::string_view body, int32_t firstKey = 1);
 // The declaration index for records that carry an `entry`.
 template <typename Record>
 void WriteDeclarationIndex(ByteWriter& out, const std::vector<Record>& records) {
@@ -64,12 +73,15 @@ class ModuleWriter {
   ModuleWriter& Add(SegmentToWrite segment);
   // Adds every filled slot of `segments` in the order a module stores them.
   ModuleWriter& AddAll(const ModuleSegments& segments);
-  // The header flags and all nodes. A protected module puts "WTLE" and 36
-  // filler bytes in front of the container.
+  // Leaves out the node with an empty name that ends every intact module.
+  ModuleWriter& WithoutEndNode();
+  // The header flags, all nodes and the end node. A protected module puts
+  // "WTLE" and 36 filler bytes in front of the container.
   std::string Build(bool passwordProtected = false) const;
 
  private:
   std::vector<SegmentToWrite> segments_;
+  bool endNode_ = true;
 };
 
 // A module holding `segments` as a correct file.

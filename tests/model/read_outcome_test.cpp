@@ -1,0 +1,66 @@
+#include "model/read_outcome.h"
+
+#include <gtest/gtest.h>
+
+#include "model/module_analysis.h"
+#include "support/file_bytes.h"
+#include "support/gbk_codec.h"
+#include "tests/support/temp_dir.h"
+#include "tools/module_writer/module_writer.h"
+
+namespace ec {
+namespace {
+
+using Kind = ReadProblem::Kind;
+
+TEST(ReadOutcome, EachProblemIsOneSentence) {
+  ReadReport report;
+  const std::string program = Utf8ToGbk("程序段");
+  report.Add({.kind = Kind::Truncated, .segment = program, .offset = 52000, .claimed = 61858, .present = 12000});
+  report.Add({.kind = Kind::Truncated, .offset = 1234567});
+  report.Add({.kind = Kind::WrongNodeFlag, .message = "Node标志错误", .offset = 108});
+  report.Add({.kind = Kind::NegativeLength, .segment = program, .message = "Read Data Error", .count = 3});
+  report.Add({.kind = Kind::UnknownConstantType, .segment = Utf8ToGbk("程序资源段"), .message = "未知常量类型[30]"});
+  report.Add({.kind = Kind::RepairFailed, .segment = Utf8ToGbk("<段>"), .message = "修正失败[头]"});
+  report.unlistedProblems = 4;
+  EXPECT_EQ(ProblemTexts(report),
+            (std::vector<std::string>{
+                "模块在第 52,000 字节处被截断：“程序段”的数据应有 61,858 字节，只有 12,000 字节，以下内容可能不全",
+                "模块在第 1,234,567 字节处被截断，以下内容可能不全",
+                "第 108 字节处的段标志错误（Node标志错误），其后的段没有读取，以下内容可能不全",
+                "“程序段”中有长度为负数的数据（Read Data Error），共 3 处，其内容可能不全",
+                "“程序资源段”中有值类型未知的常量（未知常量类型[30]），其值没有读取",
+                "“<段>”的校验值不符，写回修正值失败（修正失败[头]）",
+                "另有 4 个问题未列出",
+            }));
+  const ReadOutcome outcome = OutcomeOf(report);
+  EXPECT_FALSE(outcome.complete);
+  EXPECT_FALSE(outcome.rejected);
+}
+
+TEST(ReadOutcome, AnalysisSaysWhyAModuleCannotBeRead) {
+  test::TempDir dir;
+  const std::string path = dir.File("m.ec");
+  auto outcomeOf = [&](const std::string& bytes) {
+    WriteFileBytes(path, bytes);
+    ModuleModel model;
+    analyseModule(path, model, {.readOnly = true});
+    return model.outcome;
+  };
+  EXPECT_EQ(outcomeOf("XNWTEPRG"), (ReadOutcome{true, false, {"不是易模块文件（头标志1错误）"}, 0}));
+  EXPECT_EQ(outcomeOf("WTLE" + std::string(36, '\0') + "garbage!").problems, std::vector<std::string>{"此模块已加密，无法查看"});
+  ModuleModel missing;
+  EXPECT_FALSE(analyseModule(dir.File("none.ec"), missing));
+  EXPECT_EQ(missing.outcome.problems, std::vector<std::string>{"无法打开文件"});
+  EXPECT_EQ(outcomeOf(writer::ModuleWriter().Add(writer::Segment("易模块记录段2", "x")).Build()), ReadOutcome{});
+  // Repairs are counted, not problems.
+  auto bad = writer::Segment("初始模块段", "abcd");
+  bad.wrongNodeCheck = true;
+  WriteFileBytes(path, writer::ModuleWriter().Add(bad).Build());
+  ModuleModel repaired;
+  ASSERT_TRUE(analyseModule(path, repaired));
+  EXPECT_EQ(repaired.outcome, (ReadOutcome{.repairedSegments = 1}));
+}
+
+}  // namespace
+}  // namespace ec
