@@ -1,8 +1,9 @@
 // Writes a large generated module for timing the programs end to end.
 //
-//   build/make_large_module OUT.ec [PROGRAM_SETS [SUBROUTINES_PER_SET [PARAMETERS [EDITS]]]]
+//   build/make_large_module OUT.ec [PROGRAM_SETS [SUBROUTINES_PER_SET [PARAMETERS [EDITS [CONSTANTS [DLL_COMMANDS]]]]]]
 //
-// Defaults: 1,000 program sets of 100 subroutines with 3 parameters (~27 MB).
+// Defaults: 1,000 program sets of 100 subroutines with 3 parameters (~27 MB),
+// one constant per ten program sets, no DLL commands.
 // EDITS makes a later version of the same module, for timing `ecview-cli diff`:
 // that many subroutines get a new return type, a new name or a parameter more.
 #include <iostream>
@@ -13,8 +14,9 @@
 #include "tools/module_writer/module_writer.h"
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 6) {
-    std::cerr << "usage: make_large_module OUT.ec [PROGRAM_SETS [SUBROUTINES_PER_SET [PARAMETERS [EDITS]]]]\n";
+  if (argc < 2 || argc > 8) {
+    std::cerr << "usage: make_large_module OUT.ec [PROGRAM_SETS [SUBROUTINES_PER_SET [PARAMETERS [EDITS [CONSTANTS "
+                 "[DLL_COMMANDS]]]]]]\n";
     return 2;
   }
   ec::writer::LargeModuleShape shape;
@@ -23,6 +25,8 @@ int main(int argc, char** argv) {
     if (argc > 3) shape.subroutinesPerSet = std::stoi(argv[3]);
     if (argc > 4) shape.parametersPerSubroutine = std::stoi(argv[4]);
     if (argc > 5) shape.edits = std::stoi(argv[5]);
+    if (argc > 6) shape.constants = std::stoi(argv[6]);
+    if (argc > 7) shape.dllCommands = std::stoi(argv[7]);
   } catch (const std::exception&) {
     std::cerr << "make_large_module: counts must be whole numbers\n";
     return 2;

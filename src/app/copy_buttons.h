@@ -26,15 +26,20 @@ class CopyButtons : public QObject {
   void CopyAsIdeHtml();
   // How long "已复制" stays on the button.
   void SetFeedbackMilliseconds(int milliseconds) { feedbackMilliseconds_ = milliseconds; }
+  // A copy of the whole module is still being rendered.
+  bool IsCopying() const { return running_ > 0; }
 
  private:
   void RunCopy(QPushButton* button, Rendering rendering, const QString& caption);
+  void CopyInBackground(QPushButton* button, Rendering rendering, const QString& caption);
+  void ShowCopied(QPushButton* button, const QString& caption);
 
   SelectionPresenter& selection_;
   QPushButton* text_;
   QPushButton* html_;
   QPushButton* ide_;
   int feedbackMilliseconds_ = 1000;
+  int running_ = 0;
 };
 
 }  // namespace ec

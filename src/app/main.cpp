@@ -1,10 +1,11 @@
 // ecview: the desktop viewer for E language modules.
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QIcon>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "app/main_window.h"
 #include "app/node_icons.h"
@@ -13,34 +14,19 @@
 #include "app/settings_location.h"
 #include "app/single_instance.h"
 #include "app/viewer_application.h"
+#include "app/viewer_arguments.h"
 #include "platform/file_association.h"
 #include "render/node_kind.h"
 #include "support/utf8_path.h"
 
-namespace {
-
-struct StartRequest {
-  QString modulePath;  // absolute, or empty
-  bool newWindow = false;
-};
-
-// The first argument that is no option names a module; any others are
-// ignored. "--new-window" starts a viewer of its own.
-StartRequest ParseStart(const QStringList& arguments) {
-  StartRequest request;
-  for (const QString& argument : arguments) {
-    if (argument == QStringLiteral("--new-window")) {
-      request.newWindow = true;
-    } else if (request.modulePath.isEmpty()) {
-      request.modulePath = QDir::toNativeSeparators(QFileInfo(argument).absoluteFilePath());
-    }
-  }
-  return request;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
+  // Help and version need no window (the application object needs a display)
+  // and leave the settings alone.
+  if (const ec::ViewerArguments early = ec::ParseViewerArguments(std::vector<std::string>(argv + 1, argv + argc), {});
+      early.action == ec::ViewerArguments::Action::Help || early.action == ec::ViewerArguments::Action::Version) {
+    std::fputs(early.message.c_str(), stdout);
+    return 0;
+  }
   QApplication app(argc, argv);
   ec::InstallQtTranslations(app);
   // The installed theme icon when there is one, else the module box of the tree.
@@ -56,12 +42,20 @@ int main(int argc, char** argv) {
     return ec::RunScreenshot(*screenshot);
   }
 
-  const StartRequest start = ParseStart(arguments);
+  // Parsed again without the options the application object took (-platform ...).
+  std::vector<std::string> list;
+  for (const QString& argument : arguments) list.push_back(argument.toStdString());
+  const ec::ViewerArguments start = ec::ParseViewerArguments(list, ec::PathFromUtf8(QDir::currentPath().toStdString()));
+  if (start.action != ec::ViewerArguments::Action::Open) {
+    std::fputs(start.message.c_str(), stderr);
+    return 2;
+  }
   const std::filesystem::path settingsFolder = ec::DefaultSettingsFolder();
   const QString instanceName = ec::SingleInstanceName(QString::fromStdString(ec::Utf8FromPath(settingsFolder)));
-  if (!start.newWindow && ec::HandOverToRunningViewer(instanceName, start.modulePath)) return 0;
+  const QString modulePath = QString::fromStdString(start.modulePath);
+  if (!start.newWindow && ec::HandOverToRunningViewer(instanceName, modulePath)) return 0;
 
-  ec::ViewerApplication viewer(settingsFolder, ec::CreatePlatformFileAssociation(), start.modulePath.toStdString());
+  ec::ViewerApplication viewer(settingsFolder, ec::CreatePlatformFileAssociation(), start.modulePath);
   ec::SingleInstanceServer server;
   if (!start.newWindow) server.Listen(instanceName);
   QObject::connect(&server, &ec::SingleInstanceServer::OpenRequested, &viewer.Window(),

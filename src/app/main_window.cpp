@@ -83,7 +83,7 @@ void MainWindow::ConnectSignals() {
   connect(loader_, &ModuleLoader::CurrentNodeReselected, presenter_, &SelectionPresenter::OnTreeSelectionChanged);
   connect(c.treeWidget, &QTreeWidget::customContextMenuRequested, contextMenu_, &TreeContextMenu::OnRequested);
   connect(contextMenu_, &TreeContextMenu::CompareRequested, comparer_, &ModuleComparer::CompareWithChosenModule);
-  connect(c.pageView, &QTextBrowser::anchorClicked, comparer_, &ModuleComparer::OnLinkClicked);
+  connect(c.pageView, &PageView::anchorClicked, comparer_, &ModuleComparer::OnLinkClicked);
   connect(c.copyTextButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsText);
   connect(c.copyHtmlButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsHtml);
   connect(c.copyIdeButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsIdeHtml);

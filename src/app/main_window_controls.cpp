@@ -116,6 +116,9 @@ MainWindowControls CreateMainWindowControls(QWidget* window) {
   c.pollingTimer->setObjectName(QStringLiteral("时钟1"));
   c.treeWidget = Place(new QTreeWidget(window), "树型框", 10, 170, 267, 520);
   c.treeWidget->setHeaderHidden(true);
+  // Every row is one line: the tree then places a row of a 100,000-node
+  // module without measuring all the rows above it.
+  c.treeWidget->setUniformRowHeights(true);
   c.treeWidget->setContextMenuPolicy(Qt::CustomContextMenu);
   c.pageView = Place(new PageView(window), "浏览器", 294, 170, 712, 520);
   c.splitterBar = new SplitterBar(window);

@@ -47,10 +47,10 @@ bool ModuleLoader::fileExists(const std::string& path) {
   return std::filesystem::is_regular_file(PathFromUtf8(path), error);
 }
 
-void ModuleLoader::writePage(const std::string& html, const QImage& picture) {
-  page_->WritePage(html, picture);
-  ProcessPendingEvents();
-}
+// No events are handled here: a page is written from the tree's own
+// selection handler, and a key or click handled inside it would be undone by
+// the rest of that handler (the highlight would stay on the older node).
+void ModuleLoader::writePage(const std::string& html, const QImage& picture) { page_->WritePage(html, picture); }
 
 void ModuleLoader::loadModule(const std::string& path) {
   // Events are handled during a load; a request arriving meanwhile is dropped
@@ -62,11 +62,24 @@ void ModuleLoader::loadModule(const std::string& path) {
   } else {
     pathBox_->setText(QString::fromStdString(target));
   }
-  if (target == currentPath_ || !fileExists(target)) return;
+  if (target == currentPath_) return;
+  if (!fileExists(target)) return RefuseMissing(target);
   loading_ = true;
   RunLoad(target);
   loading_ = false;
   emit ModuleShown();
+}
+
+// The module shown stays; the path box goes back to it, so the bad path is
+// not what the settings keep, and the root says why. With no module shown
+// the box keeps what was typed (there is nothing to go back to).
+void ModuleLoader::RefuseMissing(const std::string& path) {
+  if (currentPath_.empty()) return;
+  std::error_code error;
+  const bool folder = std::filesystem::is_directory(PathFromUtf8(path), error);
+  openProblem_ = "未能打开 " + path + "：" + (folder ? "这是文件夹，不是模块" : "没有这个文件");
+  pathBox_->setText(QString::fromStdString(currentPath_));
+  tree_.SetText(0, std::string(kRootDone) + "(" + openProblem_ + ")");
 }
 
 void ModuleLoader::Reload() {
@@ -87,6 +100,7 @@ void ModuleLoader::RunLoad(std::string path) {
   ProcessPendingEvents();
 
   currentPath_ = std::move(path);
+  openProblem_.clear();
   ++loadNumber_;
   // The old model goes first (unless a comparison still reads it), so two
   // large modules are never held at once.
@@ -94,7 +108,6 @@ void ModuleLoader::RunLoad(std::string path) {
   auto model = std::make_shared<ModuleModel>();
   analyseModule(currentPath_, *model);
   tree_.SetText(0, kRootBuilding);
-
   model->info.remarks = CutRemarkSection(model->info.remarks);
   model_ = std::move(model);
   summaryPage_ = ProgramFileNote(currentPath_) + BuildSummaryPage(*model_);

@@ -25,8 +25,10 @@ class ModuleLoader : public QObject {
   ModuleLoader(QLineEdit* pathBox, TreeViewHelper& tree, PageView* page, QObject* parent = nullptr);
 
   // Shows the module at `path`; "" takes the path box's text. Nothing happens
-  // for the module already shown, a path that names no file, or while a load
-  // runs (events are handled during a load).
+  // for the module already shown or while a load runs (events are handled
+  // during a load). A path that names no file leaves the module shown, puts
+  // its path back into the path box and says why (OpenProblem, and the
+  // tree's root).
   void loadModule(const std::string& path);
   // Reads the module shown again (F5, or its file changed on disk) and selects
   // the node that was selected when it still exists, else the root.
@@ -43,6 +45,8 @@ class ModuleLoader : public QObject {
   // Counts the loads; a selection made in an earlier load renders nothing.
   uint64_t LoadNumber() const { return loadNumber_; }
   bool IsLoading() const { return loading_; }
+  // Why the last path given could not be opened; "" after a load.
+  const std::string& OpenProblem() const { return openProblem_; }
 
  signals:
   // The load ended by selecting the root again while it already was the
@@ -53,6 +57,7 @@ class ModuleLoader : public QObject {
 
  private:
   void RunLoad(std::string path);
+  void RefuseMissing(const std::string& path);
 
   QLineEdit* pathBox_;
   TreeViewHelper& tree_;
@@ -61,6 +66,7 @@ class ModuleLoader : public QObject {
   std::string currentPath_;
   std::shared_ptr<const ModuleModel> model_ = std::make_shared<const ModuleModel>();
   std::string summaryPage_;
+  std::string openProblem_;
   uint64_t loadNumber_ = 0;
   bool loading_ = false;
 };

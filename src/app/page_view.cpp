@@ -1,26 +1,207 @@
 #include "app/page_view.h"
 
-namespace ec {
+#include <QAbstractTextDocumentLayout>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextDocumentFragment>
 
-PageView::PageView(QWidget* parent) : QTextBrowser(parent) {
-  setOpenLinks(false);
-  setOpenExternalLinks(false);
-  setUndoRedoEnabled(false);
+#include "render/item_page.h"
+
+namespace ec {
+namespace {
+
+// Pages up to this size are laid out on the window thread: some 20 ms.
+constexpr size_t kDirectPageBytes = 64 * 1024;
+// Lines of code shown while a big page is laid out: more than a tall window
+// holds, and cheap to lay out.
+constexpr size_t kTopLines = 150;
+constexpr int kRelayoutDelayMilliseconds = 150;
+
+}  // namespace
+
+PageView::PageView(QWidget* parent)
+    : QAbstractScrollArea(parent),
+      builder_([this](std::shared_ptr<PageDocument> document) {
+        Show(std::move(document), true, keepScrollOnDelivery_);
+      }) {
+  viewport()->setBackgroundRole(QPalette::Base);
+  viewport()->setAutoFillBackground(true);
+  viewport()->setCursor(Qt::IBeamCursor);
+  viewport()->setMouseTracking(true);  // the cursor shows where links are
+  setFocusPolicy(Qt::StrongFocus);
+  // A scroll bar that came and went with the page would change the width the
+  // page is laid out at, and a big page would be laid out again.
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  relayoutTimer_.setSingleShot(true);
+  relayoutTimer_.setInterval(kRelayoutDelayMilliseconds);
+  connect(&relayoutTimer_, &QTimer::timeout, this, &PageView::LayOutAgain);
 }
+
+PageView::~PageView() = default;
 
 void PageView::WritePage(const std::string& html, const QImage& picture) {
   page_ = html;
   picture_ = picture;
-  // setHtml, not setSource: nothing is navigated, so there is no history to
-  // go back into and no address to resolve.
-  setHtml(QString::fromStdString(html));
+  builder_.Cancel();
+  relayoutTimer_.stop();
+  if (html.size() <= kDirectPageBytes) {
+    Show(BuildHere(html), true, false);
+    return;
+  }
+  // The old page stays up when this one has no top to show first.
+  const std::string top = ItemPageTop(html, kTopLines);
+  if (!top.empty()) Show(BuildHere(top), false, false);
+  keepScrollOnDelivery_ = !top.empty();
+  builder_.Request(html, LayoutWidth(), font(), picture_);
 }
 
-QVariant PageView::loadResource(int type, const QUrl& name) {
-  if (type == QTextDocument::ImageResource && !picture_.isNull() && name == QUrl(QString::fromLatin1(kPagePictureUrl))) {
-    return picture_;
+std::shared_ptr<PageDocument> PageView::BuildHere(const std::string& html) const {
+  return BuildPageDocument(html, LayoutWidth(), font(), picture_);
+}
+
+QString PageView::PlainText() const { return document_ ? document_->toPlainText() : QString(); }
+
+QVariant PageView::loadResource(int type, const QUrl& name) const {
+  return document_ ? document_->resource(type, name) : QVariant();
+}
+
+QString PageView::SelectedText() const {
+  // The document's paragraph and line separators become line breaks.
+  return selection_.hasSelection() ? selection_.selection().toPlainText() : QString();
+}
+
+void PageView::Show(std::shared_ptr<PageDocument> document, bool complete, bool keepScrollPosition) {
+  const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+  selection_ = QTextCursor();
+  builder_.Dispose(std::exchange(document_, std::move(document)));
+  UpdateScrollBars();
+  horizontalScrollBar()->setValue(keepScrollPosition ? scrolled.x() : 0);
+  verticalScrollBar()->setValue(keepScrollPosition ? scrolled.y() : 0);
+  viewport()->update();
+  emit PageShown(complete);
+}
+
+// A width change: a small page is laid out again at once, a big one off the
+// window thread, showing the old layout meanwhile.
+void PageView::LayOutAgain() {
+  if (!document_ || qFuzzyCompare(document_->textWidth(), LayoutWidth())) return;
+  if (page_.size() <= kDirectPageBytes) {
+    document_->setTextWidth(LayoutWidth());
+    document_->documentLayout()->documentSize();
+    UpdateScrollBars();
+    viewport()->update();
+    return;
   }
-  return {};
+  keepScrollOnDelivery_ = true;
+  builder_.Request(page_, LayoutWidth(), font(), picture_);
+}
+
+void PageView::UpdateScrollBars() {
+  const QSizeF size = document_ ? document_->size() : QSizeF();
+  const QSize view = viewport()->size();
+  verticalScrollBar()->setRange(0, qMax(0, qCeil(size.height()) - view.height()));
+  verticalScrollBar()->setPageStep(view.height());
+  verticalScrollBar()->setSingleStep(20);
+  horizontalScrollBar()->setRange(0, qMax(0, qCeil(size.width()) - view.width()));
+  horizontalScrollBar()->setPageStep(view.width());
+  horizontalScrollBar()->setSingleStep(20);
+}
+
+qreal PageView::LayoutWidth() const { return qMax(1, viewport()->width()); }
+
+void PageView::paintEvent(QPaintEvent* event) {
+  if (!document_) return;
+  QPainter painter(viewport());
+  const QPoint offset(horizontalScrollBar()->value(), verticalScrollBar()->value());
+  painter.translate(-offset);
+  QAbstractTextDocumentLayout::PaintContext context;
+  context.palette = palette();
+  context.clip = QRectF(event->rect().translated(offset));
+  if (selection_.hasSelection()) {
+    QAbstractTextDocumentLayout::Selection selected;
+    selected.cursor = selection_;
+    selected.format.setBackground(palette().highlight());
+    selected.format.setForeground(palette().highlightedText());
+    context.selections.append(selected);
+  }
+  document_->documentLayout()->draw(&painter, context);
+}
+
+void PageView::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  UpdateScrollBars();
+  if (!document_) return;
+  if (page_.size() <= kDirectPageBytes)
+    LayOutAgain();
+  else
+    relayoutTimer_.start();
+}
+
+int PageView::PositionAt(const QPoint& viewportPoint) const {
+  const QPointF point = viewportPoint + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+  return document_->documentLayout()->hitTest(point, Qt::FuzzyHit);
+}
+
+QString PageView::AnchorAt(const QPoint& viewportPoint) const {
+  if (!document_) return {};
+  const QPointF point = viewportPoint + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+  return document_->documentLayout()->anchorAt(point);
+}
+
+void PageView::mousePressEvent(QMouseEvent* event) {
+  if (!document_ || event->button() != Qt::LeftButton) return QAbstractScrollArea::mousePressEvent(event);
+  pressedAnchor_ = AnchorAt(event->position().toPoint());
+  const int position = PositionAt(event->position().toPoint());
+  if (position < 0) return;
+  if (event->modifiers() & Qt::ShiftModifier && !selection_.isNull()) {
+    selection_.setPosition(position, QTextCursor::KeepAnchor);
+  } else {
+    selection_ = QTextCursor(document_.get());
+    selection_.setPosition(position);
+  }
+  viewport()->update();
+}
+
+void PageView::mouseMoveEvent(QMouseEvent* event) {
+  if (!(event->buttons() & Qt::LeftButton)) {
+    viewport()->setCursor(AnchorAt(event->position().toPoint()).isEmpty() ? Qt::IBeamCursor : Qt::PointingHandCursor);
+    return;
+  }
+  if (!document_ || selection_.isNull()) return;
+  const int position = PositionAt(event->position().toPoint());
+  if (position < 0) return;
+  selection_.setPosition(position, QTextCursor::KeepAnchor);
+  viewport()->update();
+}
+
+void PageView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mouseReleaseEvent(event);
+  const QString anchor = std::exchange(pressedAnchor_, QString());
+  if (!anchor.isEmpty() && !selection_.hasSelection() && AnchorAt(event->position().toPoint()) == anchor)
+    emit anchorClicked(QUrl(anchor));
+}
+
+void PageView::keyPressEvent(QKeyEvent* event) {
+  if (event == QKeySequence::Copy) {
+    if (selection_.hasSelection()) QGuiApplication::clipboard()->setText(SelectedText());
+    return;
+  }
+  if (event == QKeySequence::SelectAll && document_) {
+    selection_ = QTextCursor(document_.get());
+    selection_.select(QTextCursor::Document);
+    viewport()->update();
+    return;
+  }
+  if (event->key() == Qt::Key_Home || event->key() == Qt::Key_End) {
+    verticalScrollBar()->triggerAction(event->key() == Qt::Key_Home ? QAbstractSlider::SliderToMinimum
+                                                                    : QAbstractSlider::SliderToMaximum);
+    return;
+  }
+  QAbstractScrollArea::keyPressEvent(event);
 }
 
 }  // namespace ec

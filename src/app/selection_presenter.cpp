@@ -11,15 +11,16 @@
 
 namespace ec {
 
-void PutOnClipboard(const std::string& text) {
-  QGuiApplication::clipboard()->setText(QString::fromStdString(text), QClipboard::Clipboard);
-}
+void PutOnClipboard(const std::string& text) { PutOnClipboard(QString::fromStdString(text)); }
 
-void PutHtmlOnClipboard(const std::string& html) {
+void PutOnClipboard(const QString& text) { QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard); }
+
+void PutHtmlOnClipboard(const std::string& html) { PutHtmlOnClipboard(QString::fromStdString(html)); }
+
+void PutHtmlOnClipboard(const QString& html) {
   auto* data = new QMimeData;
-  const QString text = QString::fromStdString(html);
-  data->setText(text);
-  data->setHtml(text);
+  data->setText(html);
+  data->setHtml(html);
   QGuiApplication::clipboard()->setMimeData(data, QClipboard::Clipboard);
 }
 
@@ -36,12 +37,11 @@ void SelectionPresenter::OnTreeSelectionChanged() {
   node.itemData = tree_.ItemData(index);
   node.parentItemData = tree_.ItemData(tree_.Parent(index));
   node.depth = tree_.Depth(index);
+  if (!SelectNode(selection_, loader_.Model(), node, loader_.LoadNumber())) return;
   if (node.kind == kKindModule) {
-    selection_.kind = kKindModule;
     loader_.writePage(loader_.SummaryPage());
     return;
   }
-  if (!SelectNode(selection_, loader_.Model(), node, loader_.LoadNumber())) return;
   auto page = Render(Rendering::ItemPage);
   if (!page) return;
   const QImage picture = SelectedResourcePicture();
@@ -56,6 +56,16 @@ QImage SelectionPresenter::SelectedResourcePicture() const {
 
 std::optional<std::string> SelectionPresenter::Render(Rendering rendering) const {
   return RenderSelection(selection_, loader_.Model(), rendering, loader_.LoadNumber());
+}
+
+bool SelectionPresenter::StandsForWholeModule() const {
+  return selection_.kind == kKindModule || selection_.kind == kKindSubroutineCategory;
+}
+
+std::function<std::optional<std::string>()> SelectionPresenter::RenderJob(Rendering rendering) const {
+  return [selection = selection_, model = loader_.SharedModel(), rendering, load = loader_.LoadNumber()] {
+    return RenderSelection(selection, *model, rendering, load);
+  };
 }
 
 void SelectionPresenter::CopySelectedNodeText() {

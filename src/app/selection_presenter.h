@@ -6,11 +6,13 @@
 #include <QImage>
 #include <QObject>
 
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "render/current_selection.h"
 
+class QString;
 class QTreeWidget;
 
 namespace ec {
@@ -33,6 +35,12 @@ class SelectionPresenter : public QObject {
   const CurrentSelection& Selection() const { return selection_; }
   // The selection in one rendering, or nothing when it has no declarations.
   std::optional<std::string> Render(Rendering rendering) const;
+  // The module node and the subroutine category stand for the whole module
+  // (or all its groups): too much to render on the window thread.
+  bool StandsForWholeModule() const;
+  // Render(rendering) as a job that needs nothing of the window, to run on
+  // a worker thread.
+  std::function<std::optional<std::string>()> RenderJob(Rendering rendering) const;
   // The picture of the selected resource constant, or a null image.
   QImage SelectedResourcePicture() const;
 
@@ -45,8 +53,10 @@ class SelectionPresenter : public QObject {
 
 // Replaces the clipboard's text.
 void PutOnClipboard(const std::string& text);
+void PutOnClipboard(const QString& text);
 // Puts HTML on the clipboard twice: as text, so a text editor gets the source,
 // and as text/html, so a word processor or a forum editor gets it formatted.
 void PutHtmlOnClipboard(const std::string& html);
+void PutHtmlOnClipboard(const QString& html);
 
 }  // namespace ec

@@ -78,7 +78,7 @@ std::optional<int> WalkRange(TreeViewHelper& tree, NodeTextMatcher& matcher, Ran
 int FindInTree(TreeViewHelper& tree, int selectedIndex, const std::string& findText, int matchMode, bool forward,
                const std::function<void()>& processEvents) {
   NodeTextMatcher matcher(findText, matchMode);
-  if (!matcher.Usable()) return -1;
+  if (!matcher.Usable()) return kFindBadPattern;
   const int count = tree.Count();
   const int s = selectedIndex;
   const Range first = forward ? Range{s + 1, count - 1} : Range{s - 1, 0};
@@ -103,7 +103,7 @@ int RunTreeFind(const TreeFindBar& bar, TreeViewHelper& tree, bool forward) {
   if (selected) {
     tree.Tree()->setFocus();
   } else if (button) {
-    button->setText(QStringLiteral("找不到"));
+    button->setText(found == kFindBadPattern ? QStringLiteral("表达式有误") : QStringLiteral("找不到"));
     WaitProcessingMessages(bar.notFoundMilliseconds);
   }
   if (button) button->setText(caption);

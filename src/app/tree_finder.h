@@ -17,6 +17,9 @@ inline constexpr int kFindPlain = 0;
 inline constexpr int kFindWildcard = 1;
 inline constexpr int kFindRegex = 2;  // so is any other value
 
+// What FindInTree answers when the find text is no valid expression.
+inline constexpr int kFindBadPattern = -2;
+
 // The index of the next (or previous) node after `selectedIndex` (-1 when
 // nothing is selected) whose text matches `findText`, wrapping round once and
 // ending on the selected node itself; -1 when nothing matches.
@@ -24,7 +27,7 @@ inline constexpr int kFindRegex = 2;  // so is any other value
 //          case; an empty find text matches any non-empty text;
 //   wildcard: "*" and "?" as in file names, found anywhere in the text;
 //   otherwise: a regular expression, ignoring case, found anywhere; an
-//          invalid expression matches nothing.
+//          invalid expression (or wildcard) answers kFindBadPattern.
 // `processEvents` (may be empty) runs before every node, so the window stays
 // responsive; the tree may change meanwhile, which the walk tolerates.
 int FindInTree(TreeViewHelper& tree, int selectedIndex, const std::string& findText, int matchMode, bool forward,
@@ -43,8 +46,9 @@ struct TreeFindBar {
 // The whole button flow: "寻找中.." on the button of the direction, the find
 // from the tree's current node, then either the match selected (with its
 // branch expanded, scrolled to, and the keyboard focus in the tree) or
-// "找不到" for a while; finally the button's own caption again. Answers the
-// matched index or -1.
+// "找不到" for a while ("表达式有误" when the find text is no valid
+// expression: it must not read as "no match"); finally the button's own
+// caption again. Answers the matched index or -1.
 int RunTreeFind(const TreeFindBar& bar, TreeViewHelper& tree, bool forward);
 
 }  // namespace ec

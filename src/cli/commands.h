@@ -4,6 +4,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <string>
+
 namespace ec::cli {
 
 constexpr int kExitOk = 0;
@@ -18,6 +20,10 @@ void AddDumpCommand(CLI::App& app);
 void AddAssociateCommand(CLI::App& app);
 void AddSearchCommand(CLI::App& app);
 void AddDiffCommand(CLI::App& app);
+
+// A first argument that is no option and names no subcommand, or none at
+// all: the message that says so and lists the subcommands; "" otherwise.
+std::string SubcommandProblem(const CLI::App& app, int argc, const char* const* argv);
 
 inline void RegisterCommands(CLI::App& app) {
   AddSegmentsCommand(app);

@@ -2,6 +2,9 @@
 // its own file and registers itself through cli/commands.h.
 #include <CLI/CLI.hpp>
 
+#include <iostream>
+#include <string>
+
 #include "cli/commands.h"
 #include "platform/command_line.h"
 #include "support/program_version.h"
@@ -22,6 +25,10 @@ int main(int argc, char** argv) {
   app.set_help_all_flag("--help-all", "Print help for every subcommand");
   app.set_version_flag("--version", std::string("ecview-cli ") + ec::kProgramVersion);
   ec::cli::RegisterCommands(app);
+  if (const std::string problem = ec::cli::SubcommandProblem(app, argc, argv); !problem.empty()) {
+    std::cerr << problem;
+    return ec::cli::kExitUsage;
+  }
   try {
     app.parse(static_cast<int>(pointers.size()), pointers.data());
   } catch (const CLI::ParseError& e) {

@@ -88,6 +88,7 @@ void WriteDeclarations(JsonWriter& w, const ModuleModel& m) {
   WriteList(w, "constants", m.constants, [&](const Constant& c) {
     w.BeginObject().Key("name").String(c.name).Key("remarks").String(c.remarks).Key("value");
     WriteValue(w, c.value);
+    if (c.resource != ResourceKind::None) w.Key("resource").String(c.resource == ResourceKind::Picture ? "picture" : "sound");
     w.EndObject();
   });
   WriteList(w, "globals", m.globals, [&](const GlobalVar& g) {

@@ -45,13 +45,19 @@ std::vector<DllCommand> ConvertDllCommands(const ProgramSegment& program, const 
   return out;
 }
 
+ResourceKind ResourceOnPage(int page) {
+  if (page == 2) return ResourceKind::Picture;
+  if (page == 3) return ResourceKind::Sound;
+  return ResourceKind::None;
+}
+
 std::vector<Constant> ConvertConstants(const ResourceSegment& resources) {
   std::vector<Constant> out;
   for (const ConstantRecord& r : resources.constants) {
     if (r.name.empty()) continue;
     ConstantValue value = r.value;
     if (value.kind == ConstantValue::Kind::Text) value.bytes = GbkToUtf8(value.bytes);
-    out.push_back({GbkToUtf8(r.name), GbkToUtf8(r.remarks), std::move(value)});
+    out.push_back({GbkToUtf8(r.name), GbkToUtf8(r.remarks), std::move(value), ResourceOnPage(ConstantPageOf(r.key))});
   }
   return out;
 }

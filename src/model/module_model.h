@@ -83,12 +83,17 @@ struct DllCommand {
   bool operator==(const DllCommand&) const = default;
 };
 
+// What a byte-data constant is: the module keeps its pictures and its sounds
+// on constant pages of their own.
+enum class ResourceKind { None, Picture, Sound };
+
 // A text value holds UTF-8 like every other text of the model; a byte-data
 // value holds the stored bytes unchanged.
 struct Constant {
   std::string name{};  // never empty
   std::string remarks{};
   ConstantValue value{};
+  ResourceKind resource = ResourceKind::None;
   bool operator==(const Constant&) const = default;
 };
 

@@ -6,6 +6,7 @@
 #include "render/declaration_code.h"
 #include "render/declaration_tables.h"
 #include "render/item_page.h"
+#include "render/module_text.h"
 
 namespace ec {
 namespace {
@@ -79,8 +80,15 @@ bool SelectCategoryItem(const std::vector<T>& list, const TreeNodeInfo& node, bo
   return true;
 }
 
+DeclarationForm FormOf(Rendering rendering) {
+  if (rendering == Rendering::Tables) return DeclarationForm::Tables;
+  return rendering == Rendering::HtmlCode ? DeclarationForm::HtmlCode : DeclarationForm::PlainCode;
+}
+
 bool SelectByKind(CurrentSelection& s, const ModuleModel& model, const TreeNodeInfo& node) {
   switch (node.kind) {
+    case kKindModule:
+    case kKindSubroutineCategory: return true;
     case kKindGroup:
       s.groupIndex = node.itemData;
       return ItemAt(model.subroutineGroups, node.itemData) != nullptr;
@@ -137,6 +145,13 @@ std::optional<std::string> RenderSelection(const CurrentSelection& s, const Modu
   if (s.loadNumber != loadNumber) return std::nullopt;
   const ClassInfo noClass{};
   switch (s.kind) {
+    // The module node's page is its summary, which the window keeps.
+    case kKindModule:
+      if (rendering == Rendering::ItemPage) return std::nullopt;
+      return ModuleDeclarations(model, FormOf(rendering));
+    case kKindSubroutineCategory:
+      if (rendering == Rendering::ItemPage) return SubroutineCategoryPage(model);
+      return GroupDeclarations(model, FormOf(rendering));
     case kKindSubroutine: return RenderSubroutines({}, &s.subroutine, noClass, rendering);
     case kKindGroup: {
       const SubroutineGroup* group = ItemAt(model.subroutineGroups, s.groupIndex);

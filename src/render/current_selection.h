@@ -42,16 +42,18 @@ struct CurrentSelection {
 
 enum class Rendering { ItemPage, PlainCode, HtmlCode, Tables };
 
-// Updates `selection` for a newly selected node. Answers true when the node
-// has a page of its own (render it with RenderSelection); false for the
-// module node, the subroutine category, unknown kinds and positions that do
-// not exist in `model`, which leave the page as it is.
+// Updates `selection` for a newly selected node. Answers false for unknown
+// kinds and positions that do not exist in `model`, which leave the page as
+// it is; true otherwise (render the page with RenderSelection; the module
+// node's page is the summary page, which the window keeps).
 bool SelectNode(CurrentSelection& selection, const ModuleModel& model, const TreeNodeInfo& node,
                 uint64_t loadNumber);
 
 // The declarations of the selection in one rendering, or nothing when the
-// selection has no declarations, belongs to another load, or names a group,
-// class or method that `model` does not hold.
+// selection belongs to another load, names a group, class or method that
+// `model` does not hold, or is the module node's page. The module node
+// renders the whole module, the subroutine category every group (its page
+// lists the groups).
 std::optional<std::string> RenderSelection(const CurrentSelection& selection, const ModuleModel& model,
                                            Rendering rendering, uint64_t loadNumber);
 

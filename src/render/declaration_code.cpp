@@ -1,12 +1,11 @@
 #include "render/declaration_code.h"
 
 #include "render/html_escape.h"
-#include "render/number_text.h"
+#include "render/constant_text.h"
 
 namespace ec {
 namespace {
 
-constexpr std::string_view kOpening = "<div style=\"font-size:14px;font-family:SimSun;line-height:1.5;\">";
 constexpr std::string_view kClosing = "</div>";
 
 // Builds one declaration text in one string; the mode decides breaks,
@@ -14,7 +13,7 @@ constexpr std::string_view kClosing = "</div>";
 class CodeWriter {
  public:
   explicit CodeWriter(CodeMode mode) : mode_(mode) {
-    if (Html()) out_.append(kOpening);
+    if (Html()) out_.append(kCodeOpening);
     out_.append(".版本 2");
   }
 
@@ -136,10 +135,9 @@ std::string RenderConstantCode(std::span<const Constant> items, const Constant* 
   CodeWriter w(mode);
   w.BlankLine();
   for (const Constant& k : ItemsOrSingle(items, single)) {
-    const bool isText = k.value.kind == ConstantValue::Kind::Text;
-    const std::string value = isText ? "\"\"" : FormatNumber13(ConstantNumber(k.value));
+    const ConstantValueText value = ConstantValueInCode(k);
     w.Fixed(".常量 ").Span(k.name, colour::kName).Fixed(", ");
-    w.Span(value, isText ? colour::kTextValue : colour::kKeyword).Fixed(", ");
+    w.Span(value.text, value.colour).Fixed(", ");
     w.Span("公开", colour::kKeyword).Fixed(", ").Span(k.remarks, colour::kRemark).LineBreak();
   }
   return w.Finish();

@@ -8,11 +8,16 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "model/module_model.h"
 #include "render/colour_span.h"
 
 namespace ec {
+
+// What an HTML-mode declaration text starts with: its block's style.
+inline constexpr std::string_view kCodeOpening =
+    "<div style=\"font-size:14px;font-family:SimSun;line-height:1.5;\">";
 
 // `header` is the class the subroutines are methods of; a header without a
 // name (an ordinary program set) writes no ".程序集 " line.

@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "render/declaration_code.h"
-#include "render/number_text.h"
+#include "render/constant_text.h"
 #include "render/placeholder_template.h"
 #include "render/table_templates.h"
 
@@ -106,9 +106,8 @@ std::string RenderConstantTable(std::span<const Constant> items, const Constant*
   const TableTemplates& t = Templates();
   std::string out = t.constantStart;
   for (const Constant& k : ItemsOrSingle(items, single)) {
-    const bool isText = k.value.kind == ConstantValue::Kind::Text;
-    const std::string value = isText ? "“”" : FormatNumber13(ConstantNumber(k.value));
-    Fill(out, Tables().constantRow, {k.name, value, kCheck, isText ? "#008080" : "#800000", k.remarks});
+    const ConstantValueText value = ConstantValueInTable(k);
+    Fill(out, Tables().constantRow, {k.name, value.text, kCheck, value.colour, k.remarks});
   }
   out += t.constantEnd;
   return out;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 #include <system_error>
+#include <utility>
 
 #include "support/file_bytes.h"
 #include "support/gbk_codec.h"
@@ -57,6 +58,7 @@ bool ControlStateStore::Bind(const std::filesystem::path& path) {
 void ControlStateStore::Release() {
   file_.Close();
   content_.clear();
+  unheld_.clear();
   path_.clear();
   unsynced_from_.reset();
 }
@@ -118,15 +120,36 @@ bool ControlStateStore::Write(std::string_view key, std::optional<std::string> v
   if (busy_) return false;  // the running write applies it before it returns
 
   BusyScope busy(busy_);
+  if (!file_.IsOpen()) TakeHold();
   // Not busy means the queue was empty, so the first request is this call's own.
   bool placed = false;
   for (bool own = true; !queue_.empty(); own = false) {
     const WriteRequest request = std::move(queue_.front());
     queue_.pop_front();
     const bool applied = Apply(request);
+    if (!file_.IsOpen()) RememberUnheld(request);
     if (own) placed = applied;
   }
   return placed;
+}
+
+// Another viewer may have written the file meanwhile: its content is taken
+// as it is now, with this store's own writes on top.
+void ControlStateStore::TakeHold() {
+  if (path_.empty() || !file_.Open(path_)) return;
+  std::string content;
+  if (!file_.ReadAll(content)) {
+    file_.Close();
+    return;
+  }
+  content_ = std::move(content);
+  unsynced_from_.reset();
+  for (const WriteRequest& request : std::exchange(unheld_, {})) Apply(request);
+}
+
+void ControlStateStore::RememberUnheld(const WriteRequest& request) {
+  std::erase_if(unheld_, [&](const WriteRequest& r) { return r.section == request.section && r.key == request.key; });
+  unheld_.push_back(request);
 }
 
 bool ControlStateStore::Apply(const WriteRequest& request) {

@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/locked_file.h"
 #include "support/menu_check_item.h"
@@ -46,8 +47,12 @@ class ControlStateStore {
 
   // Loads the file (empty when missing or unreadable) and holds it open for
   // writing, creating it when missing. When it cannot be held (no write access,
-  // another writer has it) the store keeps working in memory and every write
-  // answers false. Answers whether the file is open.
+  // another writer has it) the store keeps working in memory and its writes
+  // answer false; each later write tries again to get hold of the file, and
+  // once it does (the other viewer has closed), the file's content is read
+  // afresh and the writes made in memory are applied to it first. So of two
+  // viewers on one settings file, the one that closes last keeps its
+  // settings. Answers whether the file is open.
   bool Bind(const std::filesystem::path& path);
   // Closes the file and empties the content; the file is already up to date.
   void Release();
@@ -92,6 +97,8 @@ class ControlStateStore {
   enum class EditOutcome { kInFile, kInMemory, kFailed };
 
   bool Write(std::string_view key, std::optional<std::string> value);
+  void TakeHold();
+  void RememberUnheld(const WriteRequest& request);
   bool Apply(const WriteRequest& request);
   EditOutcome Edit(size_t offset, size_t erase, std::string_view insert);
   bool SyncFile(std::string_view next, size_t from, size_t to);
@@ -105,6 +112,8 @@ class ControlStateStore {
   std::string content_;
   std::string section_;
   std::deque<WriteRequest> queue_;
+  // Writes made in memory while the file was not held, newest value per key.
+  std::vector<WriteRequest> unheld_;
   bool busy_ = false;
   // Set after an I/O error left the file differing from the content from here on.
   std::optional<size_t> unsynced_from_;

@@ -1,5 +1,6 @@
 #include "support/store_values.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -19,6 +20,63 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
   }
 }
 
+// The length of the UTF-8 sequence starting with `lead`; 1 for a byte that
+// starts none, so it is escaped on its own.
+size_t SequenceLength(unsigned char lead) {
+  if (lead >= 0xF0 && lead < 0xF8) return 4;
+  if (lead >= 0xE0) return lead < 0xF0 ? 3 : 1;
+  if (lead >= 0xC0) return 2;
+  return 1;
+}
+
+void AppendEscaped(std::string& out, std::string_view bytes) {
+  constexpr char kHex[] = "0123456789ABCDEF";
+  for (const char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    out += '%';
+    out += kHex[b >> 4];
+    out += kHex[b & 15];
+  }
+}
+
+std::string EscapeForGbk(std::string_view utf8) {
+  std::string out;
+  for (size_t at = 0; at < utf8.size();) {
+    const size_t length = std::min(SequenceLength(static_cast<unsigned char>(utf8[at])), utf8.size() - at);
+    const std::string_view character = utf8.substr(at, length);
+    if (character != "%" && ExactGbk(character))
+      out.append(character);
+    else
+      AppendEscaped(out, character);
+    at += length;
+  }
+  return out;
+}
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// %XX back to its byte; a "%" not followed by two hex digits stays as it is.
+std::string Unescape(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t at = 0; at < text.size(); ++at) {
+    const int high = at + 2 < text.size() && text[at] == '%' ? HexValue(text[at + 1]) : -1;
+    const int low = high >= 0 ? HexValue(text[at + 2]) : -1;
+    if (low < 0) {
+      out += text[at];
+      continue;
+    }
+    out += static_cast<char>(high * 16 + low);
+    at += 2;
+  }
+  return out;
+}
+
 }  // namespace
 
 std::optional<std::string> ExactGbk(std::string_view utf8) {
@@ -27,12 +85,18 @@ std::optional<std::string> ExactGbk(std::string_view utf8) {
   return gbk;
 }
 
-std::optional<std::string> EncodeStoredText(std::string_view utf8) {
-  return ExactGbk(ReplaceAll(utf8, "\r\n", kStoredLineBreak));
+std::string EncodeStoredText(std::string_view utf8) {
+  const std::string oneLine = ReplaceAll(utf8, "\r\n", kStoredLineBreak);
+  if (!oneLine.starts_with(kStoredUtf8Marker)) {
+    if (auto gbk = ExactGbk(oneLine)) return std::move(*gbk);
+  }
+  return Utf8ToGbk(std::string(kStoredUtf8Marker) + EscapeForGbk(oneLine));
 }
 
 std::string DecodeStoredText(std::string_view gbk) {
-  return ReplaceAll(GbkToUtf8(gbk), kStoredLineBreak, "\r\n");
+  std::string text = GbkToUtf8(gbk);
+  if (text.starts_with(kStoredUtf8Marker)) text = Unescape(std::string_view(text).substr(kStoredUtf8Marker.size()));
+  return ReplaceAll(text, kStoredLineBreak, "\r\n");
 }
 
 std::string FormatStoredNumber(double value) {

@@ -126,11 +126,11 @@ TEST_F(LoadTest, GroupNumbersAndRunningNumbersContinueAcrossGroups) {
 
 TEST_F(LoadTest, RequestsThatChangeNothing) {
   QLineEdit* pathBox = Control<QLineEdit>("编辑框模块文件");
-  const QString sentence = pathBox->text();
-  // Enter with the designed sentence: no such file.
+  // Enter with the designed sentence: no such file, and no module to go back to.
   Window().Opener().OnPathBoxEnter();
   EXPECT_EQ(Window().Loader().CurrentPath(), "");
   EXPECT_EQ(Window().Tree().Count(), 0);
+  EXPECT_EQ(pathBox->text().toStdString().substr(0, 6), "这是");
 
   const std::string sample = CopyOf(SampleModule(), "sample.ec");
   Window().loadModule(sample);
@@ -140,16 +140,26 @@ TEST_F(LoadTest, RequestsThatChangeNothing) {
   const std::string page = Window().Page()->Page();
 
   // The same path again, a missing file and a folder leave tree, page and
-  // model alone; only the path box shows the request.
-  for (const std::string& request : {sample, files_.File("missing.ec"), files_.path().string()}) {
+  // model alone. The path box goes back to the module shown, so a bad path
+  // is never what the settings keep, and the root says why.
+  const std::string missing = files_.File("missing.ec"), folder = files_.path().string();
+  for (const std::string& request : {sample, missing, folder}) {
     Window().loadModule(request);
     EXPECT_EQ(Window().Loader().CurrentPath(), sample);
     EXPECT_EQ(Window().Tree().Count(), nodes);
     EXPECT_EQ(Window().Tree().CurrentIndex(), 5);
     EXPECT_EQ(Window().Page()->Page(), page);
-    EXPECT_EQ(pathBox->text().toStdString(), request);
+    EXPECT_EQ(pathBox->text().toStdString(), sample);
   }
-  EXPECT_NE(sentence, pathBox->text());
+  EXPECT_EQ(Window().Tree().Text(0), "澜禾·易模块(未能打开 " + folder + "：这是文件夹，不是模块)");
+  pathBox->setText(QString::fromStdString(missing));
+  Window().Opener().OnPathBoxEnter();
+  EXPECT_EQ(pathBox->text().toStdString(), sample);
+  EXPECT_EQ(Window().Loader().OpenProblem(), "未能打开 " + missing + "：没有这个文件");
+  EXPECT_EQ(Window().Tree().Text(0), "澜禾·易模块(" + Window().Loader().OpenProblem() + ")");
+  Window().SaveState();
+  viewer_->Store().SetSection("主界面");
+  EXPECT_EQ(viewer_->Store().ReadText("编辑框模块文件", ""), sample);
 }
 
 std::string RootToolTip(TreeViewHelper& tree) { return tree.Item(0)->toolTip(0).toStdString(); }

@@ -1,5 +1,6 @@
 // Selecting tree nodes: the item page of each kind, and the three copy
 // buttons.
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QTimer>
 
@@ -8,6 +9,7 @@
 #include "render/declaration_code.h"
 #include "render/declaration_tables.h"
 #include "render/item_page.h"
+#include "render/module_text.h"
 #include "tests/app/window_fixture.h"
 
 namespace ec::test {
@@ -51,12 +53,12 @@ TEST_F(SelectionTest, EachKindShowsItsItemPage) {
   EXPECT_EQ(method, ItemPage({}, &cls.methods[1], cls));
   EXPECT_NE(method.find("方法名"), std::string::npos);
 
-  // The subroutine category keeps the page and the other fields; the root
-  // shows the summary again.
-  const std::string before = Window().Page()->Page();
-  PageAfterSelecting(kSubroutineCategory);
+  // The subroutine category lists its groups and keeps the other fields;
+  // the root shows the summary again.
+  const std::string& list = PageAfterSelecting(kSubroutineCategory);
+  EXPECT_EQ(list, SubroutineCategoryPage(M()));
+  EXPECT_NE(list.find("第二集(3)：读入文本文件、写出文本文件、内部_确认目录<br>"), std::string::npos) << list;
   EXPECT_EQ(Window().Presenter().Selection().kind, kKindSubroutineCategory);
-  EXPECT_EQ(Window().Page()->Page(), before);
   EXPECT_EQ(Window().Presenter().Selection().method.name, "取内容");
   EXPECT_EQ(PageAfterSelecting(kRoot), Window().Loader().SummaryPage());
 }
@@ -95,21 +97,35 @@ TEST_F(SelectionTest, CopyButtonsPutTheSelectionOnTheClipboard) {
   EXPECT_EQ(ide->text(), "复制代码(HTML·IDE)");
 }
 
-TEST_F(SelectionTest, CopyShowsItsFeedbackAndTheModuleNodeCopiesNothing) {
+TEST_F(SelectionTest, CopyShowsItsFeedbackAndTheModuleNodeCopiesTheWholeModule) {
   Window().SetFeedbackMilliseconds(60);
   QPushButton* text = Control<QPushButton>("按钮复制代码");
-  PageAfterSelecting(kRoot);
-  SetClipboard("untouched");
   // Look at the caption while the copy waits.
   std::string during;
   QTimer::singleShot(20, &Window(), [&] { during = text->text().toStdString(); });
+  PageAfterSelecting(kSecondDll);
   text->click();
   EXPECT_EQ(during, "已复制");
   EXPECT_EQ(text->text(), "复制代码(TXT)");
-  EXPECT_EQ(Clipboard(), "untouched");
+
+  // The module node and the subroutine category are rendered off the window
+  // thread; the caption says "复制中" until the text is on the clipboard.
+  const auto copyAndWait = [this](QPushButton* button) {
+    button->click();
+    EXPECT_EQ(button->text(), "复制中");
+    while (Window().Copying().IsCopying()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return Clipboard();
+  };
+  PageAfterSelecting(kRoot);
+  EXPECT_EQ(copyAndWait(text), ModuleDeclarationText(M()));
+  EXPECT_EQ(copyAndWait(Control<QPushButton>("按钮复制代码HTMLIDE")),
+            ModuleDeclarations(M(), DeclarationForm::Tables));
   PageAfterSelecting(kSubroutineCategory);
-  Control<QPushButton>("按钮复制代码HTMLIDE")->click();
-  EXPECT_EQ(Clipboard(), "untouched");
+  const std::string groups = copyAndWait(Control<QPushButton>("按钮复制代码HTML"));
+  EXPECT_EQ(groups, GroupDeclarations(M(), DeclarationForm::HtmlCode));
+  for (const SubroutineGroup& group : M().subroutineGroups)
+    for (const Subroutine& s : group.subroutines) EXPECT_NE(groups.find(s.name), std::string::npos) << s.name;
+  EXPECT_EQ(groups.find(".DLL命令"), std::string::npos);
 }
 
 TEST_F(SelectionTest, SelectionFromAnEarlierModuleCopiesNothing) {

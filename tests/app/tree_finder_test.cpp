@@ -81,8 +81,8 @@ TEST_F(TreeFinderTest, PatternModesFindAnywhereIgnoringCase) {
 }
 
 TEST_F(TreeFinderTest, InvalidExpressionFindsNothingAndWalksNothing) {
-  EXPECT_EQ(Find(-1, "(取", kFindRegex), -1);
-  EXPECT_EQ(Find(-1, "[", kFindRegex), -1);
+  EXPECT_EQ(Find(-1, "(取", kFindRegex), kFindBadPattern);
+  EXPECT_EQ(Find(-1, "[", kFindRegex), kFindBadPattern);
   EXPECT_EQ(pumped, 0);
 }
 
@@ -138,6 +138,16 @@ TEST_F(TreeFinderTest, ButtonFlowSelectsInCollapsedBranchOrShowsNotFound) {
   EXPECT_TRUE(captions.contains(QStringLiteral("找不到"))) << captions.join(QLatin1Char(' ')).toStdString();
   EXPECT_EQ(previous.text(), QStringLiteral("上一个"));
   EXPECT_EQ(helper.CurrentIndex(), 2);  // the selection stays
+
+  // An invalid expression says so instead of "找不到".
+  findBox.setText(QStringLiteral("([a-"));
+  captions.clear();
+  watch.start();
+  EXPECT_EQ(RunTreeFind(bar, helper, false), -1);
+  watch.stop();
+  EXPECT_TRUE(captions.contains(QStringLiteral("表达式有误"))) << captions.join(QLatin1Char(' ')).toStdString();
+  EXPECT_FALSE(captions.contains(QStringLiteral("找不到")));
+  EXPECT_EQ(previous.text(), QStringLiteral("上一个"));
 }
 
 TEST(WaitProcessingMessages, KeepsHandlingEventsUntilTheTimeHasPassed) {

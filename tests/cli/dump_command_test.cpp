@@ -85,6 +85,14 @@ TEST_F(DumpCommand, RejectedMissingAndUsage) {
   EXPECT_EQ(missing.status, 2);
   EXPECT_EQ(missing.out, "");
   EXPECT_NE(missing.err.find("no such file"), std::string::npos) << missing.err;
+  const test::CliResult folder = Run({"dump", dir_.path().string()});
+  EXPECT_EQ(folder.status, 2);
+  EXPECT_NE(folder.err.find("a folder, not a module file"), std::string::npos) << folder.err;
+  const test::CliResult unknown = Run({"bogus"});
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_NE(unknown.err.find("unknown subcommand \"bogus\"; the subcommands are segments, dump, associate, search, diff"),
+            std::string::npos)
+      << unknown.err;
 
   EXPECT_EQ(Run({"dump"}).status, 2);
   EXPECT_EQ(Run({"dump", "--json", "--bogus", "x.ec"}).status, 2);

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "support/file_bytes.h"
+#include "support/gbk_codec.h"
 #include "tests/support/cli_runner.h"
 #include "tools/module_writer/module_writer.h"
 #include "tests/support/temp_dir.h"
@@ -48,6 +49,12 @@ TEST_F(DumpTextAndHtml, TextWithLfOrCrLf) {
   std::string stripped = crlf.out;
   std::erase(stripped, '\r');
   EXPECT_EQ(stripped, lf.out);
+  // GBK for the E IDE, which reads no UTF-8.
+  const DumpRun gbk = Dump({"--crlf", "--gbk", sample_});
+  ASSERT_EQ(gbk.status, 0);
+  EXPECT_EQ(gbk.out, Utf8ToGbk(crlf.out));
+  EXPECT_NE(gbk.out, crlf.out);
+  EXPECT_EQ(Dump({"--gbk", "--json", sample_}).status, 2);
 }
 
 TEST_F(DumpTextAndHtml, HtmlToAFile) {

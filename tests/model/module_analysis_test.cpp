@@ -58,7 +58,8 @@ ModuleSegments SampleSegments() {
                  Const(0x10000003, "", ConstantValue::OfLogical(true)),
                  Const(0x10000004, "真", ConstantValue::OfLogical(true)),
                  Const(0x10000005, "空", ConstantValue{}),
-                 Const(0x20000001, "图片", ConstantValue::OfBytes(std::string("\x89PNG\0\xff", 6)))};
+                 Const(0x20000001, "图片", ConstantValue::OfBytes(std::string("\x89PNG\0\xff", 6))),
+                 Const(0x30000001, "声音", ConstantValue::OfBytes("RIFF"))};
   s.resources = r;
   return s;
 }
@@ -86,12 +87,16 @@ void ExpectSampleModel(const ModuleModel& m) {
   EXPECT_EQ(m.globals[0], (GlobalVar{"表", "", "点", {2, 3}}));
   EXPECT_EQ(m.globals[1], (GlobalVar{"标量", "", "文本型", {}}));
 
-  ASSERT_EQ(m.constants.size(), 5u);
+  ASSERT_EQ(m.constants.size(), 6u);
   EXPECT_EQ(m.constants[0].value, ConstantValue::OfNumber(3.5));
   EXPECT_EQ(m.constants[1].value, ConstantValue::OfText("易语言"));  // text values become UTF-8
   EXPECT_EQ(m.constants[2].name, "真");
   EXPECT_EQ(m.constants[3].value.kind, ConstantValue::Kind::Empty);
   EXPECT_EQ(m.constants[4].value, ConstantValue::OfBytes(std::string("\x89PNG\0\xff", 6)));  // unchanged
+  // The constant page tells pictures from sounds.
+  EXPECT_EQ(m.constants[4].resource, ResourceKind::Picture);
+  EXPECT_EQ(m.constants[5].resource, ResourceKind::Sound);
+  EXPECT_EQ(m.constants[0].resource, ResourceKind::None);
 }
 
 TEST(ModuleAnalysis, BuildsEveryPartFromRecords) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "render/current_selection.h"
+#include "render/module_text.h"
 #include "render/colour_span.h"
 #include "render/declaration_code.h"
 
@@ -61,10 +62,17 @@ TEST(CurrentSelection, CategoryNodesMeanTheWholeList) {
   ASSERT_TRUE(SelectNode(s, model, {.kind = kKindConstants, .itemData = 2, .depth = 2}, 1));
   EXPECT_FALSE(s.wholeCategory);
   EXPECT_EQ(s.constant.name, "k2");
-  for (int kind : {int{kKindModule}, int{kKindSubroutineCategory}, 1, 42}) {
+  for (int kind : {1, 42}) {
     EXPECT_FALSE(SelectNode(s, model, {.kind = kind}, 1));
     EXPECT_FALSE(RenderSelection(s, model, Rendering::ItemPage, 1)) << kind;
   }
+  // The module node copies the whole module, the subroutine category every
+  // group; only the module node's page is kept by the window.
+  ASSERT_TRUE(SelectNode(s, model, {.kind = kKindModule}, 1));
+  EXPECT_FALSE(RenderSelection(s, model, Rendering::ItemPage, 1));
+  EXPECT_EQ(RenderSelection(s, model, Rendering::PlainCode, 1), ModuleDeclarationText(model));
+  ASSERT_TRUE(SelectNode(s, model, {.kind = kKindSubroutineCategory}, 1));
+  EXPECT_EQ(RenderSelection(s, model, Rendering::Tables, 1), GroupDeclarations(model, DeclarationForm::Tables));
 }
 
 }  // namespace

@@ -81,12 +81,15 @@ TEST(DeclarationCodeTest, ConstantsOfEveryKind) {
             ".常量 乙, 100, 公开, \r\n"
             ".常量 丙, -1, 公开, \r\n"
             ".常量 丁, 36526.5, 公开, \r\n"
-            ".常量 戊, \"\", 公开, 文本\r\n"
+            ".常量 戊, \"abc\", 公开, 文本\r\n"
             ".常量 己, 0, 公开, \r\n"
-            ".常量 庚, 0, 公开, \r\n");
+            ".常量 庚, <图片 12,345 字节>, 公开, \r\n"
+            ".常量 辛, \"一\\r\\n\\\"二\\\"\\三<\", 公开, \r\n");
   const std::string html = RenderConstantCode({}, &constants[4], CodeMode::Html);
-  EXPECT_EQ(html, kOpen + ".版本 2<br><br>.常量 " + S("戊", "#0000AD") + ", " + S("\"\"", "#008080") + ", " +
+  EXPECT_EQ(html, kOpen + ".版本 2<br><br>.常量 " + S("戊", "#0000AD") + ", " + S("\"abc\"", "#008080") + ", " +
                       S("公开", "#800000") + ", " + S("文本", "#008000") + "<br></div>");
+  EXPECT_NE(RenderConstantCode({}, &constants[6], CodeMode::Html).find(S("&lt;图片 12,345 字节&gt;", "#800000")),
+            std::string::npos);
 }
 
 TEST(DeclarationCodeTest, GlobalsWithAndWithoutDimensions) {

@@ -49,8 +49,9 @@ TEST(DeclarationTablesTest, ConstantsOfEveryKindInOneUnclosedTable) {
   const std::string want = ConstantStart() + ConstantRow("甲", "3.5", "√", "#800000", "三点五") +
                            ConstantRow("乙", "100", "√", "#800000", "") + ConstantRow("丙", "-1", "√", "#800000", "") +
                            ConstantRow("丁", "36526.5", "√", "#800000", "") +
-                           ConstantRow("戊", "“”", "√", "#008080", "文本") + ConstantRow("己", "0", "√", "#800000", "") +
-                           ConstantRow("庚", "0", "√", "#800000", "") + ConstantEnd();
+                           ConstantRow("戊", "“abc”", "√", "#008080", "文本") + ConstantRow("己", "0", "√", "#800000", "") +
+                           ConstantRow("庚", "&lt;图片 12,345 字节&gt;", "√", "#800000", "") +
+                           ConstantRow("辛", "“一\\r\\n\\\"二\\\"\\三&lt;”", "√", "#008080", "") + ConstantEnd();
   const std::string got = RenderConstantTable(constants, nullptr);
   EXPECT_EQ(got, want);
   EXPECT_TRUE(got.ends_with("</table>\r\n"));

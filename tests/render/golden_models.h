@@ -30,7 +30,8 @@ inline std::vector<Constant> EveryKindOfConstant() {
           {.name = "丁", .value = ConstantValue::OfDateTime(36526.5)},
           {.name = "戊", .remarks = "文本", .value = ConstantValue::OfText("abc")},
           {.name = "己", .value = ConstantValue{}},
-          {.name = "庚", .value = ConstantValue::OfBytes("\x01\x02")}};
+          {.name = "庚", .value = ConstantValue::OfBytes(std::string(12345, '\x01')), .resource = ResourceKind::Picture},
+          {.name = "辛", .value = ConstantValue::OfText("一\r\n\"二\"\\三<")}};
 }
 
 inline std::vector<GlobalVar> Globals() {

@@ -40,10 +40,24 @@ TEST(ModuleTextTest, BlocksInTreeOrderSeparatedByOneEmptyLine) {
             ".版本 2\r\n\r\n.子程序 甲, , 公开, \r\n\r\n.子程序 乙, , 公开, \r\n\r\n"
             ".版本 2\r\n\r\n.子程序 丙, , 公开, \r\n\r\n"
             ".版本 2\r\n\r\n.常量 甲, 3.5, 公开, 三点五\r\n.常量 乙, 100, 公开, \r\n.常量 丙, -1, 公开, \r\n"
-            ".常量 丁, 36526.5, 公开, \r\n.常量 戊, \"\", 公开, 文本\r\n.常量 己, 0, 公开, \r\n.常量 庚, 0, 公开, \r\n\r\n"
+            ".常量 丁, 36526.5, 公开, \r\n.常量 戊, \"abc\", 公开, 文本\r\n.常量 己, 0, 公开, \r\n"
+            ".常量 庚, <图片 12,345 字节>, 公开, \r\n.常量 辛, \"一\\r\\n\\\"二\\\"\\三<\", 公开, \r\n\r\n"
             ".版本 2\r\n\r\n.程序集 窗口类, 对象, 公开, 主窗口\r\n\r\n.子程序 显示, 逻辑型, 公开, 显示窗口\r\n"
             ".参数 标题, 文本型, 可空, 窗口标题\r\n\r\n.子程序 关闭, , 公开, \r\n");
   EXPECT_EQ(ModuleDeclarationText(ModuleModel{}), "");
+
+  // The same blocks as HTML, one empty line between them, and as tables.
+  const ModuleModel m = SmallModel();
+  const std::string html = ModuleDeclarations(m, DeclarationForm::HtmlCode);
+  EXPECT_EQ(Count(html, kCodeOpening), 4u);
+  EXPECT_EQ(Count(html, "</div><br>" + std::string(kCodeOpening)), 3u);
+  EXPECT_EQ(Count(html, "<br></div>"), 0u);  // the constants' last line break is dropped
+  EXPECT_EQ(ModuleDeclarations(m, DeclarationForm::Tables),
+            RenderSubroutineTables(m.subroutineGroups[0].subroutines, nullptr, {}) +
+                RenderSubroutineTables(m.subroutineGroups[1].subroutines, nullptr, {}) +
+                RenderConstantTable(m.constants, nullptr) + RenderSubroutineTables(m.classes[0].methods, nullptr, m.classes[0]));
+  EXPECT_EQ(GroupDeclarations(m, DeclarationForm::PlainCode),
+            ".版本 2\r\n\r\n.子程序 甲, , 公开, \r\n\r\n.子程序 乙, , 公开, \r\n\r\n.版本 2\r\n\r\n.子程序 丙, , 公开, \r\n");
 }
 
 TEST(HtmlExportTest, ContentsLinkEverySectionInTreeOrder) {

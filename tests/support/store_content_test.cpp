@@ -48,9 +48,17 @@ TEST(StoredValues, TextsKeepTheirLineBreaksAsMarkers) {
   EXPECT_EQ(DecodeStoredText(Utf8ToGbk("一┊*┊二┊*┊")), "一\r\n二\r\n");
   // Lone CR or LF are no line break of the file and stay as they are.
   EXPECT_EQ(EncodeStoredText("a\rb\nc"), "a\rb\nc");
-  // GBK cannot hold this character; a stand-in would make distinct texts collide.
-  EXPECT_EQ(EncodeStoredText("a😀"), std::nullopt);
   EXPECT_EQ(ExactGbk("€"), "\x80");
+}
+
+TEST(StoredValues, TextsGbkCannotHoldAreEscapedAndReadBackExactly) {
+  // A stand-in character would lose what the user typed; a marker no older
+  // file holds says the rest is escaped.
+  EXPECT_EQ(EncodeStoredText("/home/jörg/模块.ec"), Utf8ToGbk("┊UTF-8┊/home/j%C3%B6rg/模块.ec"));
+  for (const std::string text : {"a😀\r\n100%", "┊UTF-8┊plain", "%C3%B6", "\xff\xc3", "ö"})
+    EXPECT_EQ(DecodeStoredText(EncodeStoredText(text)), text) << text;
+  // A "%" without two hex digits after it is kept.
+  EXPECT_EQ(DecodeStoredText(Utf8ToGbk("┊UTF-8┊50%!%4")), "50%!%4");
 }
 
 TEST(StoredValues, NumbersAsShortDecimalText) {

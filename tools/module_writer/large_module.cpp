@@ -41,6 +41,18 @@ void Edit(SubroutineRecord& s, int i) {
   }
 }
 
+DllCommandRecord DllCommand(int32_t key, int index) {
+  DllCommandRecord d;
+  d.entry.key = key;
+  d.returnTypeCode = kInt;
+  d.name = G("外部命令_") + std::to_string(index);
+  d.remarks = G("调用系统接口");
+  d.libraryFile = G("user32.dll");
+  d.nameInLibrary = G("MessageBoxA");
+  for (int p = 0; p < 4; ++p) d.parameters.push_back(Parameter(0x28000000 + index * 8 + p, p));
+  return d;
+}
+
 }  // namespace
 
 ModuleSegments LargeModuleSegments(const LargeModuleShape& shape) {
@@ -64,9 +76,11 @@ ModuleSegments LargeModuleSegments(const LargeModuleShape& shape) {
   for (int i = 0; i < shape.edits && static_cast<size_t>(i) * step < program.subroutines.size(); ++i)
     Edit(program.subroutines[static_cast<size_t>(i) * step], i);
   for (int g = 0; g < shape.programSets / 10; ++g) program.globals.push_back(Parameter(0x05000001 + g, g));
+  for (int d = 0; d < shape.dllCommands; ++d) program.dllCommands.push_back(DllCommand(0x0A000001 + d, d));
   segments.program = std::move(program);
   ResourceSegment resources;
-  for (int k = 0; k < shape.programSets / 10; ++k) {
+  const int constants = shape.constants < 0 ? shape.programSets / 10 : shape.constants;
+  for (int k = 0; k < constants; ++k) {
     ConstantRecord c;
     c.key = 0x10000001 + k;
     c.name = G("常量") + std::to_string(k);

@@ -17,6 +17,8 @@ struct LargeModuleShape {
   // are edited, a third each with a new return type, a new name, or a new
   // parameter. The rest stays as it was.
   int edits = 0;
+  int constants = -1;  // -1: one per ten program sets
+  int dllCommands = 0;
 };
 
 ModuleSegments LargeModuleSegments(const LargeModuleShape& shape = {});
