@@ -66,6 +66,12 @@ std::string ReferenceName(std::string_view gbkName) {
 
 }  // namespace
 
+bool IsBasicTypeName(std::string_view name) {
+  for (const CodeName& entry : kBasicTypes)
+    if (entry.name == name) return true;
+  return false;
+}
+
 std::string_view BasicTypeName(int32_t code) { return Lookup(kBasicTypes, code); }
 
 std::string_view LibraryTypeName(int32_t code) {

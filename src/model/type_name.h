@@ -17,6 +17,9 @@ namespace ec {
 // Name of a basic type, or empty when `code` is none.
 std::string_view BasicTypeName(int32_t code);
 
+// True for the name of a basic type ("整数型", "文本型", ...).
+bool IsBasicTypeName(std::string_view name);
+
 // Name of a window-unit or library type from the fixed table, or empty.
 std::string_view LibraryTypeName(int32_t code);
 
