@@ -25,8 +25,10 @@
 #include "app/module_file_watcher.h"
 #include "app/module_loader.h"
 #include "app/module_opener.h"
+#include "app/node_history.h"
 #include "app/node_icons.h"
 #include "app/notes_box.h"
+#include "app/page_links.h"
 #include "app/page_view.h"
 #include "app/same_folder_menu.h"
 #include "app/selection_presenter.h"
@@ -68,7 +70,11 @@ MainWindow::MainWindow(ControlStateStore& store, FileAssociation& association, s
                              this);
   watcher_ = new ModuleFileWatcher(this);
   contextMenu_ = new TreeContextMenu(*presenter_, controls_.treeWidget, this);
-  comparer_ = new ModuleComparer(*loader_, tree_, this, this);
+  comparer_ = new ModuleComparer(*loader_, this, this);
+  links_ = new PageLinks(*loader_, tree_, this);
+  history_ = new NodeHistory(tree_, *loader_, controls_.backButton, controls_.forwardButton, this);
+  history_->WatchMouseButtons(controls_.treeWidget->viewport());
+  history_->WatchMouseButtons(controls_.pageView->viewport());
   new TypeToFind(controls_.treeWidget, controls_.findBox, this);
   new TreeToolTips(controls_.treeWidget, this);
   ConnectSignals();
@@ -81,9 +87,11 @@ void MainWindow::ConnectSignals() {
   const MainWindowControls& c = controls_;
   connect(c.treeWidget, &QTreeWidget::currentItemChanged, presenter_, &SelectionPresenter::OnTreeSelectionChanged);
   connect(loader_, &ModuleLoader::CurrentNodeReselected, presenter_, &SelectionPresenter::OnTreeSelectionChanged);
+  connect(c.treeWidget, &QTreeWidget::currentItemChanged, history_, &NodeHistory::OnSelectionChanged);
   connect(c.treeWidget, &QTreeWidget::customContextMenuRequested, contextMenu_, &TreeContextMenu::OnRequested);
   connect(contextMenu_, &TreeContextMenu::CompareRequested, comparer_, &ModuleComparer::CompareWithChosenModule);
-  connect(c.pageView, &PageView::anchorClicked, comparer_, &ModuleComparer::OnLinkClicked);
+  connect(c.pageView, &PageView::anchorClicked, links_, &PageLinks::OnLinkClicked);
+  connect(contextMenu_, &TreeContextMenu::UsesRequested, links_, &PageLinks::ShowUses);
   connect(c.copyTextButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsText);
   connect(c.copyHtmlButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsHtml);
   connect(c.copyIdeButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsIdeHtml);
@@ -92,6 +100,7 @@ void MainWindow::ConnectSignals() {
   connect(c.listButton, &QPushButton::clicked, opener_, &ModuleOpener::ShowSameFolderMenu);
   connect(&opener_->Menu(), &SameFolderMenu::ModuleChosen, opener_,
           [this](const QString& path) { opener_->SetPendingModulePath(path.toStdString()); });
+  connect(&opener_->Menu(), &SameFolderMenu::MissingRecentChosen, this, &MainWindow::ForgetMissingModule);
   connect(c.pollingTimer, &QTimer::timeout, opener_, &ModuleOpener::OnPollingTick);
   connect(loader_, &ModuleLoader::ModuleShown, this, &MainWindow::OnModuleShown);
   connect(watcher_, &ModuleFileWatcher::Changed, loader_, &ModuleLoader::Reload);
@@ -115,6 +124,10 @@ void MainWindow::ConnectSignals() {
   connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this), &QShortcut::activated, opener_,
           &ModuleOpener::ChooseModuleWithDialog);
   connect(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, loader_, &ModuleLoader::Reload);
+  connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this), &QShortcut::activated, history_,
+          &NodeHistory::GoBack);
+  connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Right), this), &QShortcut::activated, history_,
+          &NodeHistory::GoForward);
 }
 
 void MainWindow::AddShortcut(const QKeySequence& keys, void (MainWindow::*handler)()) {
@@ -143,6 +156,16 @@ void MainWindow::OnModuleShown() {
   setWindowTitle(QString::fromUtf8(kMainWindowCaption) + QString::fromLatin1(kProgramVersion) +
                  QStringLiteral(" - ") + QString::fromStdString(name));
   watcher_->Watch(loader_->CurrentPath());
+  history_->OnModuleShown();
+  recent_.Add(loader_->CurrentPath());
+  recent_.Save(store_);
+  opener_->Menu().SetRecent(recent_.Paths());
+}
+
+void MainWindow::ForgetMissingModule(const QString& path) {
+  recent_.Remove(path.toStdString());
+  recent_.Save(store_);
+  opener_->Menu().SetRecent(recent_.Paths());
 }
 
 void MainWindow::OnSplitterDragged(int dx) {
@@ -157,6 +180,8 @@ void MainWindow::OnFirstActivation() {
   if (activated_) return;
   activated_ = true;
   RestoreControls(this, store_, kMainSection);
+  recent_.Load(store_);
+  opener_->Menu().SetRecent(recent_.Paths());
   controls_.pollingTimer->start(kPollingMilliseconds);
   controls_.bannerTimer->start();
   store_.SetSection(kMainSection);

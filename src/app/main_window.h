@@ -17,6 +17,7 @@
 
 #include "app/banner_motion.h"
 #include "app/main_window_controls.h"
+#include "app/recent_modules.h"
 #include "app/tree_view_helper.h"
 
 namespace ec {
@@ -30,7 +31,9 @@ class ModuleComparer;
 class ModuleFileWatcher;
 class ModuleLoader;
 class ModuleOpener;
+class NodeHistory;
 class NotesBox;
+class PageLinks;
 class PageView;
 class SelectionPresenter;
 class TreeContextMenu;
@@ -89,6 +92,9 @@ class MainWindow : public QWidget {
   CopyButtons& Copying() { return *copying_; }
   TreeContextMenu& ContextMenu() { return *contextMenu_; }
   ModuleComparer& Comparer() { return *comparer_; }
+  PageLinks& Links() { return *links_; }
+  NodeHistory& History() { return *history_; }
+  RecentModules& Recent() { return recent_; }
   TreeViewHelper& Tree() { return tree_; }
   PageView* Page() const { return controls_.pageView; }
   const MainWindowControls& Controls() const { return controls_; }
@@ -107,6 +113,7 @@ class MainWindow : public QWidget {
   void AddShortcut(const QKeySequence& keys, void (MainWindow::*handler)());
   void RunFind(bool forward);
   void OnModuleShown();
+  void ForgetMissingModule(const QString& path);
   void OnSplitterDragged(int dx);
   void RestoreGeometry();
 
@@ -124,6 +131,9 @@ class MainWindow : public QWidget {
   ModuleFileWatcher* watcher_ = nullptr;
   TreeContextMenu* contextMenu_ = nullptr;
   ModuleComparer* comparer_ = nullptr;
+  PageLinks* links_ = nullptr;
+  NodeHistory* history_ = nullptr;
+  RecentModules recent_;
 
   // The tree's width: the designed one until the user drags the bar.
   int treeWidth_;

@@ -42,6 +42,15 @@ QToolButton* MakePictureButton(QWidget* parent, const QPixmap& picture) {
   return button;
 }
 
+QToolButton* MakeSmallButton(QWidget* parent, const QIcon& icon, const char* toolTip) {
+  auto* button = new QToolButton(parent);
+  button->setIcon(icon);
+  button->setAutoRaise(true);
+  button->setToolTip(QString::fromUtf8(toolTip));
+  button->setFocusPolicy(Qt::NoFocus);
+  return button;
+}
+
 QLabel* MakeLink(QWidget* parent, const char* caption) {
   auto* link = new QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(QString::fromUtf8(caption)), parent);
   link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
@@ -85,7 +94,8 @@ void CreateToolbar(QWidget* window, MainWindowControls& c) {
   c.toolbar = Place(MakePanel(window, window->palette().color(QPalette::Window)), "图片框1", 0, 90, 1016, 74);
   c.findBox = Place(new QLineEdit(QString::fromUtf8(kFindBoxHint), c.toolbar), "编辑框查找文本", 8, 10, 208, 24);
   c.modeBox = Place(new QComboBox(c.toolbar), "组合框匹配", 219, 10, 58, 23);
-  c.modeBox->addItems({QStringLiteral("一般"), QStringLiteral("通配"), QStringLiteral("正则")});
+  // New modes go after the designed three, so saved positions keep their meaning.
+  c.modeBox->addItems({QStringLiteral("一般"), QStringLiteral("通配"), QStringLiteral("正则"), QStringLiteral("拼音")});
   c.pathBox = Place(new QLineEdit(QString::fromUtf8(kPathBoxHint), c.toolbar),
                    "编辑框模块文件", 296, 10, 702, 24);
   // The two small buttons sit over the right end of the path box.
@@ -95,6 +105,14 @@ void CreateToolbar(QWidget* window, MainWindowControls& c) {
   c.listButton = Place(MakeButton(c.toolbar, ""), "按钮弹出模块列表", 975, 12, 20, 20);
   c.listButton->setIcon(window->style()->standardIcon(QStyle::SP_ArrowDown));
   c.listButton->setToolTip(QStringLiteral("同目录下的其他模块"));
+  // Back and forward sit over the right end of the find box, as the two
+  // buttons of the path box do; its text stops short of them.
+  c.backButton = Place(MakeSmallButton(c.toolbar, window->style()->standardIcon(QStyle::SP_ArrowBack), "后退 (Alt+←)"),
+                       "按钮后退", 174, 12, 20, 20);
+  c.forwardButton = Place(
+      MakeSmallButton(c.toolbar, window->style()->standardIcon(QStyle::SP_ArrowForward), "前进 (Alt+→)"),
+      "按钮前进", 195, 12, 20, 20);
+  c.findBox->setTextMargins(0, 0, 216 - 174, 0);
   c.nextButton = Place(MakeButton(c.toolbar, "下一个"), "按钮下一个", 10, 38, 134, 24);
   c.previousButton = Place(MakeButton(c.toolbar, "上一个"), "按钮上一个", 144, 38, 134, 24);
   c.copyTextButton = Place(MakeButton(c.toolbar, "复制代码(TXT)"), "按钮复制代码", 294, 38, 235, 24);

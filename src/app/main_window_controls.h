@@ -41,6 +41,8 @@ struct MainWindowControls {
   QLineEdit* pathBox = nullptr;           // 编辑框模块文件
   QPushButton* chooseButton = nullptr;    // 按钮选择模块
   QPushButton* listButton = nullptr;      // 按钮弹出模块列表
+  QToolButton* backButton = nullptr;      // back over the selected nodes (Alt+Left)
+  QToolButton* forwardButton = nullptr;   // forward (Alt+Right)
   QPushButton* nextButton = nullptr;      // 按钮下一个
   QPushButton* previousButton = nullptr;  // 按钮上一个
   QPushButton* copyTextButton = nullptr;  // 按钮复制代码

@@ -9,9 +9,7 @@
 #include "app/file_dialog_filter.h"
 #include "app/module_loader.h"
 #include "app/same_folder_menu.h"
-#include "app/tree_view_helper.h"
 #include "compare/comparison_page.h"
-#include "compare/declaration_node.h"
 
 namespace ec {
 namespace {
@@ -21,21 +19,10 @@ constexpr char kDialogFilter[] = "易模块(*.ec)|*.ec|易程序(*.e)|*.e|所有
 constexpr char kComparingPage[] =
     "<div style=\"font-size:14px;font-family:SimSun;line-height:1.5;\">比较中..</div>";
 
-// The index of the tree node that carries `node`'s kind and item data under a
-// parent with `node`'s parent item data, or -1.
-int FindNode(TreeViewHelper& tree, const TreeNodeInfo& node) {
-  const int count = tree.Count();
-  for (int i = 1; i < count; ++i)
-    if (tree.Image(i) == node.kind && tree.ItemData(i) == node.itemData &&
-        tree.ItemData(tree.Parent(i)) == node.parentItemData)
-      return i;
-  return -1;
-}
-
 }  // namespace
 
-ModuleComparer::ModuleComparer(ModuleLoader& loader, TreeViewHelper& tree, QWidget* dialogParent, QObject* parent)
-    : QObject(parent), loader_(loader), tree_(tree) {
+ModuleComparer::ModuleComparer(ModuleLoader& loader, QWidget* dialogParent, QObject* parent)
+    : QObject(parent), loader_(loader) {
   chooser_ = [dialogParent](const std::string& startFolder) {
     const QString folder = QDir::currentPath();
     const QString chosen = QFileDialog::getOpenFileName(dialogParent, QString::fromUtf8(kDialogTitle),
@@ -70,20 +57,8 @@ void ModuleComparer::ShowReport(uint64_t request, uint64_t loadNumber, const std
   if (request != pending_) return;
   pending_ = 0;
   if (loadNumber != loader_.LoadNumber()) return;  // another module is shown by now
-  reportLoadNumber_ = loadNumber;
   loader_.writePage(page);
   emit ReportShown();
-}
-
-void ModuleComparer::OnLinkClicked(const QUrl& url) {
-  const auto link = ParseDeclarationHref(url.toString().toStdString());
-  if (!link || reportLoadNumber_ != loader_.LoadNumber()) return;
-  const auto node = TreeNodeOf(loader_.Model(), *link);
-  if (!node) return;
-  const int index = FindNode(tree_, *node);
-  if (index < 0) return;
-  tree_.EnsureVisible(index);
-  tree_.Select(index);
 }
 
 }  // namespace ec

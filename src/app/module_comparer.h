@@ -1,7 +1,8 @@
 #pragma once
 // Comparing the module shown with another version of it: the other module is
 // chosen in an open dialog, read and compared on a worker, and the report
-// replaces the page; its declaration names select their nodes in the tree.
+// replaces the page; its declaration names link to their nodes in the tree
+// (the page's links are handled by PageLinks).
 //
 // The module shown is the new version, the chosen one the old: the report
 // tells what the shown module added, removed and changed.
@@ -19,7 +20,6 @@ class QWidget;
 namespace ec {
 
 class ModuleLoader;
-class TreeViewHelper;
 
 class ModuleComparer : public QObject {
   Q_OBJECT
@@ -29,7 +29,7 @@ class ModuleComparer : public QObject {
   // to start in.
   using FileChooser = std::function<std::string(const std::string& startFolder)>;
 
-  ModuleComparer(ModuleLoader& loader, TreeViewHelper& tree, QWidget* dialogParent, QObject* parent = nullptr);
+  ModuleComparer(ModuleLoader& loader, QWidget* dialogParent, QObject* parent = nullptr);
   // Waits for a comparison still running: its worker reads a module.
   ~ModuleComparer() override;
 
@@ -39,8 +39,6 @@ class ModuleComparer : public QObject {
   // the report is ready. A newer request, or loading another module, makes
   // the pending report go unshown.
   void CompareWith(const std::string& otherPath);
-  // A link of the report: selects its declaration's node, which shows its page.
-  void OnLinkClicked(const QUrl& url);
 
   // Replaces the open dialog (tests).
   void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
@@ -54,12 +52,10 @@ class ModuleComparer : public QObject {
   void ShowReport(uint64_t request, uint64_t loadNumber, const std::string& page);
 
   ModuleLoader& loader_;
-  TreeViewHelper& tree_;
   FileChooser chooser_;
   QThreadPool pool_;
   uint64_t requests_ = 0;
   uint64_t pending_ = 0;            // the request whose report is awaited, 0 for none
-  uint64_t reportLoadNumber_ = 0;  // the load the report on the page was made for
 };
 
 }  // namespace ec

@@ -9,6 +9,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QAction;
 class QPoint;
@@ -29,8 +30,11 @@ class SameFolderMenu : public QObject {
   // Replaces the popup "模块列表" with the "*.ec" files of the folder of
   // `modulePathText`, sorted by name; an entry's data is its full path. With
   // no file it holds one greyed entry naming the folder. The menu stays
-  // owned here and is valid until the next Build.
+  // owned here and is valid until the next Build. The modules opened last
+  // (SetRecent) come first, by full path; one that no longer exists is
+  // greyed, and choosing it reports it gone instead of opening it.
   QMenu* Build(const std::string& modulePathText);
+  void SetRecent(std::vector<std::string> paths) { recent_ = std::move(paths); }
   QMenu* Menu() const { return menu_.data(); }
   const std::string& Folder() const { return folder_; }
 
@@ -40,13 +44,18 @@ class SameFolderMenu : public QObject {
  signals:
   // A module was chosen; `path` is its full path (UTF-8 in a QString).
   void ModuleChosen(const QString& path);
+  // A recent module that no longer exists was chosen.
+  void MissingRecentChosen(const QString& path);
 
  private slots:
   void OnTriggered(QAction* action);
 
  private:
+  void AddRecent();
+
   QPointer<QMenu> menu_;
   std::string folder_;
+  std::vector<std::string> recent_;
 };
 
 }  // namespace ec

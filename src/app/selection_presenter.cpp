@@ -8,6 +8,7 @@
 #include "app/module_loader.h"
 #include "app/resource_picture.h"
 #include "app/tree_view_helper.h"
+#include "navigate/type_link_schemes.h"
 
 namespace ec {
 
@@ -49,13 +50,27 @@ void SelectionPresenter::OnTreeSelectionChanged() {
   loader_.writePage(*page, picture);
 }
 
+std::optional<DeclarationLink> SelectionPresenter::SelectedTypeDeclaration() const {
+  if (selection_.loadNumber != loader_.LoadNumber()) return std::nullopt;
+  const int itemData = tree_.ItemData(tree_.CurrentIndex());
+  if (selection_.kind == kKindClass && selection_.classIndex >= 1)
+    return DeclarationLink{DeclarationKind::Class, {0, static_cast<size_t>(selection_.classIndex - 1)}};
+  if (selection_.kind == kKindDataTypes && !selection_.wholeCategory && itemData >= 1)
+    return DeclarationLink{DeclarationKind::DataType, {0, static_cast<size_t>(itemData - 1)}};
+  return std::nullopt;
+}
+
 QImage SelectionPresenter::SelectedResourcePicture() const {
   if (selection_.kind != kKindConstants || selection_.wholeCategory) return {};
   return ResourcePicture(selection_.constant);
 }
 
 std::optional<std::string> SelectionPresenter::Render(Rendering rendering) const {
-  return RenderSelection(selection_, loader_.Model(), rendering, loader_.LoadNumber());
+  // The page's type names link to their declarations; the copies stay plain.
+  if (rendering != Rendering::ItemPage)
+    return RenderSelection(selection_, loader_.Model(), rendering, loader_.LoadNumber());
+  const PageTypeLinks links(loader_.Model());
+  return RenderSelection(selection_, loader_.Model(), rendering, loader_.LoadNumber(), &links);
 }
 
 bool SelectionPresenter::StandsForWholeModule() const {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "compare/comparison_html.h"
 #include "render/current_selection.h"
 
 class QString;
@@ -41,6 +42,9 @@ class SelectionPresenter : public QObject {
   // Render(rendering) as a job that needs nothing of the window, to run on
   // a worker thread.
   std::function<std::optional<std::string>()> RenderJob(Rendering rendering) const;
+  // The data type or class selected (a single one, not a category), whose
+  // uses can be shown; nothing for other nodes.
+  std::optional<DeclarationLink> SelectedTypeDeclaration() const;
   // The picture of the selected resource constant, or a null image.
   QImage SelectedResourcePicture() const;
 

@@ -38,6 +38,11 @@ QMenu* TreeContextMenu::BuildMenu() {
             &TreeContextMenu::SaveResourceWithDialog);
     menu_->addSeparator();
   }
+  if (const auto target = presenter_.SelectedTypeDeclaration()) {
+    connect(menu_->addAction(QStringLiteral("使用处")), &QAction::triggered, this,
+            [this, target = *target] { emit UsesRequested(target); });
+    menu_->addSeparator();
+  }
   connect(menu_->addAction(QStringLiteral("与其他模块比较…")), &QAction::triggered, this,
           &TreeContextMenu::CompareRequested);
   return menu_.data();

@@ -1,13 +1,16 @@
 #pragma once
 // A right click on a node of the declaration tree copies the node's text,
 // as it always has, and offers the commands that belong to the node (a
-// resource constant can be saved as a file) and those of the whole module
+// resource constant can be saved as a file, a data type or class shows its
+// uses, "使用处") and those of the whole module
 // ("与其他模块比较…", on every node).
 
 #include <QObject>
 #include <QPointer>
 
 #include <string>
+
+#include "compare/comparison_html.h"
 
 class QMenu;
 class QPoint;
@@ -36,6 +39,7 @@ class TreeContextMenu : public QObject {
 
  signals:
   void CompareRequested();
+  void UsesRequested(const DeclarationLink& target);
 
  private:
   SelectionPresenter& presenter_;

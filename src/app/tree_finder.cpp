@@ -11,6 +11,7 @@
 
 #include "app/tree_view_helper.h"
 #include "app/wait_processing_messages.h"
+#include "search/name_matcher.h"
 #include "support/regex_matcher.h"
 
 namespace ec {
@@ -29,6 +30,10 @@ std::string FoldAscii(std::string text) {
 class NodeTextMatcher {
  public:
   NodeTextMatcher(const std::string& findText, int matchMode) : plain_(matchMode == kFindPlain) {
+    if (matchMode == kFindPinyin) {
+      pinyin_.emplace(findText);
+      return;
+    }
     if (plain_) {
       folded_ = FoldAscii(findText);
       return;
@@ -37,9 +42,10 @@ class NodeTextMatcher {
     usable_ = regex_.CreateMatcher(pattern, /*ignore_case=*/true, /*multi_line=*/true, /*global=*/false);
   }
 
-  bool Usable() const { return plain_ || usable_; }
+  bool Usable() const { return plain_ || pinyin_ || usable_; }
 
   bool Matches(const std::string& text) {
+    if (pinyin_) return pinyin_->MatchName(text);
     if (plain_) {
       if (folded_.empty()) return !text.empty();
       return FoldAscii(text).find(folded_) != std::string::npos;
@@ -52,6 +58,7 @@ class NodeTextMatcher {
   bool usable_ = false;
   std::string folded_;
   RegexMatcher regex_;
+  std::optional<NameMatcher> pinyin_;
 };
 
 struct Range {

@@ -15,7 +15,8 @@ class TreeViewHelper;
 // Match modes, as the positions of the find bar's mode box.
 inline constexpr int kFindPlain = 0;
 inline constexpr int kFindWildcard = 1;
-inline constexpr int kFindRegex = 2;  // so is any other value
+inline constexpr int kFindRegex = 2;  // so is any value not named here
+inline constexpr int kFindPinyin = 3;
 
 // What FindInTree answers when the find text is no valid expression.
 inline constexpr int kFindBadPattern = -2;
@@ -26,6 +27,9 @@ inline constexpr int kFindBadPattern = -2;
 //   plain: `findText` occurs in the text, ASCII letters without regard to
 //          case; an empty find text matches any non-empty text;
 //   wildcard: "*" and "?" as in file names, found anywhere in the text;
+//   pinyin: as the module search matches names: the text anywhere, ignoring
+//          case, or the pinyin initials of Chinese characters ("qwb" finds
+//          取文本), or a wildcard pattern;
 //   otherwise: a regular expression, ignoring case, found anywhere; an
 //          invalid expression (or wildcard) answers kFindBadPattern.
 // `processEvents` (may be empty) runs before every node, so the window stays

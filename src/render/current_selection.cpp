@@ -36,21 +36,23 @@ struct Renderers<DataType> {
   static constexpr auto tables = &RenderDataTypeTables;
 };
 
+// Only the page gets links: the copies are the texts as the IDE writes them.
 template <typename T>
-std::string RenderDeclarations(std::span<const T> items, const T* single, Rendering rendering) {
+std::string RenderDeclarations(std::span<const T> items, const T* single, Rendering rendering,
+                               const TypeLinks* links) {
   switch (rendering) {
-    case Rendering::ItemPage: return ItemPage(items, single);
-    case Rendering::PlainCode: return Renderers<T>::code(items, single, CodeMode::PlainText);
-    case Rendering::HtmlCode: return Renderers<T>::code(items, single, CodeMode::Html);
-    case Rendering::Tables: return Renderers<T>::tables(items, single);
+    case Rendering::ItemPage: return ItemPage(items, single, links);
+    case Rendering::PlainCode: return Renderers<T>::code(items, single, CodeMode::PlainText, nullptr);
+    case Rendering::HtmlCode: return Renderers<T>::code(items, single, CodeMode::Html, nullptr);
+    case Rendering::Tables: return Renderers<T>::tables(items, single, nullptr);
   }
   return {};
 }
 
 std::string RenderSubroutines(std::span<const Subroutine> items, const Subroutine* single, const ClassInfo& header,
-                              Rendering rendering) {
+                              Rendering rendering, const TypeLinks* links) {
   switch (rendering) {
-    case Rendering::ItemPage: return ItemPage(items, single, header);
+    case Rendering::ItemPage: return ItemPage(items, single, header, links);
     case Rendering::PlainCode: return RenderSubroutineCode(items, single, CodeMode::PlainText, header);
     case Rendering::HtmlCode: return RenderSubroutineCode(items, single, CodeMode::Html, header);
     case Rendering::Tables: return RenderSubroutineTables(items, single, header);
@@ -60,9 +62,10 @@ std::string RenderSubroutines(std::span<const Subroutine> items, const Subroutin
 
 // Category kinds: the whole list, or the one item that was copied.
 template <typename T>
-std::string RenderCategory(const std::vector<T>& list, const T& item, bool whole, Rendering rendering) {
-  if (whole) return RenderDeclarations<T>(list, nullptr, rendering);
-  return RenderDeclarations<T>({}, &item, rendering);
+std::string RenderCategory(const std::vector<T>& list, const T& item, bool whole, Rendering rendering,
+                           const TypeLinks* links) {
+  if (whole) return RenderDeclarations<T>(list, nullptr, rendering, links);
+  return RenderDeclarations<T>({}, &item, rendering, links);
 }
 
 // One item of a category: the whole category is meant by the category node
@@ -141,7 +144,7 @@ bool SelectNode(CurrentSelection& selection, const ModuleModel& model, const Tre
 }
 
 std::optional<std::string> RenderSelection(const CurrentSelection& s, const ModuleModel& model, Rendering rendering,
-                                           uint64_t loadNumber) {
+                                           uint64_t loadNumber, const TypeLinks* links) {
   if (s.loadNumber != loadNumber) return std::nullopt;
   const ClassInfo noClass{};
   switch (s.kind) {
@@ -152,26 +155,26 @@ std::optional<std::string> RenderSelection(const CurrentSelection& s, const Modu
     case kKindSubroutineCategory:
       if (rendering == Rendering::ItemPage) return SubroutineCategoryPage(model);
       return GroupDeclarations(model, FormOf(rendering));
-    case kKindSubroutine: return RenderSubroutines({}, &s.subroutine, noClass, rendering);
+    case kKindSubroutine: return RenderSubroutines({}, &s.subroutine, noClass, rendering, links);
     case kKindGroup: {
       const SubroutineGroup* group = ItemAt(model.subroutineGroups, s.groupIndex);
       if (group == nullptr) return std::nullopt;
-      return RenderSubroutines(group->subroutines, nullptr, noClass, rendering);
+      return RenderSubroutines(group->subroutines, nullptr, noClass, rendering, links);
     }
     case kKindClass: {
       const ClassInfo* cls = ItemAt(model.classes, s.classIndex);
       if (cls == nullptr) return std::nullopt;
-      return RenderSubroutines(cls->methods, nullptr, *cls, rendering);
+      return RenderSubroutines(cls->methods, nullptr, *cls, rendering, links);
     }
     case kKindMethod: {
       const ClassInfo* cls = ItemAt(model.classes, s.classIndex);
       if (cls == nullptr) return std::nullopt;
-      return RenderSubroutines({}, &s.method, *cls, rendering);
+      return RenderSubroutines({}, &s.method, *cls, rendering, links);
     }
-    case kKindDllCommands: return RenderCategory(model.dllCommands, s.dllCommand, s.wholeCategory, rendering);
-    case kKindConstants: return RenderCategory(model.constants, s.constant, s.wholeCategory, rendering);
-    case kKindGlobals: return RenderCategory(model.globals, s.globalVar, s.wholeCategory, rendering);
-    case kKindDataTypes: return RenderCategory(model.dataTypes, s.dataType, s.wholeCategory, rendering);
+    case kKindDllCommands: return RenderCategory(model.dllCommands, s.dllCommand, s.wholeCategory, rendering, links);
+    case kKindConstants: return RenderCategory(model.constants, s.constant, s.wholeCategory, rendering, links);
+    case kKindGlobals: return RenderCategory(model.globals, s.globalVar, s.wholeCategory, rendering, links);
+    case kKindDataTypes: return RenderCategory(model.dataTypes, s.dataType, s.wholeCategory, rendering, links);
     default: return std::nullopt;
   }
 }

@@ -15,6 +15,8 @@
 
 namespace ec {
 
+class TypeLinks;
+
 // What a tree node carries: its kind, its item data, the item data of its
 // parent (0 for a top-level node) and its depth (1 at the top level).
 struct TreeNodeInfo {
@@ -53,9 +55,10 @@ bool SelectNode(CurrentSelection& selection, const ModuleModel& model, const Tre
 // selection belongs to another load, names a group, class or method that
 // `model` does not hold, or is the module node's page. The module node
 // renders the whole module, the subroutine category every group (its page
-// lists the groups).
+// lists the groups). `links` serve the item page only.
 std::optional<std::string> RenderSelection(const CurrentSelection& selection, const ModuleModel& model,
-                                           Rendering rendering, uint64_t loadNumber);
+                                           Rendering rendering, uint64_t loadNumber,
+                                           const TypeLinks* links = nullptr);
 
 // The subroutine with the 1-based running number `ordinal` counted over all
 // groups, or nullptr.

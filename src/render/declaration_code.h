@@ -15,18 +15,25 @@
 
 namespace ec {
 
+class TypeLinks;
+
 // What an HTML-mode declaration text starts with: its block's style.
 inline constexpr std::string_view kCodeOpening =
     "<div style=\"font-size:14px;font-family:SimSun;line-height:1.5;\">";
 
 // `header` is the class the subroutines are methods of; a header without a
-// name (an ordinary program set) writes no ".程序集 " line.
+// name (an ordinary program set) writes no ".程序集 " line. With `links`, the
+// HTML mode links type names and declared type names (pages, documents).
 std::string RenderSubroutineCode(std::span<const Subroutine> items, const Subroutine* single, CodeMode mode,
-                                 const ClassInfo& header);
-std::string RenderDllCommandCode(std::span<const DllCommand> items, const DllCommand* single, CodeMode mode);
-std::string RenderConstantCode(std::span<const Constant> items, const Constant* single, CodeMode mode);
-std::string RenderGlobalVariableCode(std::span<const GlobalVar> items, const GlobalVar* single, CodeMode mode);
-std::string RenderDataTypeCode(std::span<const DataType> items, const DataType* single, CodeMode mode);
+                                 const ClassInfo& header, const TypeLinks* links = nullptr);
+std::string RenderDllCommandCode(std::span<const DllCommand> items, const DllCommand* single, CodeMode mode,
+                          const TypeLinks* links = nullptr);
+std::string RenderConstantCode(std::span<const Constant> items, const Constant* single, CodeMode mode,
+                          const TypeLinks* links = nullptr);
+std::string RenderGlobalVariableCode(std::span<const GlobalVar> items, const GlobalVar* single, CodeMode mode,
+                          const TypeLinks* links = nullptr);
+std::string RenderDataTypeCode(std::span<const DataType> items, const DataType* single, CodeMode mode,
+                          const TypeLinks* links = nullptr);
 
 // The items a renderer works through: the list, or else the single item.
 template <typename T>

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "navigate/type_link_schemes.h"
 #include "render/chinese_numeral.h"
 #include "render/html_escape.h"
 #include "render/item_page.h"
@@ -35,14 +36,17 @@ std::string Counted(std::string_view label, size_t count) {
 
 // Adds a category section when the list has entries.
 template <typename T>
-void AddCategory(std::vector<Section>& sections, std::string id, std::string_view label, const std::vector<T>& list) {
+void AddCategory(std::vector<Section>& sections, std::string id, std::string_view label, const std::vector<T>& list,
+                 const TypeLinks& links) {
   if (list.empty()) return;
-  sections.push_back({std::move(id), Counted(label, list.size()), 0, [&list] { return ItemPage(list, nullptr); }});
+  sections.push_back(
+      {std::move(id), Counted(label, list.size()), 0, [&list, &links] { return ItemPage(list, nullptr, &links); }});
 }
 
 // The sections of the document in tree order; the same list drives the
-// contents and the body, so every link has its target.
-std::vector<Section> Sections(const ModuleModel& model) {
+// contents and the body, so every link has its target; type names link to
+// the data types and classes they name.
+std::vector<Section> Sections(const ModuleModel& model, const TypeLinks& links) {
   std::vector<Section> sections{{"summary", "模块信息", 0, [&model] { return BuildSummaryPage(model); }}};
   size_t subroutines = 0;
   for (const SubroutineGroup& g : model.subroutineGroups) subroutines += g.subroutines.size();
@@ -51,16 +55,16 @@ std::vector<Section> Sections(const ModuleModel& model) {
     const SubroutineGroup& g = model.subroutineGroups[i];
     const std::string label = "第" + ChineseNumeral(static_cast<uint32_t>(i + 1)) + "集";
     sections.push_back({"group-" + std::to_string(i + 1), Counted(label, g.subroutines.size()), 1,
-                        [&g] { return ItemPage(g.subroutines, nullptr, ClassInfo{}); }});
+                        [&g, &links] { return ItemPage(g.subroutines, nullptr, ClassInfo{}, &links); }});
   }
-  AddCategory(sections, "dll-commands", "API", model.dllCommands);
-  AddCategory(sections, "constants", "常量", model.constants);
-  AddCategory(sections, "globals", "全局变量", model.globals);
-  AddCategory(sections, "data-types", "自定义数据类型", model.dataTypes);
+  AddCategory(sections, "dll-commands", "API", model.dllCommands, links);
+  AddCategory(sections, "constants", "常量", model.constants, links);
+  AddCategory(sections, "globals", "全局变量", model.globals, links);
+  AddCategory(sections, "data-types", "自定义数据类型", model.dataTypes, links);
   for (size_t i = 0; i < model.classes.size(); ++i) {
     const ClassInfo& c = model.classes[i];
     sections.push_back({"class-" + std::to_string(i + 1), HtmlEscaped(Counted(c.name, c.methods.size())), 0,
-                        [&c] { return ItemPage(c.methods, nullptr, c); }});
+                        [&c, &links] { return ItemPage(c.methods, nullptr, c, &links); }});
   }
   return sections;
 }
@@ -87,7 +91,8 @@ void WriteHtmlExport(const ModuleModel& model, std::ostream& out, std::string_vi
   const std::string title = HtmlEscaped(model.info.name.empty() ? fallbackTitle : model.info.name);
   out << "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n<title>" << title
       << "</title>\n<style>" << kStyle << "</style>\n</head>\n<body>\n<h1>" << title << "</h1>\n";
-  const std::vector<Section> sections = Sections(model);
+  const DocumentTypeLinks links(model);
+  const std::vector<Section> sections = Sections(model, links);
   WriteContents(sections, out);
   for (const Section& s : sections) {
     const char* tag = s.level == 0 ? "h2" : "h3";

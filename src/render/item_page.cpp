@@ -18,25 +18,28 @@ std::string Join(std::string code, const std::string& tables) {
 
 }  // namespace
 
-std::string ItemPage(std::span<const Subroutine> items, const Subroutine* single, const ClassInfo& header) {
-  return Join(RenderSubroutineCode(items, single, CodeMode::Html, header),
-              RenderSubroutineTables(items, single, header));
+std::string ItemPage(std::span<const Subroutine> items, const Subroutine* single, const ClassInfo& header,
+                     const TypeLinks* links) {
+  return Join(RenderSubroutineCode(items, single, CodeMode::Html, header, links),
+              RenderSubroutineTables(items, single, header, links));
 }
 
-std::string ItemPage(std::span<const DllCommand> items, const DllCommand* single) {
-  return Join(RenderDllCommandCode(items, single, CodeMode::Html), RenderDllCommandTables(items, single));
+std::string ItemPage(std::span<const DllCommand> items, const DllCommand* single, const TypeLinks* links) {
+  return Join(RenderDllCommandCode(items, single, CodeMode::Html, links),
+              RenderDllCommandTables(items, single, links));
 }
 
-std::string ItemPage(std::span<const Constant> items, const Constant* single) {
-  return Join(RenderConstantCode(items, single, CodeMode::Html), RenderConstantTable(items, single));
+std::string ItemPage(std::span<const Constant> items, const Constant* single, const TypeLinks* links) {
+  return Join(RenderConstantCode(items, single, CodeMode::Html, links), RenderConstantTable(items, single, links));
 }
 
-std::string ItemPage(std::span<const GlobalVar> items, const GlobalVar* single) {
-  return Join(RenderGlobalVariableCode(items, single, CodeMode::Html), RenderGlobalVariableTable(items, single));
+std::string ItemPage(std::span<const GlobalVar> items, const GlobalVar* single, const TypeLinks* links) {
+  return Join(RenderGlobalVariableCode(items, single, CodeMode::Html, links),
+              RenderGlobalVariableTable(items, single, links));
 }
 
-std::string ItemPage(std::span<const DataType> items, const DataType* single) {
-  return Join(RenderDataTypeCode(items, single, CodeMode::Html), RenderDataTypeTables(items, single));
+std::string ItemPage(std::span<const DataType> items, const DataType* single, const TypeLinks* links) {
+  return Join(RenderDataTypeCode(items, single, CodeMode::Html, links), RenderDataTypeTables(items, single, links));
 }
 
 std::string SubroutineCategoryPage(const ModuleModel& model) {

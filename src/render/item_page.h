@@ -11,13 +11,18 @@
 
 namespace ec {
 
+class TypeLinks;
+
 inline constexpr std::string_view kItemPageSeparator = "<br><br><hr><br>";
 
-std::string ItemPage(std::span<const Subroutine> items, const Subroutine* single, const ClassInfo& header);
-std::string ItemPage(std::span<const DllCommand> items, const DllCommand* single);
-std::string ItemPage(std::span<const Constant> items, const Constant* single);
-std::string ItemPage(std::span<const GlobalVar> items, const GlobalVar* single);
-std::string ItemPage(std::span<const DataType> items, const DataType* single);
+// With `links`, type names link to their declarations and declared type
+// names to their uses.
+std::string ItemPage(std::span<const Subroutine> items, const Subroutine* single, const ClassInfo& header,
+                     const TypeLinks* links = nullptr);
+std::string ItemPage(std::span<const DllCommand> items, const DllCommand* single, const TypeLinks* links = nullptr);
+std::string ItemPage(std::span<const Constant> items, const Constant* single, const TypeLinks* links = nullptr);
+std::string ItemPage(std::span<const GlobalVar> items, const GlobalVar* single, const TypeLinks* links = nullptr);
+std::string ItemPage(std::span<const DataType> items, const DataType* single, const TypeLinks* links = nullptr);
 
 // The page of the subroutine category: how many subroutines and groups, then
 // one line per group with its number, its count and its first names.

@@ -18,7 +18,7 @@ class BlockWriter {
   template <typename T, typename Code, typename Tables>
   void Category(const std::vector<T>& items, Code code, Tables tables) {
     if (items.empty()) return;
-    Append(form_ == DeclarationForm::Tables ? tables(items, nullptr) : code(items, nullptr, Mode()));
+    Append(form_ == DeclarationForm::Tables ? tables(items, nullptr, nullptr) : code(items, nullptr, Mode(), nullptr));
   }
 
   std::string Finish() { return std::move(out_); }

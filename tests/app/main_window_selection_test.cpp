@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/page_view.h"
+#include "navigate/type_link_schemes.h"
 #include "render/colour_span.h"
 #include "render/declaration_code.h"
 #include "render/declaration_tables.h"
@@ -36,21 +37,22 @@ class SelectionTest : public WindowTest {
 
 TEST_F(SelectionTest, EachKindShowsItsItemPage) {
   const ClassInfo noClass{};
+  const PageTypeLinks links(M());  // the page links type names; the copies do not
   const auto& groups = M().subroutineGroups;
-  EXPECT_EQ(PageAfterSelecting(kSecondGroup), ItemPage(groups[1].subroutines, nullptr, noClass));
+  EXPECT_EQ(PageAfterSelecting(kSecondGroup), ItemPage(groups[1].subroutines, nullptr, noClass, &links));
   // Running number 5 is the first subroutine of the second group.
-  EXPECT_EQ(PageAfterSelecting(kFifthSubroutine), ItemPage({}, &groups[1].subroutines[0], noClass));
+  EXPECT_EQ(PageAfterSelecting(kFifthSubroutine), ItemPage({}, &groups[1].subroutines[0], noClass, &links));
   EXPECT_EQ(Window().Presenter().Selection().subroutine.name, "读入文本文件");
-  EXPECT_EQ(PageAfterSelecting(kDllCategory), ItemPage(std::span<const DllCommand>(M().dllCommands), nullptr));
-  EXPECT_EQ(PageAfterSelecting(kSecondDll), ItemPage({}, &M().dllCommands[1]));
-  EXPECT_EQ(PageAfterSelecting(kConstantCategory), ItemPage(std::span<const Constant>(M().constants), nullptr));
-  EXPECT_EQ(PageAfterSelecting(kThirdConstant), ItemPage({}, &M().constants[2]));
-  EXPECT_EQ(PageAfterSelecting(kFirstGlobal), ItemPage({}, &M().globals[0]));
-  EXPECT_EQ(PageAfterSelecting(kSecondDataType), ItemPage({}, &M().dataTypes[1]));
+  EXPECT_EQ(PageAfterSelecting(kDllCategory), ItemPage(std::span<const DllCommand>(M().dllCommands), nullptr, &links));
+  EXPECT_EQ(PageAfterSelecting(kSecondDll), ItemPage({}, &M().dllCommands[1], &links));
+  EXPECT_EQ(PageAfterSelecting(kConstantCategory), ItemPage(std::span<const Constant>(M().constants), nullptr, &links));
+  EXPECT_EQ(PageAfterSelecting(kThirdConstant), ItemPage({}, &M().constants[2], &links));
+  EXPECT_EQ(PageAfterSelecting(kFirstGlobal), ItemPage({}, &M().globals[0], &links));
+  EXPECT_EQ(PageAfterSelecting(kSecondDataType), ItemPage({}, &M().dataTypes[1], &links));
   const ClassInfo& cls = M().classes[0];
-  EXPECT_EQ(PageAfterSelecting(kClass), ItemPage(cls.methods, nullptr, cls));
+  EXPECT_EQ(PageAfterSelecting(kClass), ItemPage(cls.methods, nullptr, cls, &links));
   const std::string& method = PageAfterSelecting(kSecondMethod);
-  EXPECT_EQ(method, ItemPage({}, &cls.methods[1], cls));
+  EXPECT_EQ(method, ItemPage({}, &cls.methods[1], cls, &links));
   EXPECT_NE(method.find("方法名"), std::string::npos);
 
   // The subroutine category lists its groups and keeps the other fields;
