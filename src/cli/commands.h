@@ -20,6 +20,7 @@ void AddDumpCommand(CLI::App& app);
 void AddAssociateCommand(CLI::App& app);
 void AddSearchCommand(CLI::App& app);
 void AddDiffCommand(CLI::App& app);
+void AddUsesCommand(CLI::App& app);
 
 // A first argument that is no option and names no subcommand, or none at
 // all: the message that says so and lists the subcommands; "" otherwise.
@@ -31,6 +32,7 @@ inline void RegisterCommands(CLI::App& app) {
   AddAssociateCommand(app);
   AddSearchCommand(app);
   AddDiffCommand(app);
+  AddUsesCommand(app);
 }
 
 }  // namespace ec::cli
