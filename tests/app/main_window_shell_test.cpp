@@ -52,8 +52,9 @@ TEST_F(ShellTest, ControlsAreWhereTheDesignPutsThem) {
   EXPECT_EQ(Control<QLineEdit>("编辑框查找文本")->text(), "要在树中查找的文本");
   EXPECT_EQ(Control<QLineEdit>("编辑框模块文件")->geometry(), QRect(296, 10, 702, 24));
   auto* mode = Control<QComboBox>("组合框匹配");
-  ASSERT_EQ(mode->count(), 3);
+  ASSERT_EQ(mode->count(), 4);  // the designed three, then pinyin
   EXPECT_EQ(mode->itemText(2), "正则");
+  EXPECT_EQ(mode->itemText(3), "拼音");
   auto* association = Control<QCheckBox>("选择框关联");
   EXPECT_TRUE(association->isChecked());
   EXPECT_EQ(association->text(), "关联.EC");
