@@ -10,6 +10,8 @@
 
 #include "app/main_window.h"
 #include "app/module_comparer.h"
+#include "app/page_links.h"
+#include "navigate/type_targets.h"
 #include "app/node_icons.h"
 #include "app/module_loader.h"
 #include "app/settings_location.h"
@@ -113,6 +115,7 @@ std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arg
   while (i + 1 < arguments.size() && arguments[i].startsWith(QStringLiteral("--"))) {
     std::string* value = arguments[i] == QStringLiteral("--find")      ? &request.findText
                          : arguments[i] == QStringLiteral("--compare") ? &request.compareWith
+                         : arguments[i] == QStringLiteral("--uses")    ? &request.usesOf
                                                                        : nullptr;
     if (value == nullptr) break;
     *value = arguments[i + 1].toStdString();
@@ -120,7 +123,7 @@ std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arg
   }
   if (i < arguments.size()) request.module = arguments[i++].toStdString();
   if (request.output.empty() || request.module.empty() || i != arguments.size()) {
-    error = "usage: ecview --screenshot OUT.png [--find TEXT] [--compare OLD] MODULE";
+    error = "usage: ecview --screenshot OUT.png [--find TEXT] [--compare OLD] [--uses TYPE] MODULE";
   }
   return request;
 }
@@ -147,6 +150,22 @@ int RunScreenshot(const ScreenshotRequest& request) {
   if (!request.compareWith.empty()) {
     window.Comparer().CompareWith(request.compareWith);
     while (window.Comparer().IsComparing()) WaitProcessingMessages(10);
+  }
+  if (!request.usesOf.empty()) {
+    const auto target = TypeTargets(window.Loader().Model()).Find(request.usesOf);
+    if (!target) {
+      std::fprintf(stderr, "ecview: %s names no data type or class of the module\n", request.usesOf.c_str());
+      return 1;
+    }
+    window.Links().ShowUses(*target);
+  }
+  if (!request.usesOf.empty()) {
+    const auto target = TypeTargets(window.Loader().Model()).Find(request.usesOf);
+    if (!target) {
+      std::fprintf(stderr, "ecview: %s names no data type or class of the module\n", request.usesOf.c_str());
+      return 1;
+    }
+    window.Links().ShowUses(*target);
   }
   return SavePicture(window, request.output) ? 0 : 1;
 }

@@ -1,7 +1,8 @@
 #pragma once
-// `ecview --screenshot OUT.png [--find TEXT] [--compare OLD] MODULE`: shows
-// MODULE in the main window (optionally finding TEXT in its tree, or showing
-// its comparison with the older module OLD), saves a picture of the window and
+// `ecview --screenshot OUT.png [--find TEXT] [--compare OLD] [--uses TYPE] MODULE`:
+// shows MODULE in the main window (optionally finding TEXT in its tree, showing
+// its comparison with the older module OLD, or the uses of its data type or
+// class TYPE), saves a picture of the window and
 // ends. `ecview --screenshot OUT.png --dirtree PATH` does the same for the
 // directory-tree panel alone, with PATH located; `ecview --screenshot OUT.png
 // --search FOLDER TEXT` for the search window after a run over FOLDER. None
@@ -18,6 +19,7 @@ struct ScreenshotRequest {
   std::string output;
   std::string findText;  // "" for no find
   std::string compareWith;  // "" for no comparison
+  std::string usesOf;  // "" for no uses page
   std::string module;
   std::string dirtreePath;  // set for a picture of the directory tree
   std::string searchFolder;  // set for a picture of the search window after a run

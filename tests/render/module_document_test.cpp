@@ -91,6 +91,37 @@ TEST(HtmlExportTest, ContentsLinkEverySectionInTreeOrder) {
   EXPECT_NE(unnamed.str().find("<title>文件</title>"), std::string::npos);
 }
 
+// Every in-document link of an export leads to an element of the document.
+void ExpectEveryLinkHasItsTarget(const std::string& html) {
+  const std::string href = "href=\"#";
+  for (size_t at = html.find(href); at != std::string::npos; at = html.find(href, at + 1)) {
+    const size_t start = at + href.size();
+    const std::string id = html.substr(start, html.find('"', start) - start);
+    EXPECT_NE(html.find("id=\"" + id + "\""), std::string::npos) << id;
+  }
+}
+
+TEST(HtmlExportTest, TypeNamesLinkToTheirDataTypesAndClasses) {
+  ModuleModel model;
+  const Parameter point{.name = "起", .type = "点"};
+  model.subroutineGroups = {{.subroutines = {{.name = "画", .returnType = "窗口类", .params = {point}}}}};
+  // A data type named like a basic type is never what "整数型" means.
+  model.dataTypes = {{.name = "点", .members = {{.name = "横", .type = "整数型"}}}, {.name = "整数型"}};
+  model.classes = {golden::WindowClass(), golden::WindowClass()};
+  model.classes[1].name = "子窗口";
+  model.classes[1].baseType = "窗口类";
+  model.globals = {{.name = "原点", .type = "点"}};
+  std::ostringstream out;
+  WriteHtmlExport(model, out, "module");
+  const std::string html = out.str();
+  EXPECT_EQ(Count(html, "<a id=\"data-type-1\">"), 1u);
+  EXPECT_EQ(Count(html, "href=\"#data-type-1\""), 4u);  // parameter and global, in code and in tables
+  EXPECT_EQ(Count(html, "href=\"#class-1\""), 5u);      // contents, return type and base type twice each
+  EXPECT_EQ(Count(html, "href=\"#data-type-2\""), 0u);
+  EXPECT_EQ(Count(html, "ecview-"), 0u);  // a document has no viewer links
+  ExpectEveryLinkHasItsTarget(html);
+}
+
 // Renders everything a module holds in every form, as the viewer and the
 // command-line tool would, and checks the pieces fit together.
 void RenderWholeModule(const ModuleModel& model) {
@@ -124,6 +155,7 @@ void RenderWholeModule(const ModuleModel& model) {
   EXPECT_TRUE(html.ends_with("</html>\n"));
   EXPECT_EQ(Count(html, "<section"), Count(html, "</section>"));
   EXPECT_EQ(Count(html, "<script"), 0u);
+  ExpectEveryLinkHasItsTarget(html);
   EXPECT_FALSE(ModuleDeclarationText(model).empty());
 }
 
