@@ -1,7 +1,11 @@
 #include "navigate/type_uses.h"
 
+#include <algorithm>
+#include <array>
+#include <bitset>
 #include <optional>
 #include <type_traits>
+#include <unordered_map>
 
 #include "compare/declaration_places.h"
 #include "navigate/type_targets.h"
@@ -14,9 +18,14 @@ namespace {
 // user can only be the last one of its target's list.
 class UseCollector {
  public:
-  UseCollector(const ModuleModel& model, std::vector<std::vector<TypeUse>>& dataTypes,
-               std::vector<std::vector<TypeUse>>& classes)
-      : targets_(model), dataTypes_(dataTypes), classes_(classes) {}
+  UseCollector(const ModuleModel& model, std::vector<TypeUseIndex::Uses>& dataTypes,
+               std::vector<TypeUseIndex::Uses>& classes)
+      : targets_(model), dataTypes_(dataTypes), classes_(classes) {
+    firsts_[0].resize(dataTypes.size());
+    firsts_[1].resize(classes.size());
+    for (const DataType& d : model.dataTypes) MayName(d.name);
+    for (const ClassInfo& c : model.classes) MayName(c.name);
+  }
 
   void Begin(DeclarationLink user, std::string_view container, std::string_view name) {
     user_ = user;
@@ -24,13 +33,22 @@ class UseCollector {
     name_ = name;
   }
 
+  // The test that passes over nearly every name stays small enough to inline.
   void Add(std::string_view typeName, TypeUseRole role, std::string_view placeName = {}) {
-    const std::optional<DeclarationLink> target = targets_.Find(typeName);
+    if (targetLengths_[LengthSlot(typeName)]) AddNamed(typeName, role, placeName);
+  }
+
+  void AddNamed(std::string_view typeName, TypeUseRole role, std::string_view placeName) {
+    const std::optional<DeclarationLink> target = Resolve(typeName);
     if (!target) return;
-    auto& list = target->kind == DeclarationKind::DataType ? dataTypes_ : classes_;
-    std::vector<TypeUse>& uses = list[target->place.index];
-    if (uses.empty() || uses.back().user != user_) uses.push_back({user_, container_, name_, {}});
-    uses.back().places.push_back({role, placeName});
+    const bool dataType = target->kind == DeclarationKind::DataType;
+    TypeUseIndex::Uses& to = (dataType ? dataTypes_ : classes_)[target->place.index];
+    std::vector<size_t>& firsts = firsts_[dataType ? 0 : 1][target->place.index];
+    if (to.uses.empty() || to.uses.back().user != user_) {
+      to.uses.push_back({user_, container_, name_, {}});
+      firsts.push_back(to.places.size());
+    }
+    to.places.push_back({role, placeName});
   }
 
   void AddRoutine(const Subroutine& s) {
@@ -38,13 +56,48 @@ class UseCollector {
     for (const Parameter& p : s.params) Add(p.type, TypeUseRole::Parameter, p.name);
   }
 
+  // Points every use at its places, once no vector grows any more.
+  void Finish() {
+    Finish(dataTypes_, firsts_[0]);
+    Finish(classes_, firsts_[1]);
+  }
+
  private:
+  static void Finish(std::vector<TypeUseIndex::Uses>& list, std::vector<std::vector<size_t>>& firsts) {
+    for (size_t t = 0; t < list.size(); ++t) {
+      TypeUseIndex::Uses& to = list[t];
+      firsts[t].push_back(to.places.size());
+      for (size_t u = 0; u < to.uses.size(); ++u)
+        to.uses[u].places = std::span(to.places).subspan(firsts[t][u], firsts[t][u + 1] - firsts[t][u]);
+    }
+  }
+
+  // Most type names a module holds are basic ones; a name whose length no
+  // data type or class has is passed over without hashing it.
+  static size_t LengthSlot(std::string_view name) { return std::min<size_t>(name.size(), kLongName); }
+  void MayName(std::string_view name) {
+    if (!name.empty()) targetLengths_.set(LengthSlot(name));
+  }
+
+  // A module names few distinct types in hundreds of thousands of places, so
+  // each name is resolved once; the views point into the model.
+  std::optional<DeclarationLink> Resolve(std::string_view typeName) {
+    const auto [known, added] = resolved_.try_emplace(typeName);
+    if (added) known->second = targets_.Find(typeName);
+    return known->second;
+  }
+
+  static constexpr size_t kLongName = 255;
   TypeTargets targets_;
-  std::vector<std::vector<TypeUse>>& dataTypes_;
-  std::vector<std::vector<TypeUse>>& classes_;
+  std::bitset<kLongName + 1> targetLengths_;
+  std::unordered_map<std::string_view, std::optional<DeclarationLink>> resolved_;
+  std::vector<TypeUseIndex::Uses>& dataTypes_;
+  std::vector<TypeUseIndex::Uses>& classes_;
   DeclarationLink user_;
   std::string_view container_;
   std::string_view name_;
+  // Where each use's places begin in its type's places: data types, classes.
+  std::array<std::vector<std::vector<size_t>>, 2> firsts_;
 };
 
 }  // namespace
@@ -82,14 +135,15 @@ TypeUseIndex::TypeUseIndex(const ModuleModel& model)
       }
     });
   });
+  collect.Finish();
 }
 
 std::span<const TypeUse> TypeUseIndex::UsesOf(const DeclarationLink& target) const {
-  const std::vector<std::vector<TypeUse>>* list = nullptr;
+  const std::vector<Uses>* list = nullptr;
   if (target.kind == DeclarationKind::DataType) list = &dataTypeUses_;
   if (target.kind == DeclarationKind::Class) list = &classUses_;
   if (list == nullptr || target.place.outer != 0 || target.place.index >= list->size()) return {};
-  return (*list)[target.place.index];
+  return (*list)[target.place.index].uses;
 }
 
 }  // namespace ec

@@ -34,20 +34,33 @@ struct TypeUse {
   DeclarationLink user;
   std::string_view container;  // the class of a method, "" otherwise
   std::string_view name;
-  std::vector<TypeUsePlace> places;  // in declaration order, never empty
+  std::span<const TypeUsePlace> places;  // in declaration order, never empty; held by the index
 };
 
 class TypeUseIndex {
  public:
   explicit TypeUseIndex(const ModuleModel& model);
 
+  TypeUseIndex(TypeUseIndex&&) noexcept = default;
+  TypeUseIndex& operator=(TypeUseIndex&&) noexcept = default;
+  // Copying would leave the uses' places pointing into the original.
+  TypeUseIndex(const TypeUseIndex&) = delete;
+  TypeUseIndex& operator=(const TypeUseIndex&) = delete;
+
   // The uses of the data type or class `target` (kind DataType or Class,
   // place {0, index}), in model order; nothing for any other link.
   std::span<const TypeUse> UsesOf(const DeclarationLink& target) const;
 
+  // What one type's uses hold. The places of each use lie together in
+  // `places`, so a use costs no allocation of its own.
+  struct Uses {
+    std::vector<TypeUse> uses;
+    std::vector<TypeUsePlace> places;
+  };
+
  private:
-  std::vector<std::vector<TypeUse>> dataTypeUses_;  // by data type index
-  std::vector<std::vector<TypeUse>> classUses_;     // by class index
+  std::vector<Uses> dataTypeUses_;  // by data type index
+  std::vector<Uses> classUses_;     // by class index
 };
 
 inline TypeUseIndex BuildTypeUseIndex(const ModuleModel& model) { return TypeUseIndex(model); }

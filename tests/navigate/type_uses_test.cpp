@@ -31,6 +31,8 @@ ModuleModel Model() {
   return m;
 }
 
+std::vector<TypeUsePlace> Places(const TypeUse& use) { return {use.places.begin(), use.places.end()}; }
+
 constexpr DeclarationLink kPoint{Kind::DataType, {0, 0}};
 
 TEST(TypeUseIndex, EveryKindOfPlaceOnceInModelOrderNamesResolvedLikeTypeCodes) {
@@ -43,14 +45,14 @@ TEST(TypeUseIndex, EveryKindOfPlaceOnceInModelOrderNamesResolvedLikeTypeCodes) {
                                            {Kind::DataType, {0, 0}},   {Kind::DllCommand, {0, 0}},
                                            {Kind::Global, {0, 0}}};
   for (size_t i = 0; i < users.size(); ++i) EXPECT_EQ(uses[i].user, users[i]) << i;
-  EXPECT_EQ(uses[0].places, (std::vector<TypeUsePlace>{{Role::ReturnValue, ""}, {Role::Parameter, "<起>"},
+  EXPECT_EQ(Places(uses[0]), (std::vector<TypeUsePlace>{{Role::ReturnValue, ""}, {Role::Parameter, "<起>"},
                                                        {Role::Parameter, "止"}}));
-  EXPECT_EQ(uses[1].places, (std::vector<TypeUsePlace>{{Role::Parameter, "乙"}}));
+  EXPECT_EQ(Places(uses[1]), (std::vector<TypeUsePlace>{{Role::Parameter, "乙"}}));
   EXPECT_EQ(uses[2].container, "窗口");
   EXPECT_EQ(uses[2].name, "移动");
-  EXPECT_EQ(uses[3].places, (std::vector<TypeUsePlace>{{Role::BaseClass, ""}}));
-  EXPECT_EQ(uses[4].places, (std::vector<TypeUsePlace>{{Role::Member, "下一个"}}));
-  EXPECT_EQ(uses[6].places, (std::vector<TypeUsePlace>{{Role::Type, ""}}));
+  EXPECT_EQ(Places(uses[3]), (std::vector<TypeUsePlace>{{Role::BaseClass, ""}}));
+  EXPECT_EQ(Places(uses[4]), (std::vector<TypeUsePlace>{{Role::Member, "下一个"}}));
+  EXPECT_EQ(Places(uses[6]), (std::vector<TypeUsePlace>{{Role::Type, ""}}));
 
   // A member of type 整数型 is of the basic type, never of the data type so named.
   EXPECT_TRUE(index.UsesOf({Kind::DataType, {0, 1}}).empty());
@@ -59,7 +61,7 @@ TEST(TypeUseIndex, EveryKindOfPlaceOnceInModelOrderNamesResolvedLikeTypeCodes) {
   EXPECT_EQ(index.UsesOf({Kind::DataType, {0, 2}})[0].name, "主窗");
   EXPECT_TRUE(index.UsesOf({Kind::Class, {0, 0}}).empty());
   ASSERT_EQ(index.UsesOf({Kind::Class, {0, 2}}).size(), 1u);
-  EXPECT_EQ(index.UsesOf({Kind::Class, {0, 2}})[0].places, (std::vector<TypeUsePlace>{{Role::Parameter, "甲"}}));
+  EXPECT_EQ(Places(index.UsesOf({Kind::Class, {0, 2}})[0]), (std::vector<TypeUsePlace>{{Role::Parameter, "甲"}}));
   // Links that name no type of the model.
   EXPECT_TRUE(index.UsesOf({Kind::DataType, {0, 3}}).empty());
   EXPECT_TRUE(index.UsesOf({Kind::DataType, {1, 0}}).empty());

@@ -53,6 +53,41 @@ DllCommandRecord DllCommand(int32_t key, int index) {
   return d;
 }
 
+constexpr int32_t kFirstDataType = 0x41000001;
+constexpr int32_t kFirstSet = 0x09000001;
+
+DataTypeRecord DataType(int index) {
+  DataTypeRecord d;
+  d.entry.key = kFirstDataType + index;
+  d.name = G("数据类型_") + std::to_string(index);
+  d.remarks = G("一条记录");
+  d.members = {Parameter(0x29000000 + index * 4, 0), Parameter(0x29000000 + index * 4 + 1, 1)};
+  if (index > 0) {
+    d.members.push_back(Parameter(0x29000000 + index * 4 + 2, 2));
+    d.members.back().typeCode = kFirstDataType + index - 1;
+  }
+  return d;
+}
+
+// Every fifth subroutine takes a data type as its first parameter and every
+// seventh returns one; the second parameter of every fifth but one is a class.
+void UseOwnTypes(ProgramSegment& program, const LargeModuleShape& shape) {
+  const int firstClass = shape.programSets - shape.classes;
+  for (int c = std::max(firstClass, 0); c < shape.programSets; ++c)
+    program.classes[static_cast<size_t>(c)].baseTypeCode = c == firstClass ? 0x10001 : kFirstSet + c - 1;
+  for (int d = 0; d < shape.dataTypes; ++d) program.dataTypes.push_back(DataType(d));
+  for (size_t i = 0; i < program.subroutines.size(); ++i) {
+    SubroutineRecord& s = program.subroutines[i];
+    if (shape.dataTypes > 0 && i % 7 == 0) s.returnTypeCode = kFirstDataType + static_cast<int32_t>(i % shape.dataTypes);
+    if (shape.dataTypes > 0 && i % 5 == 0 && !s.parameters.empty())
+      s.parameters[0].typeCode = kFirstDataType + static_cast<int32_t>(i / 5 % shape.dataTypes);
+    if (shape.classes > 0 && i % 5 == 1 && s.parameters.size() > 1)
+      s.parameters[1].typeCode = kFirstSet + firstClass + static_cast<int32_t>(i % shape.classes);
+  }
+  for (size_t g = 0; shape.dataTypes > 0 && g < program.globals.size(); g += 2)
+    program.globals[g].typeCode = kFirstDataType + static_cast<int32_t>(g % shape.dataTypes);
+}
+
 }  // namespace
 
 ModuleSegments LargeModuleSegments(const LargeModuleShape& shape) {
@@ -64,7 +99,7 @@ ModuleSegments LargeModuleSegments(const LargeModuleShape& shape) {
   int32_t key = 0x04000001;
   for (int set = 0; set < shape.programSets; ++set) {
     ClassRecord c;
-    c.entry.key = 0x09000001 + set;
+    c.entry.key = kFirstSet + set;
     c.name = G("程序集") + std::to_string(set);
     for (int i = 0; i < shape.subroutinesPerSet; ++i, ++key) {
       c.memberKeys.push_back(key);
@@ -77,6 +112,7 @@ ModuleSegments LargeModuleSegments(const LargeModuleShape& shape) {
     Edit(program.subroutines[static_cast<size_t>(i) * step], i);
   for (int g = 0; g < shape.programSets / 10; ++g) program.globals.push_back(Parameter(0x05000001 + g, g));
   for (int d = 0; d < shape.dllCommands; ++d) program.dllCommands.push_back(DllCommand(0x0A000001 + d, d));
+  UseOwnTypes(program, shape);
   segments.program = std::move(program);
   ResourceSegment resources;
   const int constants = shape.constants < 0 ? shape.programSets / 10 : shape.constants;

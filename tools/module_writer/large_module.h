@@ -19,6 +19,12 @@ struct LargeModuleShape {
   int edits = 0;
   int constants = -1;  // -1: one per ten program sets
   int dllCommands = 0;
+  // The module's own types, for the where-used index: this many data types
+  // (each with a member of the one before), named by some return values,
+  // parameters and globals; and the last `classes` program sets made classes,
+  // each based on the one before, named by some parameters. None by default.
+  int dataTypes = 0;
+  int classes = 0;
 };
 
 ModuleSegments LargeModuleSegments(const LargeModuleShape& shape = {});
