@@ -1,7 +1,8 @@
 // analyseModule on arbitrary bytes through a real file, read-only: the whole
 // path from the reader to the grouped model. The last byte picks which parts
 // are asked for, so the reduced reader options are reached too. The names-only
-// read of the module search must agree with the whole analysis.
+// read of the module search must agree with the whole analysis, and every use
+// the where-used index finds must point at a declaration of the model.
 #include <unistd.h>
 
 #include <cstdint>
@@ -9,7 +10,10 @@
 #include <filesystem>
 #include <string>
 
+#include "compare/declaration_places.h"
 #include "model/module_analysis.h"
+#include "navigate/type_uses.h"
+#include "navigate/where_used_page.h"
 #include "search/module_names.h"
 
 namespace {
@@ -51,5 +55,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ec::ModuleNames names;
     if (ec::ReadModuleNames(path, true, names) != ok || names != ec::NamesOf(model)) __builtin_trap();
   }
+  const ec::TypeUseIndex uses(model);
+  const auto checkUses = [&](ec::DeclarationKind kind, size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+      const ec::DeclarationLink target{kind, {0, i}};
+      for (const ec::TypeUse& use : uses.UsesOf(target))
+        if (use.places.empty() || !ec::VisitDeclaration(model, use.user.kind, use.user.place, [](const auto&) {}))
+          __builtin_trap();
+      if (ec::WhereUsedPage(model, uses, target).empty()) __builtin_trap();
+    }
+  };
+  checkUses(ec::DeclarationKind::DataType, model.dataTypes.size());
+  checkUses(ec::DeclarationKind::Class, model.classes.size());
   return 0;
 }
