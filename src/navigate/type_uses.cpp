@@ -81,9 +81,14 @@ class UseCollector {
 
   // A module names few distinct types in hundreds of thousands of places, so
   // each name is resolved once; the views point into the model.
+  // Neighbouring parameters mostly share their type: the last answer is
+  // checked before the table.
   std::optional<DeclarationLink> Resolve(std::string_view typeName) {
+    if (typeName == lastName_) return lastTarget_;
     const auto [known, added] = resolved_.try_emplace(typeName);
     if (added) known->second = targets_.Find(typeName);
+    lastName_ = typeName;
+    lastTarget_ = known->second;
     return known->second;
   }
 
@@ -91,6 +96,8 @@ class UseCollector {
   TypeTargets targets_;
   std::bitset<kLongName + 1> targetLengths_;
   std::unordered_map<std::string_view, std::optional<DeclarationLink>> resolved_;
+  std::string_view lastName_;
+  std::optional<DeclarationLink> lastTarget_;
   std::vector<TypeUseIndex::Uses>& dataTypes_;
   std::vector<TypeUseIndex::Uses>& classes_;
   DeclarationLink user_;
