@@ -19,6 +19,7 @@
 #include "app/settings_location.h"
 #include "support/control_state_store.h"
 #include "support/file_bytes.h"
+#include "support/utf8_path.h"
 #include "tests/app/window_fixture.h"
 #include "tools/module_writer/module_writer.h"
 
@@ -53,7 +54,7 @@ std::string PointModule(const std::string& path) {
   program.globals = {Var(0x05000001, "原点", kPoint)};
   const writer::ModuleWriter module =
       writer::ModuleWriter().Add(writer::Segment("程序段", writer::ProgramSegmentBlock(program)));
-  EXPECT_TRUE(WriteFileBytes(path, module.Build()));
+  EXPECT_TRUE(WriteFileBytes(PathFromUtf8(path), module.Build()));
   return path;
 }
 

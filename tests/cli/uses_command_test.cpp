@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "support/file_bytes.h"
+#include "support/utf8_path.h"
 #include "tests/support/cli_runner.h"
 #include "tests/support/temp_dir.h"
 #include "tools/module_writer/module_writer.h"
@@ -46,7 +47,7 @@ std::string PointModule(const test::TempDir& dir) {
                        DataTypeRecord{{kUnused, 0}, 0, writer::G("空"), "", {}}};
   program.globals = {Var(0x05000001, "原点", kPoint)};
   const std::string path = dir.File("点.ec");
-  EXPECT_TRUE(WriteFileBytes(path, writer::ModuleWriter().Add(writer::Segment("程序段", writer::ProgramSegmentBlock(program))).Build()));
+  EXPECT_TRUE(WriteFileBytes(PathFromUtf8(path), writer::ModuleWriter().Add(writer::Segment("程序段", writer::ProgramSegmentBlock(program))).Build()));
   return path;
 }
 
