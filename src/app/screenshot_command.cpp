@@ -159,14 +159,6 @@ int RunScreenshot(const ScreenshotRequest& request) {
     }
     window.Links().ShowUses(*target);
   }
-  if (!request.usesOf.empty()) {
-    const auto target = TypeTargets(window.Loader().Model()).Find(request.usesOf);
-    if (!target) {
-      std::fprintf(stderr, "ecview: %s names no data type or class of the module\n", request.usesOf.c_str());
-      return 1;
-    }
-    window.Links().ShowUses(*target);
-  }
   return SavePicture(window, request.output) ? 0 : 1;
 }
 

@@ -13,13 +13,10 @@
 namespace ec::test {
 namespace {
 
-class KeysTest : public WindowTest {
+class KeysTest : public ShownWindowTest {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
-    Window().show();
-    QApplication::setActiveWindow(&Window());
-    Window().OnFirstActivation();
+    ShownWindowTest::SetUp();
     Window().loadModule(CopyOf(SampleModule(), "sample.ec"));
   }
   QLineEdit* FindBox() { return Control<QLineEdit>("编辑框查找文本"); }

@@ -18,54 +18,17 @@
 #include "app/same_folder_menu.h"
 #include "app/settings_location.h"
 #include "support/control_state_store.h"
-#include "support/file_bytes.h"
-#include "support/utf8_path.h"
 #include "tests/app/window_fixture.h"
-#include "tools/module_writer/module_writer.h"
+#include "tests/support/type_use_module.h"
 
 namespace ec::test {
 namespace {
 
-constexpr int32_t kInt = static_cast<int32_t>(0x80000301);
-constexpr int32_t kPoint = 0x50001;
-
-VariableRecord Var(int32_t key, const char* name, int32_t type) {
-  VariableRecord v;
-  v.key = key;
-  v.name = writer::G(name);
-  v.typeCode = type;
-  return v;
-}
-
-// The data type 点 is a parameter of 画 and the type of the global 原点.
-std::string PointModule(const std::string& path) {
-  ProgramSegment program;
-  SubroutineRecord s;
-  s.entry.key = 0x04000001;
-  s.attributes = SubroutineRecord::kPublic;
-  s.name = writer::G("画");
-  s.parameters = {Var(0x25000001, "起", kPoint), Var(0x25000002, "宽", kInt)};
-  ClassRecord set;
-  set.entry.key = 0x09000001;
-  set.memberKeys = {s.entry.key};
-  program.subroutines.push_back(std::move(s));
-  program.classes.push_back(std::move(set));
-  program.dataTypes = {DataTypeRecord{{kPoint, 0}, 0, writer::G("点"), "", {Var(0x15000001, "横", kInt)}}};
-  program.globals = {Var(0x05000001, "原点", kPoint)};
-  const writer::ModuleWriter module =
-      writer::ModuleWriter().Add(writer::Segment("程序段", writer::ProgramSegmentBlock(program)));
-  EXPECT_TRUE(WriteFileBytes(PathFromUtf8(path), module.Build()));
-  return path;
-}
-
-class NavigationTest : public WindowTest {
+class NavigationTest : public ShownWindowTest {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
-    Window().show();
-    QApplication::setActiveWindow(&Window());
-    Window().OnFirstActivation();
-    Window().loadModule(PointModule(files_.File("点.ec")));
+    ShownWindowTest::SetUp();
+    Window().loadModule(WriteTypeUseModule(files_.File("点.ec")));
   }
   int NodeNamed(const char* text) {
     for (int i = 0; i < Window().Tree().Count(); ++i)

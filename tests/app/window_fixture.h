@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -89,6 +90,17 @@ class WindowTest : public testing::Test {
   TempDir files_;
   AssociationCalls calls_;
   std::unique_ptr<ViewerApplication> viewer_;
+};
+
+// The window shown and active, as on a desktop, for tests that send keys.
+class ShownWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    Window().show();
+    QApplication::setActiveWindow(&Window());
+    Window().OnFirstActivation();
+  }
 };
 
 }  // namespace ec::test
