@@ -16,7 +16,7 @@
 #include "platform/folder_system.h"
 #include "platform/memory_drive_list.h"
 #include "platform/memory_folder_system.h"
-#include "platform/memory_special_folders.h"
+#include "platform/memory_known_folders.h"
 #include "platform/recording_shell_commands.h"
 #include "tests/support/temp_dir.h"
 
@@ -32,7 +32,7 @@ class QuietPrompter : public Prompter {
 };
 
 struct Fakes {
-  MemorySpecialFolders special;
+  MemoryKnownFolders special;
   MemoryDriveList drives;
   RecordingShellCommands shell;
   QuietPrompter prompter;

@@ -12,7 +12,7 @@
 #include "dirtree/dir_tree_texts.h"
 #include "dirtree/dir_tree_view.h"
 #include "platform/folder_system.h"
-#include "platform/special_folders.h"
+#include "platform/known_folders.h"
 
 namespace ec {
 namespace {
@@ -122,8 +122,8 @@ bool DirTreePanel::HasSubfolders(const std::string& folder) const {
 void DirTreePanel::BuildTree(bool keepSelection) {
   const std::string remembered = keepSelection ? NodePath() : std::string();
   helper_.Clear();
-  desktopFolder_ = SystemFolderPath(*services_.specialFolders, kDesktopFolder);
-  personalFolder_ = SystemFolderPath(*services_.specialFolders, kPersonalFolder);
+  desktopFolder_ = SystemFolderPath(*services_.knownFolders, kDesktopFolder);
+  personalFolder_ = SystemFolderPath(*services_.knownFolders, kPersonalFolder);
   AddNode(nullptr, Root(kDesktopText, DirTreeNodeKind::kDesktop), HasSubfolders(desktopFolder_));
   if (!settings_.hidden[HiddenNode::kDocuments]) {
     AddNode(nullptr, Root(kDocumentsText, DirTreeNodeKind::kDocuments), HasSubfolders(personalFolder_));
@@ -176,7 +176,7 @@ void DirTreePanel::ListSystemFolders(QTreeWidgetItem* root) {
   systemFolderPaths_.clear();
   std::vector<MatchItem> items;
   for (int index = 0; index < kSystemFolderCount; ++index) {
-    std::string folder = SystemFolderPath(*services_.specialFolders, index);
+    std::string folder = SystemFolderPath(*services_.knownFolders, index);
     if (folder.empty() || !services_.folders->Exists(folder)) continue;
     systemFolderPaths_.push_back(std::move(folder));
     items.push_back(EntryItem(SystemFolderName(index), static_cast<int>(systemFolderPaths_.size())));

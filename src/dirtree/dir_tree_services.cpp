@@ -5,7 +5,7 @@
 #include "platform/executable_path.h"
 #include "platform/folder_system.h"
 #include "platform/shell_commands.h"
-#include "platform/special_folders.h"
+#include "platform/known_folders.h"
 #include "platform/working_set.h"
 #include "support/utf8_path.h"
 
@@ -13,12 +13,12 @@ namespace ec {
 
 PlatformDirTreeServices::PlatformDirTreeServices(std::filesystem::path settingsFolder)
     : folders_(CreatePlatformFolderSystem()),
-      specialFolders_(CreatePlatformSpecialFolders()),
+      knownFolders_(CreatePlatformKnownFolders()),
       drives_(CreatePlatformDriveList()),
       shell_(CreatePlatformShellCommands()),
       prompter_(std::make_unique<MessageBoxPrompter>()) {
   services_.folders = folders_.get();
-  services_.specialFolders = specialFolders_.get();
+  services_.knownFolders = knownFolders_.get();
   services_.drives = drives_.get();
   services_.shell = shell_.get();
   services_.prompter = prompter_.get();

@@ -13,7 +13,7 @@ namespace ec {
 class DriveList;
 class FolderSystem;
 class ShellCommands;
-class SpecialFolders;
+class KnownFolders;
 
 // Information boxes and OK / Cancel confirmations; only OK answers true.
 class Prompter {
@@ -25,7 +25,7 @@ class Prompter {
 
 struct DirTreeServices {
   FolderSystem* folders = nullptr;
-  SpecialFolders* specialFolders = nullptr;
+  KnownFolders* knownFolders = nullptr;
   DriveList* drives = nullptr;
   ShellCommands* shell = nullptr;
   Prompter* prompter = nullptr;
@@ -46,7 +46,7 @@ class PlatformDirTreeServices {
 
  private:
   std::unique_ptr<FolderSystem> folders_;
-  std::unique_ptr<SpecialFolders> specialFolders_;
+  std::unique_ptr<KnownFolders> knownFolders_;
   std::unique_ptr<DriveList> drives_;
   std::unique_ptr<ShellCommands> shell_;
   std::unique_ptr<Prompter> prompter_;

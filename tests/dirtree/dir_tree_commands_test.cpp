@@ -1,4 +1,4 @@
-// The commands of Part 6.2 on a panel over temporary folders: menus, keys,
+// The panel's commands on temporary folders: menus, keys,
 // folders made, renamed and deleted, drive labels, pinned folders.
 #include <QAction>
 #include <QApplication>
@@ -225,7 +225,7 @@ TEST_F(PanelTest, DeletingNeedsOkAndReportsFailure) {
 TEST(DirTreeFailures, FailedCreateAndDeleteAreReported) {
   MemoryFolderSystem folders;
   folders.AddFolder("/d/f");
-  MemorySpecialFolders special;
+  MemoryKnownFolders special;
   MemoryDriveList drives;
   drives.drives = {{"/d", "", DriveType::kFixed, false}};
   RecordingShellCommands shell;

@@ -1,4 +1,4 @@
-// The panel of Part 6.1 over temporary folders: roots, lazy listing, paths,
+// The panel over temporary folders: roots, lazy listing, paths,
 // locating, the host's callback.
 #include <QTreeWidget>
 
@@ -91,7 +91,7 @@ TEST(HasSubfolders, LooksAtNoMoreThanThreeEntries) {
   for (int i = 0; i < 50; ++i) folders.AddFolder("/d/many/sub" + std::to_string(i));
   folders.AddFolder("/d/empty");
   folders.AddFolder("/d/locked/inner");
-  MemorySpecialFolders special;
+  MemoryKnownFolders special;
   MemoryDriveList drives;
   drives.drives = {{"/d", "", DriveType::kFixed, false}};
   RecordingShellCommands shell;

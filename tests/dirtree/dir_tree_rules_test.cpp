@@ -8,7 +8,7 @@
 #include "dirtree/core/folder_path.h"
 #include "dirtree/core/system_folder_table.h"
 #include "dirtree/core/tree_settings.h"
-#include "platform/memory_special_folders.h"
+#include "platform/memory_known_folders.h"
 #include "support/control_state_store.h"
 #include "tests/support/temp_dir.h"
 
@@ -58,7 +58,7 @@ TEST(DriveText, LabelOrTypeWordAndBack) {
 }
 
 TEST(SystemFolderTable, EntriesAndRange) {
-  MemorySpecialFolders folders;
+  MemoryKnownFolders folders;
   folders.Set("temp", "/tmp");
   EXPECT_EQ(SystemFolderName(15), "临时文件(Temp)");
   EXPECT_EQ(SystemFolderPath(folders, 15), "/tmp");

@@ -19,7 +19,7 @@
 #include "dirtree/dir_tree_panel.h"
 #include "platform/folder_system.h"
 #include "platform/memory_drive_list.h"
-#include "platform/memory_special_folders.h"
+#include "platform/memory_known_folders.h"
 #include "platform/recording_shell_commands.h"
 #include "tests/support/temp_dir.h"
 
@@ -101,7 +101,7 @@ class PanelTest : public testing::Test {
   TempDir root_;
   TempDir settings_;
   std::unique_ptr<FolderSystem> folders_ = CreatePlatformFolderSystem();
-  MemorySpecialFolders special_;
+  MemoryKnownFolders special_;
   MemoryDriveList drives_;
   RecordingShellCommands shell_;
   FakePrompter prompter_;

@@ -1,6 +1,6 @@
 #include "dirtree/core/system_folder_table.h"
 
-#include "platform/special_folders.h"
+#include "platform/known_folders.h"
 
 namespace ec {
 
@@ -39,7 +39,7 @@ std::string SystemFolderName(int index) {
   return std::string(SystemFolderTable[static_cast<size_t>(index)].displayName);
 }
 
-std::string SystemFolderPath(SpecialFolders& folders, int index) {
+std::string SystemFolderPath(KnownFolders& folders, int index) {
   if (!InRange(index)) return std::string(kSystemFolderOutOfRange);
   return folders.Folder(SystemFolderTable[static_cast<size_t>(index)].valueName).value_or("");
 }

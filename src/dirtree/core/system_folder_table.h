@@ -8,7 +8,7 @@
 
 namespace ec {
 
-class SpecialFolders;
+class KnownFolders;
 
 struct SystemFolderEntry {
   std::string_view displayName;
@@ -27,6 +27,6 @@ extern const std::array<SystemFolderEntry, kSystemFolderCount> SystemFolderTable
 std::string SystemFolderName(int index);
 // The folder of entry `index` ("" when the system has none), or
 // kSystemFolderOutOfRange.
-std::string SystemFolderPath(SpecialFolders& folders, int index);
+std::string SystemFolderPath(KnownFolders& folders, int index);
 
 }  // namespace ec

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "platform/drive_list.h"
-#include "platform/registry_special_folders.h"
+#include "platform/registry_known_folders.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_registry.h"
 
@@ -34,7 +34,7 @@ class Win32DriveList : public DriveList {
  public:
   std::vector<Drive> Drives() override {
     // The system drive holds the Fonts folder.
-    RegistrySpecialFolders folders(std::make_unique<Win32Registry>());
+    RegistryKnownFolders folders(std::make_unique<Win32Registry>());
     const std::string fonts = folders.Folder("Fonts").value_or("");
     wchar_t buffer[256] = {};
     const DWORD length = GetLogicalDriveStringsW(255, buffer);

@@ -8,7 +8,7 @@
 
 #include "platform/folder_system.h"
 #include "platform/posix/mounted_drives.h"
-#include "platform/posix/xdg_special_folders.h"
+#include "platform/posix/xdg_known_folders.h"
 #include "tests/support/temp_dir.h"
 
 namespace ec {
@@ -17,7 +17,7 @@ namespace {
 using testing::ElementsAre;
 namespace fs = std::filesystem;
 
-TEST(XdgSpecialFolders, UserDirsWellKnownPathsAndGaps) {
+TEST(XdgKnownFolders, UserDirsWellKnownPathsAndGaps) {
   test::TempDir home;
   fs::create_directories(home.path() / ".config");
   std::ofstream(home.path() / ".config/user-dirs.dirs")
@@ -28,7 +28,7 @@ TEST(XdgSpecialFolders, UserDirsWellKnownPathsAndGaps) {
          "XDG_PICTURES_DIR=unquoted\n";
   fs::create_directories(home.path() / ".local/share/fonts");
   std::map<std::string, std::string> environment = {{"HOME", home.path().string()}, {"TMPDIR", "/var/tmp"}};
-  XdgSpecialFolders folders([&](const char* name) -> std::optional<std::string> {
+  XdgKnownFolders folders([&](const char* name) -> std::optional<std::string> {
     const auto found = environment.find(name);
     return found == environment.end() ? std::nullopt : std::optional<std::string>(found->second);
   });

@@ -5,16 +5,16 @@
 #include <memory>
 
 #include "platform/registry.h"
-#include "platform/special_folders.h"
+#include "platform/known_folders.h"
 
 namespace ec {
 
 inline constexpr std::string_view kShellFoldersKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
-class RegistrySpecialFolders : public SpecialFolders {
+class RegistryKnownFolders : public KnownFolders {
  public:
-  explicit RegistrySpecialFolders(std::unique_ptr<Registry> registry) : registry_(std::move(registry)) {}
+  explicit RegistryKnownFolders(std::unique_ptr<Registry> registry) : registry_(std::move(registry)) {}
   std::optional<std::string> Folder(std::string_view valueName) override {
     return registry_->ReadString(RegistryRoot::kCurrentUser, kShellFoldersKey, valueName);
   }

@@ -1,4 +1,4 @@
-#include "platform/posix/xdg_special_folders.h"
+#include "platform/posix/xdg_known_folders.h"
 
 #include <filesystem>
 #include <system_error>
@@ -49,21 +49,21 @@ std::map<std::string, std::string> ParseUserDirs(std::string_view text, const st
   return dirs;
 }
 
-XdgSpecialFolders::XdgSpecialFolders(EnvironmentLookup lookup) : lookup_(std::move(lookup)) {
+XdgKnownFolders::XdgKnownFolders(EnvironmentLookup lookup) : lookup_(std::move(lookup)) {
   home_ = AbsoluteValue(lookup_, "HOME").value_or("");
   if (const auto base = ResolveXdgBaseDirectories(lookup_)) {
     if (const auto text = ReadFileBytes(base->config_home / "user-dirs.dirs")) userDirs_ = ParseUserDirs(*text, home_);
   }
 }
 
-std::optional<std::string> XdgSpecialFolders::UserDir(const char* key, const char* fallback) const {
+std::optional<std::string> XdgKnownFolders::UserDir(const char* key, const char* fallback) const {
   if (const auto found = userDirs_.find(key); found != userDirs_.end()) return found->second;
   if (home_.empty()) return std::nullopt;
   return home_ + "/" + fallback;
 }
 
 // $variable when it is absolute, else below $HOME; `leaf` is appended to either.
-std::optional<std::string> XdgSpecialFolders::BelowHome(const char* variable, const char* belowHome,
+std::optional<std::string> XdgKnownFolders::BelowHome(const char* variable, const char* belowHome,
                                                         const char* leaf) const {
   std::string base;
   if (const auto set = AbsoluteValue(lookup_, variable)) base = *set;
@@ -72,17 +72,17 @@ std::optional<std::string> XdgSpecialFolders::BelowHome(const char* variable, co
   return *leaf != '\0' ? base + "/" + leaf : base;
 }
 
-std::optional<std::string> XdgSpecialFolders::Fonts() const {
+std::optional<std::string> XdgKnownFolders::Fonts() const {
   if (const auto own = BelowHome("XDG_DATA_HOME", ".local/share", "fonts"); own && IsFolder(*own)) return own;
   if (IsFolder("/usr/share/fonts")) return std::string("/usr/share/fonts");
   return std::nullopt;
 }
 
-std::optional<std::string> XdgSpecialFolders::Temp() const {
+std::optional<std::string> XdgKnownFolders::Temp() const {
   return AbsoluteValue(lookup_, "TMPDIR").value_or("/tmp");
 }
 
-std::optional<std::string> XdgSpecialFolders::Folder(std::string_view valueName) {
+std::optional<std::string> XdgKnownFolders::Folder(std::string_view valueName) {
   // Registry value names do not depend on case.
   std::string name(valueName);
   for (char& c : name) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -105,8 +105,8 @@ std::optional<std::string> XdgSpecialFolders::Folder(std::string_view valueName)
   return std::nullopt;  // Favorites, Cookies, History, NetHood, SendTo, ALLUSERSPROFILE
 }
 
-std::unique_ptr<SpecialFolders> CreatePlatformSpecialFolders() {
-  return std::make_unique<XdgSpecialFolders>(ProcessEnvironment);
+std::unique_ptr<KnownFolders> CreatePlatformKnownFolders() {
+  return std::make_unique<XdgKnownFolders>(ProcessEnvironment);
 }
 
 }  // namespace ec

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/posix/xdg_base_directories.h"
-#include "platform/special_folders.h"
+#include "platform/known_folders.h"
 
 namespace ec {
 
@@ -15,9 +15,9 @@ namespace ec {
 // that are neither absolute nor below $HOME are left out, as xdg-user-dirs does.
 std::map<std::string, std::string> ParseUserDirs(std::string_view text, const std::string& home);
 
-class XdgSpecialFolders : public SpecialFolders {
+class XdgKnownFolders : public KnownFolders {
  public:
-  explicit XdgSpecialFolders(EnvironmentLookup lookup);
+  explicit XdgKnownFolders(EnvironmentLookup lookup);
   std::optional<std::string> Folder(std::string_view valueName) override;
 
  private:

@@ -5,11 +5,11 @@
 #include <map>
 #include <string>
 
-#include "platform/special_folders.h"
+#include "platform/known_folders.h"
 
 namespace ec {
 
-class MemorySpecialFolders : public SpecialFolders {
+class MemoryKnownFolders : public KnownFolders {
  public:
   void Set(std::string_view valueName, std::string folder) { folders_[Fold(valueName)] = std::move(folder); }
   std::optional<std::string> Folder(std::string_view valueName) override {

@@ -12,14 +12,14 @@
 
 namespace ec {
 
-class SpecialFolders {
+class KnownFolders {
  public:
-  virtual ~SpecialFolders() = default;
+  virtual ~KnownFolders() = default;
   // The folder (UTF-8) for a value name; nullopt when there is none. Whether
   // it exists is the caller's question.
   virtual std::optional<std::string> Folder(std::string_view valueName) = 0;
 };
 
-std::unique_ptr<SpecialFolders> CreatePlatformSpecialFolders();
+std::unique_ptr<KnownFolders> CreatePlatformKnownFolders();
 
 }  // namespace ec
