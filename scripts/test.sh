@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/bootstrap.sh
+scripts/bootstrap-tests.sh
 
 jobs=$(nproc)
 status=0

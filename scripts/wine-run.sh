@@ -12,7 +12,7 @@ export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=;mshtml="
 unset DISPLAY WAYLAND_DISPLAY
 wine=${ECVIEW_WINE:-/usr/lib/wine/wine64}
 if [ ! -x "$wine" ]; then
-  echo "wine-run: $wine is missing (scripts/bootstrap.sh installs wine64)" >&2
+  echo "wine-run: $wine is missing (scripts/bootstrap-tests.sh installs wine64)" >&2
   exit 127
 fi
 if [ ! -e "$WINEPREFIX/.booted" ]; then
