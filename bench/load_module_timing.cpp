@@ -10,7 +10,7 @@
 #include "app/main_window.h"
 #include "app/module_loader.h"
 #include "platform/file_association.h"
-#include "support/control_state_store.h"
+#include "settings/control_state_store.h"
 #include "support/file_bytes.h"
 #include "tools/module_writer/large_module.h"
 #include "tools/module_writer/module_writer.h"

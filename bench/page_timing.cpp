@@ -24,7 +24,7 @@
 #include "app/module_loader.h"
 #include "app/page_view.h"
 #include "platform/file_association.h"
-#include "support/control_state_store.h"
+#include "settings/control_state_store.h"
 #include "support/file_bytes.h"
 #include "tests/support/temp_dir.h"
 #include "tools/module_writer/large_module.h"

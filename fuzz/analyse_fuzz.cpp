@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <string>
 
-#include "compare/declaration_places.h"
+#include "declarations/declaration_places.h"
 #include "model/module_analysis.h"
 #include "navigate/type_uses.h"
 #include "navigate/where_used_page.h"

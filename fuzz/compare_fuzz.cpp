@@ -13,7 +13,7 @@
 #include "compare/comparison_html.h"
 #include "compare/comparison_json.h"
 #include "compare/comparison_text.h"
-#include "compare/declaration_places.h"
+#include "declarations/declaration_places.h"
 
 namespace {
 

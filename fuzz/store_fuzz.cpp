@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "support/control_state_store.h"
+#include "settings/control_state_store.h"
 #include "support/file_bytes.h"
-#include "support/store_values.h"
+#include "settings/store_values.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

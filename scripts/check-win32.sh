@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 compiler=x86_64-w64-mingw32-g++-posix
 if ! command -v "$compiler" >/dev/null; then
-  echo "check-win32: $compiler is missing (scripts/bootstrap.sh installs it)"
+  echo "check-win32: $compiler is missing (scripts/bootstrap-tests.sh installs it)"
   exit 1
 fi
 
@@ -19,7 +19,7 @@ trap 'rm -rf "$out"' EXIT
 checked=0
 failed=()
 sources=(src/platform/*.cpp src/platform/win32/*.cpp)
-for dir in reader model render support search dirtree/core; do
+for dir in support settings reader model declarations render navigate compare search dirtree/core viewer; do
   for source in src/"$dir"/*.cpp; do
     if grep -qE '_WIN32|#include "platform/' "$source"; then sources+=("$source"); fi
   done

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "app/wait_processing_messages.h"
-#include "support/control_state_store.h"
+#include "settings/control_state_store.h"
 
 namespace ec {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/tree_view_helper.h"
 #include "app/wait_processing_messages.h"
+#include "dirtree/treeview/tree_view_helper.h"
 #include "render/chinese_numeral.h"
 #include "render/node_kind.h"
 

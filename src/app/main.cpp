@@ -14,10 +14,10 @@
 #include "app/settings_location.h"
 #include "app/single_instance.h"
 #include "app/viewer_application.h"
-#include "app/viewer_arguments.h"
 #include "platform/file_association.h"
 #include "render/node_kind.h"
 #include "support/utf8_path.h"
+#include "viewer/viewer_arguments.h"
 
 int main(int argc, char** argv) {
   // Help and version need no window (the application object needs a display)

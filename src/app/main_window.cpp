@@ -31,6 +31,7 @@
 #include "app/page_links.h"
 #include "app/page_view.h"
 #include "app/same_folder_menu.h"
+#include "app/search/module_search_window.h"
 #include "app/selection_presenter.h"
 #include "app/splitter_bar.h"
 #include "app/tree_context_menu.h"
@@ -38,10 +39,9 @@
 #include "app/tree_tool_tips.h"
 #include "app/type_to_find.h"
 #include "app/window_geometry.h"
-#include "search/window/module_search_window.h"
 #include "platform/executable_path.h"
 #include "platform/file_association.h"
-#include "support/control_state_store.h"
+#include "settings/control_state_store.h"
 #include "support/program_version.h"
 #include "support/utf8_path.h"
 
@@ -206,6 +206,8 @@ void MainWindow::SetFeedbackMilliseconds(int milliseconds) {
   feedbackMilliseconds_ = milliseconds;
   copying_->SetFeedbackMilliseconds(milliseconds);
 }
+
+void MainWindow::SetReloadQuietMilliseconds(int milliseconds) { watcher_->SetQuietMilliseconds(milliseconds); }
 
 bool MainWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate && !activated_) {

@@ -17,8 +17,8 @@
 
 #include "app/banner_motion.h"
 #include "app/main_window_controls.h"
-#include "app/recent_modules.h"
-#include "app/tree_view_helper.h"
+#include "dirtree/treeview/tree_view_helper.h"
+#include "settings/recent_modules.h"
 
 namespace ec {
 
@@ -84,20 +84,17 @@ class MainWindow : public QWidget {
 
   // How long "已复制" and "找不到" stay on their buttons.
   void SetFeedbackMilliseconds(int milliseconds);
+  // How long the module's file must stay unchanged before it is read again.
+  void SetReloadQuietMilliseconds(int milliseconds);
 
   ModuleLoader& Loader() { return *loader_; }
-  ModuleFileWatcher& Watcher() { return *watcher_; }
   ModuleOpener& Opener() { return *opener_; }
   SelectionPresenter& Presenter() { return *presenter_; }
-  CopyButtons& Copying() { return *copying_; }
   TreeContextMenu& ContextMenu() { return *contextMenu_; }
   ModuleComparer& Comparer() { return *comparer_; }
   PageLinks& Links() { return *links_; }
-  NodeHistory& History() { return *history_; }
-  RecentModules& Recent() { return recent_; }
   TreeViewHelper& Tree() { return tree_; }
   PageView* Page() const { return controls_.pageView; }
-  const MainWindowControls& Controls() const { return controls_; }
 
  protected:
   bool event(QEvent* event) override;

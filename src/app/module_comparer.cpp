@@ -8,8 +8,8 @@
 
 #include "app/file_dialog_filter.h"
 #include "app/module_loader.h"
-#include "app/same_folder_menu.h"
 #include "compare/comparison_page.h"
+#include "platform/path_text.h"
 
 namespace ec {
 namespace {
@@ -36,7 +36,7 @@ ModuleComparer::~ModuleComparer() { pool_.waitForDone(); }
 
 void ModuleComparer::CompareWithChosenModule() {
   if (loader_.CurrentPath().empty()) return;  // nothing shown to compare
-  const std::string chosen = chooser_(FolderOfModulePath(loader_.CurrentPath()));
+  const std::string chosen = chooser_(FolderPart(loader_.CurrentPath()));
   if (!chosen.empty()) CompareWith(chosen);
 }
 

@@ -11,11 +11,12 @@
 #include "app/declaration_tree.h"
 #include "app/node_text_path.h"
 #include "app/page_view.h"
-#include "app/tree_view_helper.h"
 #include "app/wait_processing_messages.h"
+#include "dirtree/treeview/tree_view_helper.h"
 #include "model/module_analysis.h"
 #include "render/node_kind.h"
 #include "render/summary_page.h"
+#include "support/plain_text.h"
 #include "support/utf8_path.h"
 
 namespace ec {
@@ -28,9 +29,7 @@ constexpr char kRootDone[] = "澜禾·易模块";
 // Program files (.e) use the same container as modules; their "公开" marks
 // mean something else, so the page says what the file is.
 std::string ProgramFileNote(const std::string& path) {
-  std::string extension = Utf8FromPath(PathFromUtf8(path).extension());
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (extension != ".e") return {};
+  if (LowerAscii(Utf8FromPath(PathFromUtf8(path).extension())) != ".e") return {};
   return "<div style=\"font-size:14px;font-family:SimSun;color:#a15c00;\">此文件是易语言程序（.e），不是模块："
          "“公开”只表示它在程序内的可见性。</div><br>";
 }

@@ -7,10 +7,10 @@
 
 #include <utility>
 
-#include "app/dropped_module.h"
 #include "app/file_dialog_filter.h"
 #include "app/module_loader.h"
 #include "app/same_folder_menu.h"
+#include "viewer/dropped_module.h"
 
 namespace ec {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "app/module_loader.h"
 #include "app/node_text_path.h"
-#include "app/tree_view_helper.h"
+#include "dirtree/treeview/tree_view_helper.h"
 
 namespace ec {
 

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "app/navigation_history.h"
+#include "navigate/navigation_history.h"
 
 class QToolButton;
 class QWidget;
@@ -33,8 +33,6 @@ class NodeHistory : public QObject {
   void GoForward();
   // The mouse's back and forward buttons over `widget` go back and forward.
   void WatchMouseButtons(QWidget* widget);
-
-  const NavigationHistory& History() const { return history_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -3,25 +3,16 @@
 #include <algorithm>
 #include <string_view>
 
-#include "app/tree_view_helper.h"
+#include "dirtree/treeview/tree_view_helper.h"
+#include "viewer/counted_text.h"
 
 namespace ec {
 namespace {
 
-// The text without a trailing "(digits)".
-std::string_view WithoutCount(std::string_view text) {
-  if (!text.ends_with(')')) return text;
-  const size_t open = text.rfind('(');
-  if (open == std::string_view::npos) return text;
-  const std::string_view digits = text.substr(open + 1, text.size() - open - 2);
-  const bool counted = !digits.empty() && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
-  return counted ? text.substr(0, open) : text;
-}
-
 // The first child of `parent` (-1: the top level) whose text matches.
 int FindChild(TreeViewHelper& tree, int parent, const std::string& text) {
   const int count = tree.Count();
-  const std::string_view bare = WithoutCount(text);
+  const std::string_view bare = TextWithoutCount(text);
   int loose = -1;
   for (int i = parent + 1; i < count; ++i) {
     const int p = tree.Parent(i);
@@ -32,7 +23,7 @@ int FindChild(TreeViewHelper& tree, int parent, const std::string& text) {
     }
     const std::string own = tree.Text(i);
     if (own == text) return i;
-    if (loose < 0 && WithoutCount(own) == bare) loose = i;
+    if (loose < 0 && TextWithoutCount(own) == bare) loose = i;
   }
   return loose;
 }

@@ -3,11 +3,11 @@
 #include <QUrl>
 
 #include "app/module_loader.h"
-#include "app/tree_view_helper.h"
 #include "compare/declaration_node.h"
-#include "navigate/type_link_schemes.h"
+#include "dirtree/treeview/tree_view_helper.h"
 #include "navigate/type_uses.h"
 #include "navigate/where_used_page.h"
+#include "render/type_link_schemes.h"
 
 namespace ec {
 

@@ -10,18 +10,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/path_separator.h"
-#include "support/utf8_path.h"
+#include "platform/path_text.h"
 #include "search/module_files.h"
+#include "support/utf8_path.h"
 
 namespace ec {
 
 namespace {
-
-std::string FileNameOf(std::string_view path) {
-  const size_t cut = path.find_last_of(kPathSeparators);
-  return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
-}
 
 // "&" would otherwise mark a shortcut letter and vanish from the entry.
 QString EntryText(const std::string& fileName) {
@@ -31,7 +26,7 @@ QString EntryText(const std::string& fileName) {
 // Linux lists a folder in no particular order; by name is what users expect.
 void SortByName(std::vector<std::string>& paths) {
   std::stable_sort(paths.begin(), paths.end(), [](const std::string& a, const std::string& b) {
-    return QString::compare(QString::fromStdString(FileNameOf(a)), QString::fromStdString(FileNameOf(b)),
+    return QString::compare(QString::fromStdString(FileNamePart(a)), QString::fromStdString(FileNamePart(b)),
                             Qt::CaseInsensitive) < 0;
   });
 }
@@ -60,11 +55,6 @@ bool Exists(const std::string& path) {
 
 }  // namespace
 
-std::string FolderOfModulePath(std::string_view modulePath) {
-  const size_t cut = modulePath.find_last_of(kPathSeparators);
-  return cut == std::string_view::npos ? std::string() : std::string(modulePath.substr(0, cut));
-}
-
 SameFolderMenu::SameFolderMenu(QObject* parent) : QObject(parent) {}
 
 SameFolderMenu::~SameFolderMenu() { delete menu_.data(); }
@@ -74,13 +64,13 @@ QMenu* SameFolderMenu::Build(const std::string& modulePathText) {
   if (menu_) menu_->deleteLater();
   menu_ = new QMenu(QStringLiteral("模块列表"));
   connect(menu_.data(), &QMenu::triggered, this, &SameFolderMenu::OnTriggered);
-  folder_ = FolderOfModulePath(modulePathText);
+  folder_ = FolderPart(modulePathText);
   AddRecent();
   std::vector<std::string> paths;
   ListModuleFiles(folder_, "*.ec", paths);
   SortByName(paths);
   for (const std::string& path : paths) {
-    QAction* entry = menu_->addAction(EntryText(FileNameOf(path)));
+    QAction* entry = menu_->addAction(EntryText(FileNamePart(path)));
     entry->setData(QString::fromStdString(path));
   }
   if (paths.empty()) {

@@ -16,10 +16,6 @@ class QPoint;
 
 namespace ec {
 
-// The folder part of a module path box text: everything before the last
-// path separator, "" when there is none.
-std::string FolderOfModulePath(std::string_view modulePath);
-
 class SameFolderMenu : public QObject {
   Q_OBJECT
 

@@ -10,17 +10,17 @@
 
 #include "app/main_window.h"
 #include "app/module_comparer.h"
-#include "app/page_links.h"
-#include "navigate/type_targets.h"
-#include "app/node_icons.h"
 #include "app/module_loader.h"
+#include "app/node_icons.h"
+#include "app/page_links.h"
+#include "app/search/module_search_window.h"
 #include "app/settings_location.h"
 #include "app/wait_processing_messages.h"
+#include "declarations/type_targets.h"
 #include "dirtree/dir_tree_panel.h"
 #include "dirtree/dir_tree_services.h"
-#include "search/window/module_search_window.h"
 #include "platform/file_association.h"
-#include "support/control_state_store.h"
+#include "settings/control_state_store.h"
 
 namespace ec {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "app/module_loader.h"
 #include "app/resource_picture.h"
-#include "app/tree_view_helper.h"
-#include "navigate/type_link_schemes.h"
+#include "dirtree/treeview/tree_view_helper.h"
+#include "render/type_link_schemes.h"
 
 namespace ec {
 

@@ -9,21 +9,15 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/tree_view_helper.h"
 #include "app/wait_processing_messages.h"
+#include "dirtree/treeview/tree_view_helper.h"
 #include "search/name_matcher.h"
+#include "support/plain_text.h"
 #include "support/regex_matcher.h"
 
 namespace ec {
 
 namespace {
-
-std::string FoldAscii(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return text;
-}
 
 // Tests node texts against one find text. UTF-8 never has a character
 // start inside another one, so a byte search matches whole characters only.
@@ -35,7 +29,7 @@ class NodeTextMatcher {
       return;
     }
     if (plain_) {
-      folded_ = FoldAscii(findText);
+      folded_ = LowerAscii(findText);
       return;
     }
     const std::string pattern = matchMode == kFindWildcard ? WildcardToPattern(findText) : findText;
@@ -48,7 +42,7 @@ class NodeTextMatcher {
     if (pinyin_) return pinyin_->MatchName(text);
     if (plain_) {
       if (folded_.empty()) return !text.empty();
-      return FoldAscii(text).find(folded_) != std::string::npos;
+      return LowerAscii(text).find(folded_) != std::string::npos;
     }
     return regex_.MatchCount(text) > 0;
   }

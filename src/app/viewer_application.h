@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "support/control_state_store.h"
+#include "settings/control_state_store.h"
 
 namespace ec {
 

@@ -4,7 +4,7 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "support/control_state_store.h"
+#include "settings/control_state_store.h"
 
 namespace ec {
 namespace {

@@ -13,6 +13,7 @@
 #include "compare/comparison_text.h"
 #include "model/module_analysis.h"
 #include "reader/last_read_error.h"
+#include "support/plain_text.h"
 #include "support/utf8_path.h"
 
 namespace ec::cli {
@@ -41,10 +42,7 @@ LoadedModule Load(const std::string& path) {
 
 bool Readable(const LoadedModule& m, const std::string& path) {
   if (m.ok) return true;
-  std::string message = m.error;
-  for (char& c : message)
-    if (c == '\r' || c == '\n') c = ' ';
-  std::cerr << "ecview-cli: cannot read " << path << ": " << message << '\n';
+  std::cerr << "ecview-cli: cannot read " << path << ": " << OneLine(m.error) << '\n';
   return false;
 }
 

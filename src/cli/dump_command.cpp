@@ -14,6 +14,7 @@
 #include "render/html_export.h"
 #include "render/module_text.h"
 #include "support/gbk_codec.h"
+#include "support/plain_text.h"
 #include "support/utf8_path.h"
 
 namespace ec::cli {
@@ -28,13 +29,6 @@ struct DumpOptions {
   bool gbk = false;
   bool repair = false;
 };
-
-// The reader's message on one line, whatever it holds.
-std::string OneLine(std::string text) {
-  for (char& c : text)
-    if (c == '\r' || c == '\n') c = ' ';
-  return text;
-}
 
 void PrintText(const ModuleModel& model, const DumpOptions& options, std::ostream& stream) {
   std::string text = ModuleDeclarationText(model);

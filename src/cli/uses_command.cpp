@@ -7,13 +7,14 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "declarations/type_targets.h"
 #include "model/module_analysis.h"
 #include "model/type_name.h"
-#include "navigate/type_targets.h"
 #include "navigate/type_uses.h"
 #include "navigate/use_groups.h"
 #include "reader/last_read_error.h"
 #include "support/json_writer.h"
+#include "support/plain_text.h"
 #include "support/utf8_path.h"
 
 namespace ec::cli {
@@ -24,12 +25,6 @@ struct UsesOptions {
   std::string type;
   bool json = false;
 };
-
-std::string OneLine(std::string text) {
-  for (char& c : text)
-    if (c == '\r' || c == '\n') c = ' ';
-  return text;
-}
 
 void PrintText(std::span<const TypeUse> uses, std::string_view kindWord, std::string_view name) {
   std::cout << "使用处：" << name << "（" << kindWord << "）\n";

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "compare/comparison_report.h"
+#include "declarations/declaration_link.h"
 
 namespace ec {
 
@@ -27,15 +28,5 @@ struct ComparisonHtmlOptions {
 };
 
 std::string ComparisonHtml(const ComparedModules& modules, const ComparisonHtmlOptions& options = {});
-
-// The link of a declaration: "ecview-declaration:KIND/OUTER/INDEX", with the
-// kind's JSON name and the 0-based place.
-struct DeclarationLink {
-  DeclarationKind kind = DeclarationKind::Subroutine;
-  DeclarationPlace place;
-  bool operator==(const DeclarationLink&) const = default;
-};
-std::string DeclarationHref(const DeclarationLink& link);
-std::optional<DeclarationLink> ParseDeclarationHref(std::string_view href);
 
 }  // namespace ec

@@ -1,6 +1,6 @@
 #include "compare/comparison_report.h"
 
-#include "compare/declaration_places.h"
+#include "declarations/declaration_places.h"
 #include "render/declaration_code.h"
 
 namespace ec {

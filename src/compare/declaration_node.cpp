@@ -1,6 +1,6 @@
 #include "compare/declaration_node.h"
 
-#include "compare/declaration_places.h"
+#include "declarations/declaration_places.h"
 
 namespace ec {
 namespace {

@@ -6,7 +6,7 @@
 #include <unordered_map>
 
 #include "compare/declaration_fields.h"
-#include "compare/declaration_places.h"
+#include "declarations/declaration_places.h"
 
 namespace ec {
 namespace {
@@ -175,19 +175,6 @@ void CompareLibraries(const SupportInfo& a, const SupportInfo& b, std::vector<Li
 }
 
 }  // namespace
-
-std::string_view KindName(DeclarationKind kind) {
-  switch (kind) {
-    case DeclarationKind::Subroutine: return "subroutine";
-    case DeclarationKind::Class: return "class";
-    case DeclarationKind::Method: return "method";
-    case DeclarationKind::DataType: return "dataType";
-    case DeclarationKind::DllCommand: return "dllCommand";
-    case DeclarationKind::Constant: return "constant";
-    case DeclarationKind::Global: return "global";
-  }
-  return "";
-}
 
 std::string_view ChangeName(LibraryDifference::Change change) {
   switch (change) {

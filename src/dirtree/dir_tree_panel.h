@@ -21,7 +21,7 @@
 #include "dirtree/dir_tree_services.h"
 #include "dirtree/treeview/tree_view_helper.h"
 #include "platform/drive_list.h"
-#include "support/control_state_store.h"
+#include "settings/control_state_store.h"
 
 class QMenu;
 class QTreeWidget;

@@ -7,8 +7,8 @@
 #include <type_traits>
 #include <unordered_map>
 
-#include "compare/declaration_places.h"
-#include "navigate/type_targets.h"
+#include "declarations/declaration_places.h"
+#include "declarations/type_targets.h"
 
 namespace ec {
 namespace {

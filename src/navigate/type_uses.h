@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "compare/comparison_html.h"
+#include "declarations/declaration_link.h"
 #include "model/module_model.h"
 
 namespace ec {

@@ -1,6 +1,6 @@
 #include "navigate/use_groups.h"
 
-#include "compare/declaration_places.h"
+#include "declarations/declaration_places.h"
 
 namespace ec {
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/known_folders.h"
+#include "support/plain_text.h"
 
 namespace ec {
 
@@ -19,11 +20,7 @@ class MemoryKnownFolders : public KnownFolders {
   }
 
  private:
-  static std::string Fold(std::string_view text) {
-    std::string folded(text);
-    for (char& c : folded) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    return folded;
-  }
+  static std::string Fold(std::string_view text) { return LowerAscii(text); }
   std::map<std::string, std::string> folders_;
 };
 

@@ -1,17 +1,12 @@
 #include "platform/memory_registry.h"
+#include "support/plain_text.h"
 
 #include <algorithm>
 
 namespace ec {
 namespace {
 
-std::string Fold(std::string_view text) {
-  std::string folded(text);
-  std::transform(folded.begin(), folded.end(), folded.begin(), [](char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  });
-  return folded;
-}
+std::string Fold(std::string_view text) { return LowerAscii(text); }
 
 std::string KeyId(RegistryRoot root, std::string_view key) {
   return std::to_string(static_cast<int>(root)) + ":" + Fold(key);

@@ -1,4 +1,5 @@
 #include "platform/set_file_association.h"
+#include "support/plain_text.h"
 
 #include <vector>
 
@@ -26,10 +27,9 @@ std::vector<std::string> SplitExtensions(std::string_view list) {
 
 // Windows compares paths without regard to letter case.
 bool SamePath(std::string_view a, std::string_view b) {
-  auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (fold(a[i]) != fold(b[i])) return false;
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
   }
   return true;
 }

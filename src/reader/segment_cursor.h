@@ -62,7 +62,6 @@ class SegmentCursor {
   // Bytes from the position to the end of the block: the most any count read
   // here can still be backed by.
   size_t Remaining() const;
-  std::string_view Block() const { return block_; }
 
  private:
   // The common case inline: the whole value lies inside the block.

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "navigate/type_link_schemes.h"
 #include "render/chinese_numeral.h"
 #include "render/html_escape.h"
 #include "render/item_page.h"
 #include "render/summary_page.h"
+#include "render/type_link_schemes.h"
 
 namespace ec {
 namespace {

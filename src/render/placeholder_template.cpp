@@ -1,17 +1,16 @@
 #include "render/placeholder_template.h"
 
 #include "render/html_escape.h"
+#include "support/plain_text.h"
 
 namespace ec {
 namespace {
-
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool MatchesAt(std::string_view text, size_t at, const Placeholder& p) {
   if (text.size() - at < p.name.size()) return false;
   if (!p.ignoreCase) return text.compare(at, p.name.size(), p.name) == 0;
   for (size_t i = 0; i < p.name.size(); ++i)
-    if (FoldAscii(text[at + i]) != FoldAscii(p.name[i])) return false;
+    if (LowerAscii(text[at + i]) != LowerAscii(p.name[i])) return false;
   return true;
 }
 

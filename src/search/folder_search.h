@@ -48,7 +48,6 @@ class FolderSearch {
   void Stop();
   // Stops and waits until every worker has left the module it was on.
   void StopAndWait();
-  bool Stopped() const { return stopped_; }
 
   // The next module's outcome, in file-list order, if it is ready.
   std::optional<ModuleOutcome> TakeReady();
@@ -58,7 +57,6 @@ class FolderSearch {
   // All outcomes taken, or stopped.
   bool Finished() const;
 
-  size_t Total() const { return request_.files.size(); }
   // The position of the module whose outcome is awaited next.
   size_t NextIndex() const;
   // Whether that module is being read right now (not yet matched).

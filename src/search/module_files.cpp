@@ -5,12 +5,11 @@
 
 #include "platform/path_separator.h"
 #include "support/gbk_codec.h"
+#include "support/plain_text.h"
 #include "support/utf8_path.h"
 
 namespace ec {
 namespace {
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Appends the names of `folder`'s non-folder entries that match `pattern`.
 void ListMatching(const std::filesystem::path& folder, const std::string& prefix, std::string_view pattern,

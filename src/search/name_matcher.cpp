@@ -2,13 +2,9 @@
 
 #include "support/gbk_codec.h"
 #include "support/pinyin.h"
+#include "support/plain_text.h"
 
 namespace ec {
-namespace {
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
 
 bool IsPatternSearch(std::string_view search_text) {
   return search_text.find_first_of("*?|") != std::string_view::npos;

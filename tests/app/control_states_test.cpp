@@ -16,7 +16,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "support/control_state_store.h"
+#include "settings/control_state_store.h"
 #include "support/gbk_codec.h"
 #include "tests/support/temp_dir.h"
 

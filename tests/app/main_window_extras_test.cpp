@@ -54,12 +54,12 @@ TEST_F(ExtrasTest, QtTextsAreChinese) {
 TEST_F(ExtrasTest, HtmlGoesOnTheClipboardAsTextAndAsHtml) {
   Window().loadModule(CopyOf(SampleModule(), "sample.ec"));
   ASSERT_TRUE(Window().Tree().Select(3));
-  Window().Copying().CopyAsHtml();
+  Control<QPushButton>("按钮复制代码HTML")->click();
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   ASSERT_TRUE(data->hasHtml());
   EXPECT_EQ(data->html(), data->text());
   EXPECT_TRUE(data->text().startsWith(QStringLiteral("<")));
-  Window().Copying().CopyAsText();
+  Control<QPushButton>("按钮复制代码")->click();
   EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasHtml());
   EXPECT_TRUE(Clipboard().starts_with(".版本 2"));
 }

@@ -67,7 +67,7 @@ class FastInputTest : public WindowTest {
     const auto& all = Window().Loader().Model().constants;
     EXPECT_EQ(Window().Page()->Page(), ItemPage(std::span<const Constant>(all), nullptr));
     EXPECT_EQ(Window().Presenter().Selection().kind, kKindConstants);
-    Window().Copying().CopyAsText();
+    Control<QPushButton>("按钮复制代码")->click();
     EXPECT_EQ(Clipboard(), RenderConstantCode(all, nullptr, CodeMode::PlainText));
   }
 

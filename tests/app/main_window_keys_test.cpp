@@ -72,7 +72,7 @@ TEST_F(KeysTest, ReloadKeepsTheSelectedNode) {
   const std::string path = files_.File("built.ec");
   ASSERT_TRUE(WriteFileBytes(path, writer::LargeModuleBytes({.programSets = 2, .subroutinesPerSet = 3})));
   Window().loadModule(path);
-  Window().Watcher().SetQuietMilliseconds(30);
+  Window().SetReloadQuietMilliseconds(30);
   ASSERT_TRUE(Window().Tree().Select(3));
   const std::string subroutine = CurrentText();
   const uint64_t before = Window().Loader().LoadNumber();

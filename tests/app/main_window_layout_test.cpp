@@ -35,7 +35,7 @@ TEST_F(LayoutTest, ControlsFollowTheWidthAndTheBorderDrags) {
 
   // Dragging the bar between tree and page by 100 pixels widens the tree;
   // the page view keeps its minimum width however far it is dragged.
-  SplitterBar* bar = Window().Controls().splitterBar;
+  auto* bar = Window().findChild<SplitterBar*>();
   QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(8, 50));
   QTest::mouseMove(bar, QPoint(108, 50));
   QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(108, 50));
@@ -51,7 +51,7 @@ TEST_F(LayoutTest, SizePlaceAndTreeWidthComeBack) {
   Window().show();
   Window().OnFirstActivation();
   Window().setGeometry(40, 30, 1200, 780);
-  SplitterBar* bar = Window().Controls().splitterBar;
+  auto* bar = Window().findChild<SplitterBar*>();
   QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(8, 50));
   QTest::mouseMove(bar, QPoint(91, 50));
   QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(91, 50));

@@ -5,12 +5,12 @@
 #include <QTimer>
 
 #include "app/page_view.h"
-#include "navigate/type_link_schemes.h"
 #include "render/colour_span.h"
 #include "render/declaration_code.h"
 #include "render/declaration_tables.h"
 #include "render/item_page.h"
 #include "render/module_text.h"
+#include "render/type_link_schemes.h"
 #include "tests/app/window_fixture.h"
 
 namespace ec::test {
@@ -115,7 +115,7 @@ TEST_F(SelectionTest, CopyShowsItsFeedbackAndTheModuleNodeCopiesTheWholeModule) 
   const auto copyAndWait = [this](QPushButton* button) {
     button->click();
     EXPECT_EQ(button->text(), "复制中");
-    while (Window().Copying().IsCopying()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    while (button->text() == "复制中") QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     return Clipboard();
   };
   PageAfterSelecting(kRoot);
@@ -141,8 +141,8 @@ TEST_F(SelectionTest, SelectionFromAnEarlierModuleCopiesNothing) {
   QObject::connect(Window().Tree().Tree()->model(), &QAbstractItemModel::rowsInserted, &Window(), [&] {
     if (copied || Window().Tree().Count() < 2) return;
     copied = true;
-    Window().Copying().CopyAsIdeHtml();
-    Window().Copying().CopyAsText();
+    Control<QPushButton>("按钮复制代码HTMLIDE")->click();
+    Control<QPushButton>("按钮复制代码")->click();
   });
   Window().loadModule(other);
   EXPECT_TRUE(copied);

@@ -10,7 +10,6 @@
 
 #include "app/about_box.h"
 #include "app/banner_motion.h"
-#include "app/dropped_module.h"
 #include "app/file_dialog_filter.h"
 #include "app/notes_box.h"
 #include "app/page_view.h"
@@ -88,12 +87,6 @@ TEST_F(ShellTest, OnlyALastDroppedModuleIsOpened) {
   EXPECT_EQ(Window().Loader().CurrentPath(), "");
   Window().Opener().HandleDroppedFiles({notes, upper});
   EXPECT_EQ(Window().Loader().CurrentPath(), upper);
-
-  EXPECT_EQ(DroppedModulePath({"/a/b.Ec"}), "/a/b.Ec");
-  EXPECT_EQ(DroppedModulePath({"/a.ec/readme"}), "");
-  EXPECT_EQ(DroppedModulePath({"ec"}), "ec");  // no dot: the whole path is the extension
-  EXPECT_EQ(DroppedModulePath({"/a/b.ec", ""}), "");
-  EXPECT_EQ(DroppedModulePath({}), "");
 }
 
 TEST_F(ShellTest, ControlsAndModuleComeBackAtTheNextStart) {

@@ -71,7 +71,7 @@ TEST_F(ComparerTest, TheTreeMenuShowsTheReportWhoseNamesSelectTheirNodes) {
   });
   // A right click still copies the selected node's text, and offers the menu.
   Window().Tree().Select(3);
-  emit Window().Controls().treeWidget->customContextMenuRequested(QPoint(5, 5));
+  emit Control<QTreeWidget>("树型框")->customContextMenuRequested(QPoint(5, 5));
   QMenu* menu = Window().ContextMenu().BuildMenu();
   EXPECT_EQ(Clipboard(), "取文本中间");
   ASSERT_EQ(menu->actions().size(), 1);

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "app/search/module_search_window.h"
 #include "dirtree/dir_tree_panel.h"
-#include "search/window/module_search_window.h"
 #include "support/file_bytes.h"
 #include "support/utf8_path.h"
 #include "tests/app/window_fixture.h"

@@ -22,13 +22,6 @@ QStringList EntryTexts(const QMenu* menu) {
   return texts;
 }
 
-TEST(FolderOfModulePath, IsTheTextBeforeTheLastSeparator) {
-  EXPECT_EQ(FolderOfModulePath("/home/u/模块/取文本.ec"), "/home/u/模块");
-  EXPECT_EQ(FolderOfModulePath("/a.ec"), "");
-  EXPECT_EQ(FolderOfModulePath("这是模块文件路径"), "");
-  EXPECT_EQ(FolderOfModulePath(""), "");
-}
-
 TEST(SameFolderMenu, ListsTheModulesBesideTheCurrentOneAndReportsTheChoice) {
   test::TempDir dir;
   const std::string folder = Utf8FromPath(dir.path());

@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "app/tree_view_helper.h"
 #include "app/wait_processing_messages.h"
+#include "dirtree/treeview/tree_view_helper.h"
 
 namespace ec {
 namespace {

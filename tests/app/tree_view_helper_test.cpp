@@ -1,4 +1,4 @@
-#include "app/tree_view_helper.h"
+#include "dirtree/treeview/tree_view_helper.h"
 
 #include "app/node_icons.h"
 

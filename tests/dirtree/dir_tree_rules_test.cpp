@@ -9,7 +9,7 @@
 #include "dirtree/core/system_folder_table.h"
 #include "dirtree/core/tree_settings.h"
 #include "platform/memory_known_folders.h"
-#include "support/control_state_store.h"
+#include "settings/control_state_store.h"
 #include "tests/support/temp_dir.h"
 
 namespace ec {

@@ -1,12 +1,13 @@
 #include "dirtree/core/folder_path.h"
 
 #include "platform/path_separator.h"
+#include "support/plain_text.h"
 
 namespace ec {
 namespace {
 
 char FoldCase(char c) {
-  if constexpr (kPathsIgnoreCase) return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  if constexpr (kPathsIgnoreCase) return LowerAscii(c);
   return c;
 }
 
@@ -40,11 +41,6 @@ std::string LastComponent(std::string_view path) {
   return trimmed.substr(last + 1);
 }
 
-std::string FolderPart(std::string_view path) {
-  const size_t last = path.find_last_of(kPathSeparator);
-  return last == std::string_view::npos ? std::string() : std::string(path.substr(0, last));
-}
-
 bool SamePath(std::string_view a, std::string_view b) { return a.size() == b.size() && StartsWithPath(a, b); }
 
 std::optional<std::vector<std::string>> ElementsBelow(std::string_view path, std::string_view folder) {
@@ -69,18 +65,14 @@ std::optional<std::vector<std::string>> ElementsBelow(std::string_view path, std
 
 std::string FtpForm(std::string path) {
   if (path.size() < 3 || kPathSeparator == '/') return path;
-  std::string head = path.substr(0, 3);
-  for (char& c : head) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-  if (head != "FTP") return path;
+  if (UpperAscii(std::string_view(path).substr(0, 3)) != "FTP") return path;
   for (char& c : path) c = c == kPathSeparator ? '/' : c;
   return path;
 }
 
 bool EndsWithExe(std::string_view path) {
   if (path.size() < 4) return false;
-  std::string tail(path.substr(path.size() - 4));
-  for (char& c : tail) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  return tail == ".exe";
+  return LowerAscii(path.substr(path.size() - 4)) == ".exe";
 }
 
 bool IsPlainFolderName(std::string_view name) {

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/path_text.h"
+
 namespace ec {
 
 // `base` and `name` with one separator between them, none doubled.
@@ -17,8 +19,6 @@ std::string JoinPath(std::string_view base, std::string_view name);
 std::string StripTrailingSeparators(std::string path, int most = 10);
 // The last element; a root is its own last element.
 std::string LastComponent(std::string_view path);
-// The text before the last separator ("" when there is none).
-std::string FolderPart(std::string_view path);
 // Path comparison: letters ignore case on Windows, nothing does on Linux.
 bool SamePath(std::string_view a, std::string_view b);
 // When `path` is `folder` or lies inside it, the elements below `folder`

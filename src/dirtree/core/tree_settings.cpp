@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "support/control_state_store.h"
+#include "settings/control_state_store.h"
 
 namespace ec {
 namespace {

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "support/file_bytes.h"
+#include "support/plain_text.h"
 
 namespace ec {
 namespace {
@@ -84,8 +85,7 @@ std::optional<std::string> XdgKnownFolders::Temp() const {
 
 std::optional<std::string> XdgKnownFolders::Folder(std::string_view valueName) {
   // Registry value names do not depend on case.
-  std::string name(valueName);
-  for (char& c : name) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  const std::string name = LowerAscii(valueName);
   if (name == "personal") return UserDir("XDG_DOCUMENTS_DIR", "Documents");
   if (name == "desktop") return UserDir("XDG_DESKTOP_DIR", "Desktop");
   if (name == "my music") return UserDir("XDG_MUSIC_DIR", "Music");

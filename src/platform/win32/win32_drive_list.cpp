@@ -5,6 +5,7 @@
 #include "platform/registry_known_folders.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_registry.h"
+#include "support/plain_text.h"
 
 namespace ec {
 namespace {
@@ -18,14 +19,12 @@ DriveType TypeOf(UINT type) {
   }
 }
 
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 // A drive root ("C:\") against the first characters of a folder, letters
 // compared without regard to case.
 bool SameRoot(const std::string& root, const std::string& folder) {
   if (folder.size() < root.size()) return false;
   for (size_t i = 0; i < root.size(); ++i) {
-    if (Upper(root[i]) != Upper(folder[i])) return false;
+    if (UpperAscii(root[i]) != UpperAscii(folder[i])) return false;
   }
   return true;
 }

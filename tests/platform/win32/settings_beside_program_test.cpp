@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "platform/settings_folder.h"
-#include "support/control_state_store.h"
+#include "settings/control_state_store.h"
 #include "support/file_bytes.h"
 #include "support/gbk_codec.h"
 #include "support/utf8_path.h"

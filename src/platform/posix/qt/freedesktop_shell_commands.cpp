@@ -12,7 +12,7 @@
 #include <QStringList>
 #include <QUrl>
 
-#include "dirtree/core/folder_path.h"
+#include "platform/path_text.h"
 #include "platform/shell_commands.h"
 
 namespace ec {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <unordered_set>
 
-#include "navigate/type_targets.h"
+#include "declarations/type_targets.h"
 #include "render/type_links.h"
 
 namespace ec {

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "compare/comparison_html.h"
+#include "declarations/declaration_link.h"
 #include "model/module_model.h"
 
 namespace ec {

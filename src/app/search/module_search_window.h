@@ -89,11 +89,11 @@ class ModuleSearchWindow : public QWidget {
   size_t modulesRead_ = 0;
   bool activated_ = false;
 
-  std::vector<QCheckBox*> kindBoxes_;  // 程序集, 类, 类型, DLL接口, 常量, 全局变量
-  QCheckBox* allBox_ = nullptr;        // 选择框查找全部
-  QPushButton* startButton_ = nullptr; // 按钮开始搜索
-  QLineEdit* textBox_ = nullptr;       // 编辑框查找字符
-  QTreeWidget* resultsTree_ = nullptr; // 树型框
+  std::vector<QCheckBox*> kindBoxes_;   // 程序集, 类, 类型, DLL接口, 常量, 全局变量
+  QCheckBox* allBox_ = nullptr;         // 选择框查找全部
+  QPushButton* startButton_ = nullptr;  // 按钮开始搜索
+  QLineEdit* textBox_ = nullptr;        // 编辑框查找字符
+  QTreeWidget* resultsTree_ = nullptr;  // 树型框
   TreeViewHelper results_;
   DirTreePanel* panel_ = nullptr;
 };

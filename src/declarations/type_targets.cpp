@@ -1,4 +1,4 @@
-#include "navigate/type_targets.h"
+#include "declarations/type_targets.h"
 
 #include "model/type_name.h"
 

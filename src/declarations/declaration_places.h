@@ -4,7 +4,8 @@
 
 #include <string_view>
 
-#include "compare/module_comparison.h"
+#include "declarations/declaration_kind.h"
+#include "model/module_model.h"
 
 namespace ec {
 
@@ -15,7 +16,8 @@ template <typename Visitor>
 void ForEachDeclaration(const ModuleModel& m, Visitor&& visit) {
   for (size_t g = 0; g < m.subroutineGroups.size(); ++g) {
     const auto& subs = m.subroutineGroups[g].subroutines;
-    for (size_t i = 0; i < subs.size(); ++i) visit(DeclarationKind::Subroutine, std::string_view(), subs[i].name, DeclarationPlace{g, i});
+    for (size_t i = 0; i < subs.size(); ++i)
+      visit(DeclarationKind::Subroutine, std::string_view(), subs[i].name, DeclarationPlace{g, i});
   }
   for (size_t c = 0; c < m.classes.size(); ++c) {
     const ClassInfo& cls = m.classes[c];
@@ -59,11 +61,16 @@ bool VisitDeclaration(const ModuleModel& m, DeclarationKind kind, DeclarationPla
       const ClassInfo* cls = At(m.classes, place.outer);
       return call(cls != nullptr ? At(cls->methods, place.index) : nullptr);
     }
-    case DeclarationKind::Class: return call(At(m.classes, place.index));
-    case DeclarationKind::DataType: return call(At(m.dataTypes, place.index));
-    case DeclarationKind::DllCommand: return call(At(m.dllCommands, place.index));
-    case DeclarationKind::Constant: return call(At(m.constants, place.index));
-    case DeclarationKind::Global: return call(At(m.globals, place.index));
+    case DeclarationKind::Class:
+      return call(At(m.classes, place.index));
+    case DeclarationKind::DataType:
+      return call(At(m.dataTypes, place.index));
+    case DeclarationKind::DllCommand:
+      return call(At(m.dllCommands, place.index));
+    case DeclarationKind::Constant:
+      return call(At(m.constants, place.index));
+    case DeclarationKind::Global:
+      return call(At(m.globals, place.index));
   }
   return false;
 }

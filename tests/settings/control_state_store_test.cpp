@@ -1,17 +1,17 @@
-#include "support/control_state_store.h"
+#include "settings/control_state_store.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #ifndef _WIN32
-#include <csignal>
 #include <sys/resource.h>
+#include <csignal>
 #endif
 
 #include "support/file_bytes.h"
-#include "tests/support/temp_dir.h"
 #include "support/gbk_codec.h"
+#include "tests/support/temp_dir.h"
 
 namespace ec {
 namespace {

@@ -1,14 +1,14 @@
-#include "support/control_state_store.h"
+#include "settings/control_state_store.h"
 
 #include <algorithm>
 #include <exception>
 #include <system_error>
 #include <utility>
 
+#include "settings/ini_content.h"
+#include "settings/store_values.h"
 #include "support/file_bytes.h"
 #include "support/gbk_codec.h"
-#include "support/ini_content.h"
-#include "support/store_values.h"
 #include "support/utf8_path.h"
 
 namespace ec {
@@ -165,8 +165,8 @@ bool ControlStateStore::Apply(const WriteRequest& request) {
       } else {
         // At the end of the header line rather than right after its "]", so a
         // header line with trailing text keeps that text whole.
-        outcome = Edit(IniLineEnd(content_, *header), 0,
-                       std::string(kIniLineBreak) + request.key + "=" + request.value);
+        outcome =
+            Edit(IniLineEnd(content_, *header), 0, std::string(kIniLineBreak) + request.key + "=" + request.value);
       }
     } else {
       const std::string_view separator = content_.empty() ? "" : kIniLineBreak;

@@ -1,4 +1,4 @@
-#include "app/viewer_arguments.h"
+#include "viewer/viewer_arguments.h"
 
 #include <algorithm>
 
@@ -32,7 +32,8 @@ ViewerArguments ParseViewerArguments(const std::vector<std::string>& arguments,
   const auto end = std::find(arguments.begin(), arguments.end(), "--");
   for (auto it = arguments.begin(); it != end; ++it) {
     if (*it == "--help" || *it == "-h") return {ViewerArguments::Action::Help, {}, kUsage};
-    if (*it == "--version") return {ViewerArguments::Action::Version, {}, std::string("ecview ") + kProgramVersion + "\n"};
+    if (*it == "--version")
+      return {ViewerArguments::Action::Version, {}, std::string("ecview ") + kProgramVersion + "\n"};
   }
   ViewerArguments result;
   bool optionsEnded = false;
@@ -42,7 +43,8 @@ ViewerArguments ParseViewerArguments(const std::vector<std::string>& arguments,
     } else if (!optionsEnded && argument == "--new-window") {
       result.newWindow = true;
     } else if (!optionsEnded && IsOption(argument)) {
-      return {ViewerArguments::Action::Refuse, {},
+      return {ViewerArguments::Action::Refuse,
+              {},
               "ecview: unknown option " + argument + " (ecview --help lists the options)\n"};
     } else if (result.modulePath.empty() && !argument.empty()) {
       result.modulePath = AbsolutePath(argument, currentFolder);

@@ -1,9 +1,8 @@
-#include "navigate/type_link_schemes.h"
+#include "render/type_link_schemes.h"
 
 namespace ec {
 namespace {
 
-constexpr std::string_view kDeclarationScheme = "ecview-declaration:";
 constexpr std::string_view kUsesScheme = "ecview-uses:";
 
 std::string DocumentId(const DeclarationLink& link) {

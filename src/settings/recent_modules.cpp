@@ -1,8 +1,8 @@
-#include "app/recent_modules.h"
+#include "settings/recent_modules.h"
 
 #include <algorithm>
 
-#include "support/control_state_store.h"
+#include "settings/control_state_store.h"
 
 namespace ec {
 namespace {

@@ -1,4 +1,4 @@
-#include "support/store_values.h"
+#include "settings/store_values.h"
 
 #include <algorithm>
 #include <charconv>
@@ -44,10 +44,8 @@ std::string EscapeForGbk(std::string_view utf8) {
   for (size_t at = 0; at < utf8.size();) {
     const size_t length = std::min(SequenceLength(static_cast<unsigned char>(utf8[at])), utf8.size() - at);
     const std::string_view character = utf8.substr(at, length);
-    if (character != "%" && ExactGbk(character))
-      out.append(character);
-    else
-      AppendEscaped(out, character);
+    if (character != "%" && ExactGbk(character)) out.append(character);
+    else AppendEscaped(out, character);
     at += length;
   }
   return out;
@@ -104,8 +102,8 @@ std::string FormatStoredNumber(double value) {
   // Fixed notation of the largest double has 309 digits.
   char buffer[400];
   const bool whole = std::isfinite(value) && value == std::trunc(value);
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, whole ? std::chars_format::fixed : std::chars_format::general);
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                    whole ? std::chars_format::fixed : std::chars_format::general);
   return std::string(buffer, result.ptr);
 }
 

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "platform/locked_file.h"
-#include "support/menu_check_item.h"
+#include "settings/menu_check_item.h"
 
 namespace ec {
 

@@ -1,4 +1,4 @@
-#include "search/window/search_results.h"
+#include "app/search/search_results.h"
 
 #include <QFont>
 

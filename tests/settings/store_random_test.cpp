@@ -7,9 +7,9 @@
 #include <random>
 #include <variant>
 
+#include "settings/control_state_store.h"
 #include "support/file_bytes.h"
 #include "tests/support/temp_dir.h"
-#include "support/control_state_store.h"
 
 namespace ec {
 namespace {
@@ -45,16 +45,19 @@ class RandomStore {
 
   // Anything but NUL, with the characters that mean something to the format.
   std::string Text() {
-    static constexpr std::array<std::string_view, 16> kPieces{
-        "a", "[", "]", "=", "\r\n", "\r", "\n", "中", "┊", "*", "┊*┊", " ", "x", "€", "\t", "[b]"};
+    static constexpr std::array<std::string_view, 16> kPieces{"a", "[", "]",   "=", "\r\n", "\r", "\n", "中",
+                                                              "┊", "*", "┊*┊", " ", "x",    "€",  "\t", "[b]"};
     return Pieces(kPieces, Below(10));
   }
 
   double Number() {
     switch (Below(3)) {
-      case 0: return static_cast<double>(static_cast<int>(Below(200001)) - 100000);
-      case 1: return std::uniform_real_distribution<double>(-1e6, 1e6)(random_);
-      default: return std::ldexp(std::uniform_real_distribution<double>(-1, 1)(random_), static_cast<int>(Below(200)) - 100);
+      case 0:
+        return static_cast<double>(static_cast<int>(Below(200001)) - 100000);
+      case 1:
+        return std::uniform_real_distribution<double>(-1e6, 1e6)(random_);
+      default:
+        return std::ldexp(std::uniform_real_distribution<double>(-1, 1)(random_), static_cast<int>(Below(200)) - 100);
     }
   }
 
@@ -104,11 +107,23 @@ TEST(ControlStateStoreRandom, WritesAndReadsMatchAMapModel) {
     StoredValue value;
     bool written = false;
     switch (random.Below(50) == 0 ? 5 : random.Below(5)) {
-      case 0: value = random.Number(); written = store.WriteNumber(key, std::get<double>(value)); break;
-      case 1: value = random.Below(2) == 1; written = store.WriteLogical(key, std::get<bool>(value)); break;
+      case 0:
+        value = random.Number();
+        written = store.WriteNumber(key, std::get<double>(value));
+        break;
+      case 1:
+        value = random.Below(2) == 1;
+        written = store.WriteLogical(key, std::get<bool>(value));
+        break;
       // GBK cannot hold these: stored escaped, read back exactly.
-      case 5: value = random.Text() + "ö%41😀"; written = store.WriteText(key, std::get<std::string>(value)); break;
-      default: value = random.Text(); written = store.WriteText(key, std::get<std::string>(value)); break;
+      case 5:
+        value = random.Text() + "ö%41😀";
+        written = store.WriteText(key, std::get<std::string>(value));
+        break;
+      default:
+        value = random.Text();
+        written = store.WriteText(key, std::get<std::string>(value));
+        break;
     }
     ASSERT_TRUE(written) << i;
     ++accepted;

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
+#include "settings/ini_content.h"
+#include "settings/store_values.h"
 #include "support/gbk_codec.h"
-#include "support/ini_content.h"
-#include "support/store_values.h"
 
 namespace ec {
 namespace {
@@ -68,8 +68,8 @@ TEST(StoredValues, NumbersAsShortDecimalText) {
   EXPECT_EQ(FormatStoredNumber(0.5), "0.5");
   EXPECT_EQ(FormatStoredNumber(1e20), "100000000000000000000");
   EXPECT_EQ(FormatStoredNumber(16777215), "16777215");
-  for (double value : {0.1, -2.75, 1e-9, 123456.789, std::numeric_limits<double>::max(),
-                       std::numeric_limits<double>::denorm_min()}) {
+  for (double value :
+       {0.1, -2.75, 1e-9, 123456.789, std::numeric_limits<double>::max(), std::numeric_limits<double>::denorm_min()}) {
     EXPECT_EQ(ParseStoredNumber(FormatStoredNumber(value)), value) << FormatStoredNumber(value);
   }
   EXPECT_EQ(ParseStoredNumber(""), 0);

@@ -1,4 +1,4 @@
-#include "support/ini_content.h"
+#include "settings/ini_content.h"
 
 #include <string>
 

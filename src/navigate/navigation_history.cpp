@@ -1,4 +1,4 @@
-#include "app/navigation_history.h"
+#include "navigate/navigation_history.h"
 
 namespace ec {
 

@@ -1,4 +1,4 @@
-#include "search/window/module_search_window.h"
+#include "app/search/module_search_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,11 +17,11 @@
 #include <system_error>
 
 #include "app/control_states.h"
+#include "app/search/search_results.h"
 #include "dirtree/dir_tree_panel.h"
-#include "platform/path_separator.h"
+#include "platform/path_text.h"
 #include "search/module_files.h"
-#include "search/window/search_results.h"
-#include "support/control_state_store.h"
+#include "settings/control_state_store.h"
 #include "support/utf8_path.h"
 
 namespace ec {
@@ -42,11 +42,6 @@ W* Place(W* widget, const char* name, int left, int top, int width, int height) 
   return widget;
 }
 
-std::string FileNameOf(const std::string& path) {
-  const size_t cut = path.find_last_of(kPathSeparators);
-  return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
 }  // namespace
 
 ModuleSearchWindow::ModuleSearchWindow(ControlStateStore& store, const DirTreeServices& services,
@@ -57,7 +52,8 @@ ModuleSearchWindow::ModuleSearchWindow(ControlStateStore& store, const DirTreeSe
   results_.SetImageList(std::move(icons));
   RestoreControls(this, store_, kSearchSection);
   ApplyAllRule();
-  panel_ = DirTreePanel::EmbedPanel(this, 10, 42, 480, 511, [](int, int, const std::string&) {}, services);
+  panel_ = DirTreePanel::EmbedPanel(
+      this, 10, 42, 480, 511, [](int, int, const std::string&) {}, services);
   panel_->setAcceptDrops(true);
   panel_->installEventFilter(this);
   panel_->Tree()->viewport()->installEventFilter(this);
@@ -75,8 +71,9 @@ void ModuleSearchWindow::CreateControls() {
     const char* name;
     const char* caption;
     int left, width;
-  } kinds[] = {{"选择框程序集", "程序集", 10, 72}, {"选择框类", "类", 86, 48},        {"选择框类型", "类型", 134, 64},
-               {"选择框DLL接口", "DLL接口", 198, 88}, {"选择框常量", "常量", 286, 64}, {"选择框全局变量", "全局变量", 350, 88}};
+  } kinds[] = {{"选择框程序集", "程序集", 10, 72}, {"选择框类", "类", 86, 48},
+               {"选择框类型", "类型", 134, 64},    {"选择框DLL接口", "DLL接口", 198, 88},
+               {"选择框常量", "常量", 286, 64},    {"选择框全局变量", "全局变量", 350, 88}};
   for (const auto& k : kinds) {
     kindBoxes_.push_back(Place(new QCheckBox(QString::fromUtf8(k.caption), this), k.name, k.left, 8, k.width, 24));
   }
@@ -145,7 +142,8 @@ void ModuleSearchWindow::TakeResults() {
     const auto outcome = run_->TakeReady();
     if (!outcome) break;
     const std::string& path = files_[outcome->index];
-    if (QTreeWidgetItem* last = AppendModuleResults(results_, path, static_cast<int>(outcome->index + 1), outcome->result)) {
+    if (QTreeWidgetItem* last =
+            AppendModuleResults(results_, path, static_cast<int>(outcome->index + 1), outcome->result)) {
       resultsTree_->scrollToItem(last);
     }
   }
@@ -156,7 +154,7 @@ void ModuleSearchWindow::TakeResults() {
 void ModuleSearchWindow::ShowProgress() {
   const size_t next = run_->NextIndex();
   if (next >= files_.size()) return;
-  const QString file = QString::fromStdString(FileNameOf(files_[next]));
+  const QString file = QString::fromStdString(FileNamePart(files_[next]));
   if (run_->NextIsBeingRead()) {
     setWindowTitle(QStringLiteral("正在解析模块..") + file);
   } else {
@@ -198,8 +196,7 @@ void ModuleSearchWindow::HandleDroppedPaths(const std::vector<std::string>& path
   if (std::filesystem::is_directory(PathFromUtf8(last), error)) {
     panel_->LocatePath(last);
   } else {
-    const size_t cut = last.find_last_of(kPathSeparators);
-    if (cut != std::string::npos) panel_->LocatePath(last.substr(0, cut));
+    if (const std::string folder = FolderPart(last); !folder.empty()) panel_->LocatePath(folder);
   }
 }
 
@@ -251,7 +248,8 @@ bool ModuleSearchWindow::eventFilter(QObject* watched, QEvent* event) {
   if (onPanel && event->type() == QEvent::Drop) {
     auto* drop = static_cast<QDropEvent*>(event);
     std::vector<std::string> paths;
-    for (const QUrl& url : drop->mimeData()->urls()) paths.push_back(QDir::toNativeSeparators(url.toLocalFile()).toStdString());
+    for (const QUrl& url : drop->mimeData()->urls())
+      paths.push_back(QDir::toNativeSeparators(url.toLocalFile()).toStdString());
     drop->acceptProposedAction();
     HandleDroppedPaths(paths);
     return true;

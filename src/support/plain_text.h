@@ -1,0 +1,34 @@
+#pragma once
+// Small text helpers every layer shares. Letter case folds only the ASCII
+// letters A-Z (module names, extensions, registry keys): the bytes of Chinese
+// text in UTF-8 are never touched.
+
+#include <string>
+#include <string_view>
+
+namespace ec {
+
+constexpr char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+constexpr char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+inline std::string LowerAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = LowerAscii(c);
+  return out;
+}
+
+inline std::string UpperAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = UpperAscii(c);
+  return out;
+}
+
+// Line breaks as spaces, so a message read from a file stays on one line of
+// a terminal or a log.
+inline std::string OneLine(std::string text) {
+  for (char& c : text)
+    if (c == '\r' || c == '\n') c = ' ';
+  return text;
+}
+
+}  // namespace ec
