@@ -36,6 +36,8 @@ class DirTreeMenus : public QObject {
   QAction* TreeAction(DirTreeCommand command) const;
   QAction* HiddenAction(HiddenNode node) const { return hiddenActions_[static_cast<size_t>(node)]; }
 
+  // The menu for a node ("本地" or "特殊夹") with its entries set for it.
+  QMenu* PrepareFor(const SelectedNode& node);
   void ApplyLocalRules(const LocalMenuRules& rules);
   // "关于 我的电脑" and so on; "清空" only for "虚拟夹".
   void PrepareSpecial(DirTreeNodeKind root);
