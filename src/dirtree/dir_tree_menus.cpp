@@ -92,9 +92,14 @@ QAction* DirTreeMenus::Find(const QMenu* menu, DirTreeCommand command) {
   return nullptr;
 }
 
-QAction* DirTreeMenus::LocalAction(DirTreeCommand command) const { return Find(local_, command); }
-QAction* DirTreeMenus::SpecialAction(DirTreeCommand command) const { return Find(special_, command); }
-QAction* DirTreeMenus::TreeAction(DirTreeCommand command) const { return Find(tree_, command); }
+QMenu* DirTreeMenus::PrepareFor(const SelectedNode& node) {
+  if (IsSpecialRoot(node.kind)) {
+    PrepareSpecial(node.kind);
+    return special_;
+  }
+  ApplyLocalRules(LocalMenuRulesFor(node));
+  return local_;
+}
 
 void DirTreeMenus::ApplyLocalRules(const LocalMenuRules& rules) {
   LocalAction(DirTreeCommand::kDelete)->setEnabled(rules.deleteEnabled);

@@ -25,17 +25,11 @@ class DirTreeMenus : public QObject {
   explicit DirTreeMenus(QWidget* owner);
   ~DirTreeMenus() override;
 
-  QMenu* Local() const { return local_; }
-  QMenu* Special() const { return special_; }
+  // The menu of the empty space.
   QMenu* Tree() const { return tree_; }
-  QMenu* HiddenNodes() const { return hiddenNodes_; }
 
-  // The action of a command in the menu that holds it (nullptr when none).
-  QAction* LocalAction(DirTreeCommand command) const;
-  QAction* SpecialAction(DirTreeCommand command) const;
-  QAction* TreeAction(DirTreeCommand command) const;
-  QAction* HiddenAction(HiddenNode node) const { return hiddenActions_[static_cast<size_t>(node)]; }
-
+  // The menu for a node ("本地" or "特殊夹") with its entries set for it.
+  QMenu* PrepareFor(const SelectedNode& node);
   void ApplyLocalRules(const LocalMenuRules& rules);
   // "关于 我的电脑" and so on; "清空" only for "虚拟夹".
   void PrepareSpecial(DirTreeNodeKind root);
@@ -50,7 +44,10 @@ class DirTreeMenus : public QObject {
   void BuildLocal();
   void BuildSpecial();
   void BuildTree();
+  // The action of a command in the menu that holds it (nullptr when none).
   static QAction* Find(const QMenu* menu, DirTreeCommand command);
+  QAction* LocalAction(DirTreeCommand command) const { return Find(local_, command); }
+  QAction* SpecialAction(DirTreeCommand command) const { return Find(special_, command); }
 
   QMenu* local_;
   QMenu* special_;

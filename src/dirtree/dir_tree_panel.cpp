@@ -3,14 +3,16 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
-#include <system_error>
-
+#include "dirtree/dir_tree_commands.h"
 #include "dirtree/dir_tree_icons.h"
+#include "dirtree/dir_tree_label_editor.h"
+#include "dirtree/dir_tree_lister.h"
+#include "dirtree/dir_tree_locator.h"
 #include "dirtree/dir_tree_menus.h"
+#include "dirtree/dir_tree_nodes.h"
+#include "dirtree/dir_tree_settings_file.h"
 #include "dirtree/dir_tree_texts.h"
 #include "dirtree/dir_tree_view.h"
-#include "platform/folder_system.h"
-#include "support/utf8_path.h"
 
 namespace ec {
 namespace {
@@ -20,47 +22,34 @@ QString Qt8(std::string_view text) { return QString::fromUtf8(text.data(), stati
 }  // namespace
 
 DirTreePanel::DirTreePanel(const DirTreeServices& services)
-    : services_(services), menus_(std::make_unique<DirTreeMenus>(this)) {
+    : services_(services),
+      settingsFile_(std::make_unique<DirTreeSettingsFile>(services_)),
+      settings_(settingsFile_->Settings()),
+      menus_(std::make_unique<DirTreeMenus>(this)) {
   loading_ = true;
   setWindowTitle(Qt8(kPanelTitle));
   setGeometry(50, 50, 232, 354);
-  tree_ = new DirTreeView(*this, this);
-  tree_->setHeaderHidden(true);
-  tree_->setIconSize(QSize(kDirTreeIconSize, kDirTreeIconSize));
-  tree_->setContextMenuPolicy(Qt::CustomContextMenu);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(tree_);
-
-  if (!services_.settingsFolder.empty()) {
-    std::error_code error;
-    std::filesystem::create_directories(services_.settingsFolder, error);
-    store_.Bind(services_.settingsFolder / PathFromUtf8(kTreeSettingsFileName));
-  }
-  LoadTreeConfig();
-  helper_.Bind(tree_);
-  helper_.SetImageList(DirTreeIcons());
-  helper_.EnableHotTracking();
-
-  connect(tree_, &QTreeWidget::itemExpanded, this, &DirTreePanel::OnItemExpanded);
-  connect(tree_, &QTreeWidget::currentItemChanged, this,
-          [this](QTreeWidgetItem* current) { OnCurrentItemChanged(current); });
-  connect(tree_, &QWidget::customContextMenuRequested, this, &DirTreePanel::ShowContextMenu);
-  connect(tree_, &QTreeWidget::itemChanged, this, &DirTreePanel::OnItemChanged);
-  connect(menus_.get(), &DirTreeMenus::commandChosen, this, &DirTreePanel::RunCommand);
-  connect(menus_.get(), &DirTreeMenus::hiddenNodeChosen, this, &DirTreePanel::ToggleHiddenNode);
-
+  SetUpTree();
+  settingsFile_->Load();
+  menus_->ShowChecks(settings_.hidden);
+  lister_ = new DirTreeLister(*tree_, helper_, settings_, services_, this);
+  locator_ = std::make_unique<DirTreeLocator>(*tree_, *lister_, settings_, services_);
+  labels_ = std::make_unique<DirTreeLabelEditor>(*tree_, *lister_, settings_, services_);
+  commands_ = new DirTreeCommands(*tree_, *lister_, *labels_, *settingsFile_, services_, this);
+  tree_->SetLabelEditor(labels_.get());
+  ConnectSignals();
   BuildTree(false);
   loading_ = false;
 }
 
 // The tree goes first, while the panel still stands: an editor still open
-// hands its text over as it closes, and that text is refused.
+// hands its text over as it closes, and with no label editor that text is
+// refused.
 DirTreePanel::~DirTreePanel() {
   closing_ = true;
+  tree_->SetLabelEditor(nullptr);
   delete tree_;
-  SaveTreeConfig();
-  store_.Release();
+  settingsFile_->Save();
 }
 
 DirTreePanel* DirTreePanel::EmbedPanel(QWidget* host, int left, int top, int width, int height,
@@ -73,27 +62,57 @@ DirTreePanel* DirTreePanel::EmbedPanel(QWidget* host, int left, int top, int wid
   return panel;
 }
 
+void DirTreePanel::SetUpTree() {
+  tree_ = new DirTreeView(this);
+  tree_->setHeaderHidden(true);
+  tree_->setIconSize(QSize(kDirTreeIconSize, kDirTreeIconSize));
+  tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(tree_);
+  helper_.Bind(tree_);
+  helper_.SetImageList(DirTreeIcons());
+  helper_.EnableHotTracking();
+}
+
+void DirTreePanel::ConnectSignals() {
+  connect(tree_, &QTreeWidget::itemExpanded, lister_, &DirTreeLister::OnItemExpanded);
+  connect(tree_, &QTreeWidget::currentItemChanged, this, &DirTreePanel::OnCurrentItemChanged);
+  connect(tree_, &QWidget::customContextMenuRequested, this, &DirTreePanel::ShowContextMenu);
+  connect(tree_, &QTreeWidget::itemChanged, this, &DirTreePanel::OnItemChanged);
+  connect(tree_, &DirTreeView::functionKeyPressed, this, &DirTreePanel::OnFunctionKey);
+  connect(menus_.get(), &DirTreeMenus::commandChosen, commands_, &DirTreeCommands::RunCommand);
+  connect(menus_.get(), &DirTreeMenus::hiddenNodeChosen, this, &DirTreePanel::ToggleHiddenNode);
+  connect(commands_, &DirTreeCommands::rebuildRequested, this, &DirTreePanel::RebuildKeepingSelection);
+}
+
+std::string DirTreePanel::NodePath() const { return lister_->NodePath(tree_->currentItem()); }
+
+std::string DirTreePanel::NodePath(const QTreeWidgetItem* node) const { return lister_->NodePath(node); }
+
+bool DirTreePanel::LocatePath(const std::string& target) { return locator_->LocatePath(target); }
+
+void DirTreePanel::BuildTree(bool keepSelection) {
+  const std::string remembered = keepSelection ? NodePath() : std::string();
+  lister_->BuildRoots();
+  if (!remembered.empty()) LocatePath(remembered);
+  else lister_->Trim();
+}
+
+void DirTreePanel::RefreshChildren(QTreeWidgetItem* node) { lister_->RefreshChildren(node); }
+
 QTreeWidget* DirTreePanel::Tree() const { return tree_; }
-
-QMenu* DirTreePanel::TreeMenu() const { return menus_->Tree(); }
-
-void DirTreePanel::LoadTreeConfig() {
-  ReadTreeSettings(store_, [this](const std::string& path) { return services_.folders->Exists(path); },
-                   services_.programFolder, settings_);
-  SyncHiddenChecks();
-}
-
-void DirTreePanel::SaveTreeConfig() { WriteTreeSettings(store_, settings_); }
-
-void DirTreePanel::SyncHiddenChecks() {
-  menus_->ShowChecks(settings_.hidden);
-  attributeMask_ = FolderAttributeMask(settings_.hidden);
-}
 
 void DirTreePanel::ToggleHiddenNode(HiddenNode node) {
   settings_.hidden[node] = !settings_.hidden[node];
-  SyncHiddenChecks();
+  menus_->ShowChecks(settings_.hidden);
   BuildTree(true);
+}
+
+// The menu is set for the node first, as if it were about to open.
+void DirTreePanel::OnFunctionKey(TreeKey key) {
+  if (QTreeWidgetItem* node = tree_->currentItem()) menus_->PrepareFor(KindsOf(node));
+  commands_->HandleKey(key);
 }
 
 void DirTreePanel::OnCurrentItemChanged(QTreeWidgetItem* current) {
@@ -111,25 +130,10 @@ void DirTreePanel::ShowContextMenu(const QPoint& position) {
   const QPoint global = tree_->viewport()->mapToGlobal(position);
   if (QTreeWidgetItem* node = tree_->itemAt(position)) {
     tree_->setCurrentItem(node);
-    PrepareNodeMenu(node)->popup(global + QPoint(0, 20));
+    menus_->PrepareFor(KindsOf(node))->popup(global + QPoint(0, 20));
   } else {
     menus_->Tree()->popup(global);
   }
-}
-
-QMenu* DirTreePanel::PrepareNodeMenu(const QTreeWidgetItem* node) {
-  const DirTreeNodeKind kind = KindOf(node);
-  if (IsSpecialRoot(kind)) {
-    menus_->PrepareSpecial(kind);
-    return menus_->Special();
-  }
-  const SelectedNode selected{kind, node->parent() != nullptr ? KindOf(node->parent()) : DirTreeNodeKind::kFolder};
-  menus_->ApplyLocalRules(LocalMenuRulesFor(selected));
-  return menus_->Local();
-}
-
-void DirTreePanel::Trim() const {
-  if (services_.trimWorkingSet) services_.trimWorkingSet();
 }
 
 }  // namespace ec

@@ -2,10 +2,11 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTimer>
 
 #include <optional>
 
-#include "dirtree/dir_tree_panel.h"
+#include "dirtree/dir_tree_label_editor.h"
 
 namespace ec {
 namespace {
@@ -21,7 +22,7 @@ std::optional<TreeKey> KeyOf(int key) {
 
 }  // namespace
 
-DirTreeView::DirTreeView(DirTreePanel& panel, QWidget* parent) : QTreeWidget(parent), panel_(panel) {
+DirTreeView::DirTreeView(QWidget* parent) : QTreeWidget(parent) {
   setItemDelegate(new LabelEditDelegate(*this));
   setEditTriggers(QAbstractItemView::NoEditTriggers);  // F2 is the panel's key
 }
@@ -32,8 +33,15 @@ void DirTreeView::keyPressEvent(QKeyEvent* event) {
     QTreeWidget::keyPressEvent(event);
     return;
   }
-  panel_.HandleKey(*key);
+  emit functionKeyPressed(*key);
   event->accept();
+}
+
+void DirTreeView::Defer(QTreeWidgetItem* node, std::function<void(QTreeWidgetItem*)> step) {
+  const QPersistentModelIndex index = PersistentIndex(node);
+  QTimer::singleShot(0, this, [this, index, step = std::move(step)] {
+    if (QTreeWidgetItem* still = ItemAt(index)) step(still);
+  });
 }
 
 // Qt asks on every click and key whether to edit; only the panel's own
@@ -41,7 +49,7 @@ void DirTreeView::keyPressEvent(QKeyEvent* event) {
 bool DirTreeView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
   if (trigger != QAbstractItemView::AllEditTriggers) return QTreeWidget::edit(index, trigger, event);
   QTreeWidgetItem* item = itemFromIndex(index);
-  if (item == nullptr || !panel_.AllowLabelEdit(item)) return false;
+  if (item == nullptr || editor_ == nullptr || !editor_->AllowLabelEdit(item)) return false;
   item->setFlags(item->flags() | Qt::ItemIsEditable);
   const bool started = QTreeWidget::edit(index, trigger, event);
   if (started) editing_ = index;
@@ -53,16 +61,18 @@ void DirTreeView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHin
   editing_ = QPersistentModelIndex();
   QTreeWidget::closeEditor(editor, hint);
   if (hint == QAbstractItemDelegate::RevertModelCache) {
-    if (QTreeWidgetItem* item = ItemAt(edited)) panel_.CancelLabelEdit(item);
+    QTreeWidgetItem* item = ItemAt(edited);
+    if (item != nullptr && editor_ != nullptr) editor_->CancelLabelEdit(item);
   }
 }
 
 void LabelEditDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
   auto* line = qobject_cast<QLineEdit*>(editor);
   QTreeWidgetItem* item = view_.ItemAt(index);
-  if (line == nullptr || item == nullptr) return;
+  DirTreeLabelEditor* labels = view_.LabelEditor();
+  if (line == nullptr || item == nullptr || labels == nullptr) return;
   const QString text = line->text();
-  if (view_.Panel().FinishLabelEdit(item, text.toStdString())) model->setData(index, text, Qt::EditRole);
+  if (labels->FinishLabelEdit(item, text.toStdString())) model->setData(index, text, Qt::EditRole);
 }
 
 }  // namespace ec

@@ -9,7 +9,6 @@
 #include <QMouseEvent>
 
 #include "dirtree/core/drive_text.h"
-#include "dirtree/dir_tree_menus.h"
 #include "platform/memory_folder_system.h"
 #include "support/file_bytes.h"
 #include "tests/dirtree/panel_fixture.h"
@@ -32,11 +31,6 @@ std::vector<std::string> Entries(const QMenu* menu, bool withKeys = false) {
   return texts;
 }
 
-void PressKey(QWidget* widget, int key) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-  QApplication::sendEvent(widget, &press);
-}
-
 // Closed editors linger hidden until their deferred deletion.
 QLineEdit* OpenEditor(QTreeWidget* tree) {
   for (QLineEdit* editor : tree->findChildren<QLineEdit*>()) {
@@ -54,34 +48,43 @@ void Edit(QTreeWidget* tree, const QString& text, int key = Qt::Key_Return) {
 }
 
 TEST_F(PanelTest, MenuTextsKeysAndChecks) {
-  DirTreeMenus& menus = Panel().Menus();
-  EXPECT_EQ(menus.Local()->title().toStdString(), "本地");
-  EXPECT_THAT(Entries(menus.Local(), true),
+  ASSERT_NE(Menu("本地"), nullptr);
+  EXPECT_THAT(Entries(Menu("本地"), true),
               ElementsAre("打开 F4", "定位 F3", "改名 F2", "新建 F1", "删除 Del", "移除 Ins", "复制名称 F6", "复制路径 F7",
                           "刷新子目录 F8", "批量打勾 (invisible)", "加入虚拟夹 F9"));
-  EXPECT_EQ(menus.Special()->title().toStdString(), "特殊夹");
-  EXPECT_THAT(Entries(menus.Special(), true), ElementsAre("清空 Del", "刷新 F8", "关于 F1"));
-  EXPECT_EQ(menus.Tree()->title().toStdString(), "目录树");
-  EXPECT_THAT(Entries(menus.Tree(), true), ElementsAre("重建目录树 F12", "不显示的节点", "立即保存目录树配置",
+  ASSERT_NE(Menu("特殊夹"), nullptr);
+  EXPECT_THAT(Entries(Menu("特殊夹"), true), ElementsAre("清空 Del", "刷新 F8", "关于 F1"));
+  ASSERT_NE(Menu("目录树"), nullptr);
+  EXPECT_THAT(Entries(Menu("目录树"), true), ElementsAre("重建目录树 F12", "不显示的节点", "立即保存目录树配置",
                                                        "关于目录树..", "协助完善目录树.. (invisible)"));
-  EXPECT_THAT(Entries(menus.HiddenNodes()),
+  ASSERT_NE(Menu("不显示的节点"), nullptr);
+  EXPECT_EQ(Entry(Menu("目录树"), "不显示的节点")->menu(), Menu("不显示的节点"));
+  EXPECT_THAT(Entries(Menu("不显示的节点")),
               ElementsAre("我的文档", "系统夹", "虚拟夹", "隐藏文件夹", "系统文件夹", "只读文件夹"));
-  EXPECT_TRUE(menus.HiddenAction(HiddenNode::kHiddenFolders)->isChecked());
-  EXPECT_FALSE(menus.HiddenAction(HiddenNode::kDocuments)->isChecked());
+  EXPECT_TRUE(MenuEntry("不显示的节点", "隐藏文件夹")->isChecked());
+  EXPECT_FALSE(MenuEntry("不显示的节点", "我的文档")->isChecked());
 
+  // A right click on a special root opens "特殊夹", set for that root; on
+  // the empty space, "目录树".
   const auto special = [&](const char* root) {
-    Panel().PrepareNodeMenu(Root(root));
-    return Entries(menus.Special());
+    QMenu* menu = OpenMenuOn(Root(root));
+    EXPECT_EQ(menu, Menu("特殊夹")) << root;
+    return menu == nullptr ? std::vector<std::string>() : Entries(menu);
   };
   EXPECT_THAT(special("我的电脑"), ElementsAre("清空 (invisible)", "刷新", "关于 我的电脑"));
   EXPECT_THAT(special("系统夹"), ElementsAre("清空 (invisible)", "刷新", "关于 系统夹"));
   EXPECT_THAT(special("虚拟夹"), ElementsAre("清空", "刷新", "关于 虚拟夹"));
 
+  QTreeWidget* tree = Panel().Tree();
+  emit tree->customContextMenuRequested(QPoint(5, tree->viewport()->height() - 2));
+  EXPECT_EQ(QApplication::activePopupWidget(), Menu("目录树"));
+  if (QWidget* open = QApplication::activePopupWidget()) open->hide();
+
   // A check mark chosen in the submenu rebuilds the tree and is saved.
-  menus.HiddenAction(HiddenNode::kDocuments)->trigger();
+  MenuEntry("不显示的节点", "我的文档")->trigger();
   EXPECT_THAT(RootTexts(), ElementsAre("桌面", "我的电脑", "系统夹", "虚拟夹"));
   Close();
-  EXPECT_TRUE(Panel().Menus().HiddenAction(HiddenNode::kDocuments)->isChecked());
+  EXPECT_TRUE(MenuEntry("不显示的节点", "我的文档")->isChecked());
   EXPECT_EQ(Root("我的文档"), nullptr);
 }
 
@@ -102,16 +105,16 @@ TEST_F(PanelTest, EnablingRulesOfTheLocalMenu) {
       {Root("系统夹")->child(0), "00001"},
       {Root("虚拟夹")->child(0), "11110"},
   };
-  DirTreeMenus& menus = Panel().Menus();
   for (const Case& c : cases) {
     ASSERT_NE(c.node, nullptr);
-    ASSERT_EQ(Panel().PrepareNodeMenu(c.node), menus.Local());
+    QMenu* local = OpenMenuOn(c.node);
+    ASSERT_EQ(local, Menu("本地")) << c.node->text(0).toStdString();
     std::string got;
-    got += menus.LocalAction(DirTreeCommand::kDelete)->isEnabled() ? '1' : '0';
-    got += menus.LocalAction(DirTreeCommand::kRename)->isEnabled() ? '1' : '0';
-    got += menus.LocalAction(DirTreeCommand::kNewFolder)->isEnabled() ? '1' : '0';
-    got += menus.LocalAction(DirTreeCommand::kRemoveVirtual)->isVisible() ? '1' : '0';
-    got += menus.LocalAction(DirTreeCommand::kAddVirtual)->isEnabled() ? '1' : '0';
+    got += Entry(local, "删除")->isEnabled() ? '1' : '0';
+    got += Entry(local, "改名")->isEnabled() ? '1' : '0';
+    got += Entry(local, "新建")->isEnabled() ? '1' : '0';
+    got += Entry(local, "移除")->isVisible() ? '1' : '0';
+    got += Entry(local, "加入虚拟夹")->isEnabled() ? '1' : '0';
     EXPECT_EQ(got, c.expected) << c.node->text(0).toStdString();
   }
 }
@@ -121,11 +124,14 @@ TEST_F(PanelTest, CheckBoxesSpareTheSpecialRoots) {
   MakeFolder("d/a");
   MakeFolder("d/b");
   DriveNode()->setExpanded(true);
-  Panel().Helper().EnableCheckBoxes();
+  TreeViewHelper host;
+  ASSERT_TRUE(host.Bind(Panel().Tree()));
+  host.EnableCheckBoxes();
   Root("我的电脑")->setCheckState(0, Qt::Checked);
   EXPECT_EQ(Root("我的电脑")->checkState(0), Qt::Unchecked);
   Select(DriveNode());
-  Panel().RunCommand(DirTreeCommand::kCheckChildren);
+  EXPECT_EQ(Child(DriveNode(), "a")->checkState(0), Qt::Unchecked);
+  MenuEntry("本地", "批量打勾")->trigger();
   EXPECT_EQ(Child(DriveNode(), "a")->checkState(0), Qt::Checked);
   EXPECT_EQ(Child(DriveNode(), "b")->checkState(0), Qt::Checked);
 }
@@ -190,7 +196,7 @@ TEST_F(PanelTest, NewFolderTakesTheNextFreeNumber) {
   Panel().show();  // with the focus in play: the new folder's editor must keep it
   QApplication::setActiveWindow(&Panel());
   Panel().Tree()->setFocus();
-  Panel().HandleKey(TreeKey::kF1);
+  Press(Qt::Key_F1);
   RunDeferredSteps();
   EXPECT_TRUE(std::filesystem::is_directory(Path("d/w/新文件夹 3")));
   EXPECT_EQ(Selected(), "新文件夹 3");
@@ -204,19 +210,19 @@ TEST_F(PanelTest, DeletingNeedsOkAndReportsFailure) {
   std::filesystem::create_directory_symlink(Path("outside"), Path("d/doomed/link"));
   Panel().LocatePath(Path("d/doomed"));
   prompter_.answer = false;
-  Panel().HandleKey(TreeKey::kDelete);
+  Press(Qt::Key_Delete);
   EXPECT_THAT(prompter_.confirmations, ElementsAre("确定要删除文件夹 doomed 吗？删除后不可恢复！"));
   EXPECT_TRUE(std::filesystem::exists(Path("d/doomed")));
   prompter_.answer = true;
-  Panel().HandleKey(TreeKey::kDelete);
+  Press(Qt::Key_Delete);
   EXPECT_FALSE(std::filesystem::exists(Path("d/doomed")));
   EXPECT_TRUE(std::filesystem::exists(Path("outside")));  // the link went, not what it led to
   EXPECT_EQ(Child(DriveNode(), "doomed"), nullptr);
 
   // A drive pinned under "虚拟夹" is never deleted.
   Select(DriveNode());
-  Panel().HandleKey(TreeKey::kF9);
-  Panel().HandleKey(TreeKey::kDelete);
+  Press(Qt::Key_F9);
+  Press(Qt::Key_Delete);
   EXPECT_THAT(prompter_.messages, ElementsAre("删除失败！" + Path("d")));
   EXPECT_EQ(prompter_.confirmations.size(), 2u);
   EXPECT_TRUE(std::filesystem::exists(Path("d")));
@@ -234,8 +240,8 @@ TEST(DirTreeFailures, FailedCreateAndDeleteAreReported) {
   folders.failCreate = true;
   folders.failDelete = true;
   ASSERT_TRUE(panel.LocatePath("/d/f"));
-  panel.HandleKey(TreeKey::kF1);
-  panel.HandleKey(TreeKey::kDelete);
+  PressKey(panel.Tree(), Qt::Key_F1);
+  PressKey(panel.Tree(), Qt::Key_Delete);
   EXPECT_THAT(prompter.messages, ElementsAre("创建目录失败！请确保磁盘可写。", "删除失败！/d/f"));
   EXPECT_EQ(panel.NodePath(), "/d/f");
   EXPECT_EQ(panel.Tree()->currentItem()->childCount(), 0);
@@ -246,14 +252,17 @@ TEST_F(PanelTest, RenamingAFolderChecksTheName) {
   MakeFolder("d/taken");
   Panel().LocatePath(Path("d/old"));
   QTreeWidgetItem* node = Panel().Tree()->currentItem();
+  // The editor as the user drives it: F2, a new name, Enter.
   for (const char* refused : {"", "old", "a/b", "a\\b", "..", ".", "taken"}) {
-    EXPECT_FALSE(Panel().FinishLabelEdit(node, refused)) << refused;
+    Press(Qt::Key_F2);
+    Edit(Panel().Tree(), QString::fromUtf8(refused));
+    EXPECT_EQ(node->text(0).toStdString(), "old") << refused;
   }
   EXPECT_TRUE(std::filesystem::is_directory(Path("d/old")));
   EXPECT_TRUE(std::filesystem::is_directory(Path("d/taken")));
+  EXPECT_THAT(Texts(DriveNode()), ElementsAre("old", "taken"));
 
-  // The editor as the user drives it: F2, a new name, Enter.
-  Panel().HandleKey(TreeKey::kF2);
+  Press(Qt::Key_F2);
   Edit(Panel().Tree(), QStringLiteral("新名"));
   EXPECT_EQ(node->text(0).toStdString(), "新名");
   EXPECT_TRUE(std::filesystem::is_directory(Path("d/新名")));
@@ -280,7 +289,7 @@ TEST_F(PanelTest, DriveLabelsAreEditedBare) {
   EXPECT_EQ(OpenEditor(tree), nullptr);
   const auto editLabel = [&](const QString& text, int key) {
     const std::string before = tree->currentItem()->text(0).toStdString();
-    Panel().HandleKey(TreeKey::kF2);
+    Press(Qt::Key_F2);
     EXPECT_EQ(OpenEditor(tree), nullptr);  // the first request only strips " (…)"
     RunDeferredSteps();
     EXPECT_EQ(tree->currentItem()->text(0).toStdString(), DriveLabelOfText(before));
@@ -305,36 +314,38 @@ TEST_F(PanelTest, DriveLabelsAreEditedBare) {
 TEST_F(PanelTest, PinnedFoldersAreAddedRenamedRemovedAndSaved) {
   MakeFolder("d/p1/x");
   MakeFolder("d/p2");
-  // An empty settings file gives the program's folder as the only entry.
-  ASSERT_EQ(Panel().VirtualFolders().size(), 1u);
-  EXPECT_EQ(Panel().VirtualFolders()[0].path, Path("prog"));
-  EXPECT_EQ(Panel().VirtualFolders()[0].name, "本程序所在目录");
-
   for (const char* folder : {"d/p1", "d/p2"}) {
     Panel().LocatePath(Path(folder));
-    Panel().HandleKey(TreeKey::kF9);
+    Press(Qt::Key_F9);
     RunDeferredSteps();
   }
+  // An empty settings file gives the program's folder as the first entry.
   QTreeWidgetItem* pinned = Root("虚拟夹");
   EXPECT_THAT(Texts(pinned), ElementsAre("本程序所在目录", "p1", "p2"));
+  EXPECT_THAT(ChildPaths(pinned), ElementsAre(Path("prog"), Path("d/p1"), Path("d/p2")));
   EXPECT_EQ(Selected(), "p2");
   EXPECT_THAT(Texts(pinned->child(1)), ElementsAre("?"));
 
   // A name of its own in the editor F9 opened, then nothing: the folder's
-  // name comes back.
+  // name comes back. Listing the root again (F8) shows the names kept.
   Edit(Panel().Tree(), QStringLiteral("第二"));
   EXPECT_EQ(pinned->child(2)->text(0).toStdString(), "第二");
-  EXPECT_EQ(Panel().VirtualFolders()[2].name, "第二");
   RunDeferredSteps();
-  Panel().HandleKey(TreeKey::kF2);
+  Select(pinned);
+  Press(Qt::Key_F8);
+  EXPECT_THAT(Texts(pinned), ElementsAre("本程序所在目录", "p1", "第二"));
+  Select(pinned->child(2));
+  Press(Qt::Key_F2);
   Edit(Panel().Tree(), QString());
   RunDeferredSteps();
   EXPECT_EQ(pinned->child(2)->text(0).toStdString(), "p2");
-  EXPECT_EQ(Panel().VirtualFolders()[2].name, "p2");
+  Select(pinned);
+  Press(Qt::Key_F8);
+  EXPECT_THAT(Texts(pinned), ElementsAre("本程序所在目录", "p1", "p2"));
 
   // Removing keeps the folder and leaves an empty slot until the next start.
   Select(pinned->child(1));
-  Panel().HandleKey(TreeKey::kInsert);
+  Press(Qt::Key_Insert);
   EXPECT_EQ(prompter_.confirmations.back(),
             "确定要移除虚拟子夹<p1>吗？\r\n\r\n虚拟子夹对应路径：" + Path("d/p1") +
                 "\r\n\r\n注：此操作不是删除虚拟子夹对应的文件夹，而仅是移除该项目在目录树中的显示而已");
@@ -343,26 +354,35 @@ TEST_F(PanelTest, PinnedFoldersAreAddedRenamedRemovedAndSaved) {
   Close();
   const std::string saved = ReadFileBytes(settings_.path() / "目录树.ini").value_or("");
   EXPECT_NE(saved.find("\xcf\xee\xc4\xbf\xca\xfd=3"), std::string::npos);  // 项目数=3 in GBK
+  EXPECT_EQ(SavedText("虚拟夹", "路径 2"), "");
+  EXPECT_EQ(SavedText("虚拟夹", "路径 3"), Path("d/p2"));
+  EXPECT_EQ(SavedText("虚拟夹", "名称 3"), "p2");
   std::filesystem::remove_all(Path("prog"));  // a slot whose folder is gone is skipped too
   Root("虚拟夹")->setExpanded(true);
   EXPECT_THAT(Texts(Root("虚拟夹")), ElementsAre("p2"));
-  ASSERT_EQ(Panel().VirtualFolders().size(), 1u);
-  EXPECT_EQ(Panel().VirtualFolders()[0].path, Path("d/p2"));
+  EXPECT_THAT(ChildPaths(Root("虚拟夹")), ElementsAre(Path("d/p2")));
+  Close();
+  EXPECT_EQ(SavedText("虚拟夹", "项目数"), "1");
+  EXPECT_EQ(SavedText("虚拟夹", "路径 1"), Path("d/p2"));
 }
 
 TEST_F(PanelTest, ClearingPinnedFoldersBringsBackTheDefaultEntry) {
   Select(Root("虚拟夹"));
   prompter_.answer = false;
-  Panel().HandleKey(TreeKey::kDelete);
-  EXPECT_EQ(Panel().VirtualFolders().size(), 1u);
+  Press(Qt::Key_Delete);
+  Root("虚拟夹")->setExpanded(true);
+  EXPECT_THAT(Texts(Root("虚拟夹")), ElementsAre("本程序所在目录"));
   prompter_.answer = true;
-  Panel().HandleKey(TreeKey::kDelete);
+  Press(Qt::Key_Delete);
   EXPECT_TRUE(prompter_.confirmations.back().starts_with("确实要清空（全部删除）下级项目吗？"));
-  EXPECT_THAT(Panel().VirtualFolders(), IsEmpty());
+  EXPECT_EQ(Root("虚拟夹")->childCount(), 0);
+  Press(Qt::Key_F8);  // listed again: the list itself is empty
   EXPECT_EQ(Root("虚拟夹")->childCount(), 0);
   Close();
-  ASSERT_EQ(Panel().VirtualFolders().size(), 1u);
-  EXPECT_EQ(Panel().VirtualFolders()[0].name, "本程序所在目录");
+  EXPECT_EQ(SavedText("虚拟夹", "项目数"), "0");
+  Root("虚拟夹")->setExpanded(true);
+  EXPECT_THAT(Texts(Root("虚拟夹")), ElementsAre("本程序所在目录"));
+  EXPECT_THAT(ChildPaths(Root("虚拟夹")), ElementsAre(Path("prog")));
 }
 
 }  // namespace

@@ -26,14 +26,13 @@ TEST_F(PanelTest, RootsDrivesAndPlaceholders) {
   EXPECT_THAT(Texts(Root("我的文档")), IsEmpty());
   EXPECT_TRUE(Root("我的电脑")->isExpanded());
   EXPECT_THAT(Texts(Root("我的电脑")), ElementsAre("数据 (" + Path("d") + ")", "光盘 (" + Path("prog") + ")"));
-  EXPECT_EQ(Panel().Helper().Image(Panel().Helper().IndexOf(DriveNode())), 4);
+  EXPECT_EQ(DriveNode()->data(0, kImageRole).toInt(), 4);
   EXPECT_EQ(Root("我的电脑")->child(1)->data(0, kImageRole).toInt(), 10);  // the system drive
   EXPECT_THAT(Texts(DriveNode()), ElementsAre("?"));
 
   Root("系统夹")->setExpanded(true);
   EXPECT_THAT(Texts(Root("系统夹")), ElementsAre("我的文档(Personal)", "桌面(Desktop)", "字体(Fonts)"));
-  EXPECT_THAT(Panel().SystemFolderPaths(), ElementsAre(Path("docs"), Path("desk"), Path("d/x")));
-  EXPECT_EQ(Panel().NodePath(Child(Root("系统夹"), "字体(Fonts)")), Path("d/x"));
+  EXPECT_THAT(ChildPaths(Root("系统夹")), ElementsAre(Path("docs"), Path("desk"), Path("d/x")));
 
   EXPECT_EQ(Panel().NodePath(Root("桌面")), Path("desk"));
   EXPECT_EQ(Panel().NodePath(Root("我的文档")), Path("docs"));
@@ -71,8 +70,8 @@ TEST_F(PanelTest, ExpandingListsSubfoldersOnceAndProbesThem) {
   EXPECT_GT(trims_, trimsBefore);
 
   // Unchecking "隐藏文件夹" lists hidden folders.
-  Panel().ToggleHiddenNode(HiddenNode::kHiddenFolders);
-  EXPECT_EQ(Panel().AttributeMask(), 0u);
+  MenuEntry("不显示的节点", "隐藏文件夹")->trigger();
+  EXPECT_FALSE(MenuEntry("不显示的节点", "隐藏文件夹")->isChecked());
   DriveNode()->setExpanded(true);
   EXPECT_NE(Child(DriveNode(), ".secret"), nullptr);
 }
@@ -86,27 +85,35 @@ TEST_F(PanelTest, FolderGoneSinceListingIsRefreshedAwayOnExpansion) {
   EXPECT_EQ(Child(DriveNode(), "old"), nullptr);
 }
 
+// The probes behind the placeholders: a folder with many subfolders, an
+// empty one, a missing one.
 TEST(HasSubfolders, LooksAtNoMoreThanThreeEntries) {
   MemoryFolderSystem folders;
-  for (int i = 0; i < 50; ++i) folders.AddFolder("/d/many/sub" + std::to_string(i));
+  for (int i = 0; i < 50; ++i) folders.AddFolder("/d/up/many/sub" + std::to_string(i));
   folders.AddFolder("/d/empty");
   folders.AddFolder("/d/locked/inner");
   MemoryKnownFolders special;
+  special.Set("Desktop", "/d/missing");
   MemoryDriveList drives;
   drives.drives = {{"/d", "", DriveType::kFixed, false}};
   RecordingShellCommands shell;
   FakePrompter prompter;
   DirTreePanel panel({&folders, &special, &drives, &shell, &prompter, {}, "/d", {}});
-  folders.ResetCounters();
-  EXPECT_TRUE(panel.HasSubfolders("/d/many"));
-  EXPECT_LE(folders.VisitedEntries(), 3);
-  EXPECT_FALSE(panel.HasSubfolders("/d/empty"));
-  EXPECT_FALSE(panel.HasSubfolders("/d/missing"));
-
-  // A folder that can no longer be listed gets no children and no message.
+  EXPECT_EQ(panel.Tree()->topLevelItem(0)->childCount(), 0);  // the desktop's folder is missing
   QTreeWidgetItem* drive = panel.Tree()->topLevelItem(2)->child(0);
   drive->setExpanded(true);
-  QTreeWidgetItem* locked = drive->child(1);  // sorted: empty, locked, many
+  ASSERT_EQ(drive->childCount(), 3);  // sorted: empty, locked, up
+  EXPECT_EQ(drive->child(0)->childCount(), 0);
+  QTreeWidgetItem* up = drive->child(2);
+  ASSERT_EQ(up->text(0).toStdString(), "up");
+  folders.ResetCounters();
+  up->setExpanded(true);  // lists "up" (one entry) and probes "many"
+  EXPECT_LE(folders.VisitedEntries(), 1 + 3);
+  ASSERT_EQ(up->childCount(), 1);
+  EXPECT_EQ(up->child(0)->childCount(), 1);  // the placeholder of "many"
+
+  // A folder that can no longer be listed gets no children and no message.
+  QTreeWidgetItem* locked = drive->child(1);
   ASSERT_EQ(locked->text(0).toStdString(), "locked");
   ASSERT_EQ(locked->childCount(), 1);  // the placeholder
   folders.MakeUnlistable("/d/locked");
@@ -172,8 +179,8 @@ TEST_F(PanelTest, LocatingFailsWithoutMovingTheSelection) {
   EXPECT_EQ(Panel().NodePath(), Path("d/a/b"));
 
   // With "系统夹" and "虚拟夹" hidden the drive is still found.
-  Panel().ToggleHiddenNode(HiddenNode::kSystemFolders);
-  Panel().ToggleHiddenNode(HiddenNode::kVirtualFolders);
+  MenuEntry("不显示的节点", "系统夹")->trigger();
+  MenuEntry("不显示的节点", "虚拟夹")->trigger();
   EXPECT_THAT(RootTexts(), ElementsAre("桌面", "我的文档", "我的电脑"));
   EXPECT_EQ(Panel().NodePath(), Path("d/a/b"));  // the rebuild kept the selection
   Panel().BuildTree(false);

@@ -2,12 +2,17 @@
 // A directory-tree panel over a temporary folder tree: the real folder
 // system, a drive "数据" whose mount point is <root>/d, the desktop at
 // <root>/desk, documents at <root>/docs, and fakes for the shell and the
-// message boxes. Settings go to a folder of the test's own.
+// message boxes. Settings go to a folder of the test's own. The panel is
+// driven as a user drives it: keys sent to its tree, its menus opened on
+// nodes and their entries chosen.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -21,9 +26,23 @@
 #include "platform/memory_drive_list.h"
 #include "platform/memory_known_folders.h"
 #include "platform/recording_shell_commands.h"
+#include "settings/control_state_store.h"
 #include "tests/support/temp_dir.h"
 
 namespace ec::test {
+
+inline void PressKey(QWidget* widget, int key) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+  QApplication::sendEvent(widget, &press);
+}
+
+// The entry of `menu` whose text is `text` (submenus by their title).
+inline QAction* Entry(const QMenu* menu, const std::string& text) {
+  for (QAction* action : menu->actions()) {
+    if (action->text().toStdString() == text) return action;
+  }
+  return nullptr;
+}
 
 class FakePrompter : public Prompter {
  public:
@@ -97,6 +116,43 @@ class PanelTest : public testing::Test {
     return current == nullptr ? std::string() : current->text(0).toStdString();
   }
   void Select(QTreeWidgetItem* node) { Panel().Tree()->setCurrentItem(node); }
+  void Press(int key) { PressKey(Panel().Tree(), key); }
+  // The paths the children of `parent` stand for.
+  std::vector<std::string> ChildPaths(const QTreeWidgetItem* parent) {
+    std::vector<std::string> paths;
+    for (int i = 0; i < parent->childCount(); ++i) paths.push_back(Panel().NodePath(parent->child(i)));
+    return paths;
+  }
+
+  // One of the panel's menus, by its title ("本地", "特殊夹", "目录树", "不显示的节点").
+  QMenu* Menu(const std::string& title) {
+    for (QMenu* menu : Panel().findChildren<QMenu*>()) {
+      if (menu->title().toStdString() == title) return menu;
+    }
+    return nullptr;
+  }
+  QAction* MenuEntry(const std::string& title, const std::string& text) {
+    QMenu* menu = Menu(title);
+    return menu == nullptr ? nullptr : Entry(menu, text);
+  }
+  // A right click on `node`: the menu that opened (closed again), or nullptr.
+  QMenu* OpenMenuOn(QTreeWidgetItem* node) {
+    QTreeWidget* tree = Panel().Tree();
+    Panel().show();
+    tree->scrollToItem(node);
+    emit tree->customContextMenuRequested(tree->visualItemRect(node).center());
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu != nullptr) menu->hide();
+    return menu;
+  }
+
+  // A value of the settings file as the closed panel left it.
+  std::string SavedText(std::string_view section, std::string_view key) const {
+    ControlStateStore store;
+    store.Bind(settings_.path() / "目录树.ini");
+    store.SetSection(section);
+    return store.ReadText(key, "(missing)");
+  }
 
   TempDir root_;
   TempDir settings_;

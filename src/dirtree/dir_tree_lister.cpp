@@ -1,6 +1,8 @@
 // Building the tree and listing a node's children: roots, drives, special
 // folders, pinned folders and subfolders, each child that has subfolders of
 // its own given a "?" placeholder until it is first expanded.
+#include "dirtree/dir_tree_lister.h"
+
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -8,7 +10,7 @@
 #include "dirtree/core/drive_text.h"
 #include "dirtree/core/folder_path.h"
 #include "dirtree/core/system_folder_table.h"
-#include "dirtree/dir_tree_panel.h"
+#include "dirtree/dir_tree_nodes.h"
 #include "dirtree/dir_tree_texts.h"
 #include "dirtree/dir_tree_view.h"
 #include "platform/folder_system.h"
@@ -17,63 +19,54 @@
 namespace ec {
 namespace {
 
-// A placeholder's item data tells it from a real folder named "?".
-constexpr int kPlaceholderData = -1;
-
 MatchItem Root(std::string_view text, DirTreeNodeKind kind) {
   return {std::string(text), static_cast<int>(kind), static_cast<int>(kind), 0};
 }
 
-MatchItem FolderItem(std::string name) {
-  return {std::move(name), static_cast<int>(DirTreeNodeKind::kFolder), kFolderSelectedImage, 0};
-}
-
-MatchItem EntryItem(std::string text, int position) {
-  const int kind = static_cast<int>(DirTreeNodeKind::kEntry);
-  return {std::move(text), kind, kind, position};
+// The places of `names` sorted ignoring case, equal names in listing order.
+std::vector<size_t> OrderByName(const std::vector<std::string>& names) {
+  std::vector<QString> keys;
+  keys.reserve(names.size());
+  for (const std::string& name : names) keys.push_back(QString::fromStdString(name));
+  std::vector<size_t> order(names.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&keys](size_t a, size_t b) {
+    return QString::compare(keys[a], keys[b], Qt::CaseInsensitive) < 0;
+  });
+  return order;
 }
 
 }  // namespace
 
-DirTreeNodeKind DirTreePanel::KindOf(const QTreeWidgetItem* node) {
-  return static_cast<DirTreeNodeKind>(node->data(0, kImageRole).toInt());
-}
+DirTreeLister::DirTreeLister(DirTreeView& tree, TreeViewHelper& helper, TreeSettings& settings,
+                             const DirTreeServices& services, QObject* parent)
+    : QObject(parent), tree_(tree), helper_(helper), settings_(settings), services_(services) {}
 
-bool DirTreePanel::IsPlaceholder(const QTreeWidgetItem* node) {
-  return node->data(0, kItemDataRole).toInt() == kPlaceholderData && node->text(0) == QLatin1String("?");
-}
-
-bool DirTreePanel::HasPlaceholder(const QTreeWidgetItem* node) {
-  return node != nullptr && node->childCount() > 0 && IsPlaceholder(node->child(0));
-}
-
-QTreeWidgetItem* DirTreePanel::AddNode(QTreeWidgetItem* parent, const MatchItem& item, bool withPlaceholder) {
+QTreeWidgetItem* DirTreeLister::AddNode(QTreeWidgetItem* parent, const MatchItem& item, bool withPlaceholder) {
   QTreeWidgetItem* node = helper_.AppendChild(parent, item);
   if (withPlaceholder) AddPlaceholder(node);
   return node;
 }
 
-void DirTreePanel::AddPlaceholder(QTreeWidgetItem* node) {
-  helper_.AppendChild(node, {std::string(kPlaceholderText), 0, 0, kPlaceholderData});
+void DirTreeLister::AddPlaceholder(QTreeWidgetItem* node) {
+  helper_.AppendChild(node, PlaceholderItem());
 }
 
 // One batch for the children, then the placeholders of those that have
 // subfolders, all with redrawing suspended.
-void DirTreePanel::InsertChildren(QTreeWidgetItem* node, const std::vector<MatchItem>& items,
-                                  const std::vector<std::string>& folders) {
+void DirTreeLister::InsertChildren(QTreeWidgetItem* node, const std::vector<MatchItem>& items,
+                                   const std::vector<std::string>& folders) {
   if (items.empty()) return;
   const int first = node->childCount();
   helper_.BatchInsert(helper_.IndexOf(node), &items);
-  tree_->setUpdatesEnabled(false);
+  tree_.setUpdatesEnabled(false);
   for (int i = static_cast<int>(items.size()) - 1; i >= 0; --i) {
     if (HasSubfolders(folders[static_cast<size_t>(i)])) AddPlaceholder(node->child(first + i));
   }
-  tree_->setUpdatesEnabled(true);
+  tree_.setUpdatesEnabled(true);
 }
 
-std::string DirTreePanel::NodePath() const { return NodePath(tree_->currentItem()); }
-
-std::string DirTreePanel::NodePath(const QTreeWidgetItem* node) const {
+std::string DirTreeLister::NodePath(const QTreeWidgetItem* node) const {
   if (node == nullptr) return {};
   switch (KindOf(node)) {
     case DirTreeNodeKind::kFolder: break;
@@ -95,7 +88,7 @@ std::string DirTreePanel::NodePath(const QTreeWidgetItem* node) const {
 }
 
 // An entry's item data is its 1-based place in the list its root shows.
-std::string DirTreePanel::EntryPath(const QTreeWidgetItem* entry) const {
+std::string DirTreeLister::EntryPath(const QTreeWidgetItem* entry) const {
   const int position = entry->data(0, kItemDataRole).toInt();
   const QTreeWidgetItem* root = entry->parent();
   if (root == nullptr || position < 1) return {};
@@ -110,7 +103,7 @@ std::string DirTreePanel::EntryPath(const QTreeWidgetItem* entry) const {
 }
 
 // The listing skips files, "." and "..", so its first entry answers.
-bool DirTreePanel::HasSubfolders(const std::string& folder) const {
+bool DirTreeLister::HasSubfolders(const std::string& folder) const {
   bool found = false;
   services_.folders->ListFolders(folder, false, [&found](const FolderEntry&) {
     found = true;
@@ -119,8 +112,7 @@ bool DirTreePanel::HasSubfolders(const std::string& folder) const {
   return found;
 }
 
-void DirTreePanel::BuildTree(bool keepSelection) {
-  const std::string remembered = keepSelection ? NodePath() : std::string();
+void DirTreeLister::BuildRoots() {
   helper_.Clear();
   desktopFolder_ = SystemFolderPath(*services_.knownFolders, kDesktopFolder);
   personalFolder_ = SystemFolderPath(*services_.knownFolders, kPersonalFolder);
@@ -137,16 +129,14 @@ void DirTreePanel::BuildTree(bool keepSelection) {
   if (!settings_.hidden[HiddenNode::kVirtualFolders]) {
     AddNode(nullptr, Root(kVirtualFoldersText, DirTreeNodeKind::kVirtualFolderRoot), true);
   }
-  if (!remembered.empty()) LocatePath(remembered);
-  else Trim();
 }
 
-void DirTreePanel::DeleteChildren(QTreeWidgetItem* node) {
+void DirTreeLister::DeleteChildren(QTreeWidgetItem* node) {
   const QList<QTreeWidgetItem*> children = node->takeChildren();
   qDeleteAll(children);
 }
 
-void DirTreePanel::RefreshChildren(QTreeWidgetItem* node) {
+void DirTreeLister::RefreshChildren(QTreeWidgetItem* node) {
   if (node == nullptr) return;
   DeleteChildren(node);
   switch (KindOf(node)) {
@@ -155,12 +145,12 @@ void DirTreePanel::RefreshChildren(QTreeWidgetItem* node) {
     case DirTreeNodeKind::kVirtualFolderRoot: ListVirtualFolders(node); break;
     default: ListSubfolders(node); break;
   }
-  tree_->scrollToItem(node);
-  tree_->setFocus();
+  tree_.scrollToItem(node);
+  tree_.setFocus();
   Trim();
 }
 
-void DirTreePanel::ListDrives(QTreeWidgetItem* computer) {
+void DirTreeLister::ListDrives(QTreeWidgetItem* computer) {
   drives_ = services_.drives->Drives();
   std::vector<MatchItem> items;
   std::vector<std::string> roots;
@@ -172,7 +162,7 @@ void DirTreePanel::ListDrives(QTreeWidgetItem* computer) {
   InsertChildren(computer, items, roots);
 }
 
-void DirTreePanel::ListSystemFolders(QTreeWidgetItem* root) {
+void DirTreeLister::ListSystemFolders(QTreeWidgetItem* root) {
   systemFolderPaths_.clear();
   std::vector<MatchItem> items;
   for (int index = 0; index < kSystemFolderCount; ++index) {
@@ -184,7 +174,7 @@ void DirTreePanel::ListSystemFolders(QTreeWidgetItem* root) {
   InsertChildren(root, items, systemFolderPaths_);
 }
 
-void DirTreePanel::ListVirtualFolders(QTreeWidgetItem* root) {
+void DirTreeLister::ListVirtualFolders(QTreeWidgetItem* root) {
   auto& list = settings_.virtualFolders;
   std::erase_if(list, [](const VirtualFolder& folder) { return folder.path.empty(); });
   std::vector<MatchItem> items;
@@ -199,49 +189,45 @@ void DirTreePanel::ListVirtualFolders(QTreeWidgetItem* root) {
 
 // Subfolders come sorted by name, ignoring case: Windows lists them that way
 // by itself, Linux in no particular order.
-void DirTreePanel::ListSubfolders(QTreeWidgetItem* node) {
+void DirTreeLister::ListSubfolders(QTreeWidgetItem* node) {
   const std::string path = NodePath(node);
   std::vector<std::string> names;
-  const std::uint32_t mask = attributeMask_;
+  const std::uint32_t mask = FolderAttributeMask(settings_.hidden);
   services_.folders->ListFolders(path, mask != 0, [&](const FolderEntry& entry) {
     if ((entry.attributes & mask) == 0) names.push_back(entry.name);
     return true;
-  });
-  std::vector<QString> keys;
-  keys.reserve(names.size());
-  for (const std::string& name : names) keys.push_back(QString::fromStdString(name));
-  std::vector<size_t> order(names.size());
-  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::stable_sort(order.begin(), order.end(), [&keys](size_t a, size_t b) {
-    return QString::compare(keys[a], keys[b], Qt::CaseInsensitive) < 0;
   });
   std::vector<MatchItem> items;
   std::vector<std::string> folders;
   items.reserve(names.size());
   folders.reserve(names.size());
-  for (size_t i : order) {
+  for (size_t i : OrderByName(names)) {
     folders.push_back(JoinPath(path, names[i]));
     items.push_back(FolderItem(names[i]));
   }
   InsertChildren(node, items, folders);
 }
 
-QTreeWidgetItem* DirTreePanel::RootOfKind(DirTreeNodeKind kind) const {
-  for (int i = tree_->topLevelItemCount() - 1; i >= 0; --i) {
-    if (KindOf(tree_->topLevelItem(i)) == kind) return tree_->topLevelItem(i);
+QTreeWidgetItem* DirTreeLister::RootOfKind(DirTreeNodeKind kind) const {
+  for (int i = tree_.topLevelItemCount() - 1; i >= 0; --i) {
+    if (KindOf(tree_.topLevelItem(i)) == kind) return tree_.topLevelItem(i);
   }
   return nullptr;
 }
 
 // A placeholder gives way to the real children. A folder that has gone since
 // it was listed goes too, once the view has finished expanding it.
-void DirTreePanel::OnItemExpanded(QTreeWidgetItem* node) {
+void DirTreeLister::OnItemExpanded(QTreeWidgetItem* node) {
   if (!HasPlaceholder(node)) return;
   if (KindOf(node) == DirTreeNodeKind::kFolder && !services_.folders->Exists(NodePath(node))) {
-    Defer(node, [](QTreeWidgetItem* gone) { delete gone; });
+    tree_.Defer(node, [](QTreeWidgetItem* gone) { delete gone; });
     return;
   }
   RefreshChildren(node);
+}
+
+void DirTreeLister::Trim() const {
+  if (services_.trimWorkingSet) services_.trimWorkingSet();
 }
 
 }  // namespace ec
