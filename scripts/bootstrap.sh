@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   fonts-wqy-zenhei
+  chromium nodejs
   g++-mingw-w64-x86-64-posix dpkg-dev wine64
 )
 
