@@ -36,6 +36,11 @@
     });
   }
 
+  function lowerChar(ch) {
+    var code = ch.charCodeAt(0);
+    return ch.length === 1 && code >= 65 && code <= 90 ? String.fromCharCode(code + 32) : ch;
+  }
+
   function isAscii(ch) {
     return ch.length === 1 && ch.charCodeAt(0) < 0x80;
   }
@@ -68,38 +73,41 @@
   // `initials` is the name with each character that has a pinyin initial
   // replaced by it, as the index holds it; computed when absent.
   PlainMatcher.prototype.match = function (name, initials) {
-    var n = Array.from(name);
+    if (initials === undefined) initials = nameInitials(name);
+    // Characters outside the BMP take two code units: only such names need
+    // splitting into characters; the rest are compared unit by unit.
+    var wide = /[\uD800-\uDFFF]/.test(name);
+    var n = wide ? Array.from(name) : name;
+    var ni = wide ? Array.from(initials) : initials;
     var count = this.chars.length;
     if (count > n.length) return false;
     if (lowerAscii(name).indexOf(this.lowered) >= 0) return true;
-    var ni = Array.from(initials || nameInitials(name));
-    var s = this.chars;
-    var sInit = this.initials;
-    function nameInitial(j) {
-      return ni[j] !== n[j] ? ni[j] : "";
-    }
-    // Character i of the text against character j of the name: a Chinese
-    // character of the name stands for its initial where the text has a
-    // character without one.
-    function charEquals(i, j) {
-      if (j >= n.length) return false;
-      var ini = nameInitial(j);
-      if (!sInit[i] && ini) return isAscii(s[i]) && s[i] === ini;
-      return isAscii(s[i]) ? lowerAscii(n[j]) === s[i] : n[j] === s[i];
-    }
-    // Beyond the name's start a comparison starts only where the name holds
-    // the text's first character itself or a character with it as initial.
-    function alignsAt(start) {
-      if (start === 0) return charEquals(0, 0);
-      return n[start] === s[0] || (isAscii(s[0]) && nameInitial(start) === s[0]);
-    }
     for (var start = 0; start + count <= n.length; ++start) {
-      if (!alignsAt(start)) continue;
+      if (!this.alignsAt(n, ni, start)) continue;
       var i = 1;
-      while (i < count && charEquals(i, start + i)) ++i;
+      while (i < count && this.charEquals(n, ni, i, start + i)) ++i;
       if (i === count) return true;
     }
     return false;
+  };
+
+  // Character i of the text against character j of the name: a Chinese
+  // character of the name stands for its initial where the text has a
+  // character without one.
+  PlainMatcher.prototype.charEquals = function (n, ni, i, j) {
+    if (j >= n.length) return false;
+    var s = this.chars[i];
+    var nameInitial = ni[j] !== n[j] ? ni[j] : "";
+    if (!this.initials[i] && nameInitial) return isAscii(s) && s === nameInitial;
+    return isAscii(s) ? lowerChar(n[j]) === s : n[j] === s;
+  };
+
+  // Beyond the name's start a comparison starts only where the name holds
+  // the text's first character itself or a character with it as initial.
+  PlainMatcher.prototype.alignsAt = function (n, ni, start) {
+    if (start === 0) return this.charEquals(n, ni, 0, 0);
+    var s = this.chars[0];
+    return n[start] === s || (isAscii(s) && ni[start] !== n[start] && ni[start] === s);
   };
 
   function matchName(text, name, initials) {
@@ -171,15 +179,19 @@
   // The numbers of the matching names in index order; `wanted(kind)` says
   // which kinds to look at.
   Index.prototype.search = function (text, wanted) {
-    var self = this, hits = new Set();
+    var self = this, hits = new Uint8Array(this.names.length);
     if (text === "" || this.names.length === 0) return [];
     if (isPatternSearch(text)) {
       // One run of the pattern over all lines, moving on to the next line
       // after each match ("." never crosses a line break).
       var re = wildcardRegExp(text, "giu"), end = this.starts[this.names.length], m;
-      while ((m = re.exec(this.raw)) !== null && m.index < end) {
+      // A pattern that matches the empty text ("?", "*", "a|") matches every name.
+      var everything = re.test("");
+      if (everything) hits.fill(1);
+      re.lastIndex = 0;
+      while (!everything && (m = re.exec(this.raw)) !== null && m.index < end) {
         var k = this.nameAt(m.index);
-        hits.add(k);
+        hits[k] = 1;
         re.lastIndex = this.starts[k + 1];
       }
     } else {
@@ -188,7 +200,7 @@
       // names' initials, the text with its own Chinese characters replaced
       // by their initials: only those names are compared in full.
       this.eachHolding(this.lowered, matcher.lowered, function (k) {
-        hits.add(k);
+        hits[k] = 1;
       });
       var key = matcher.chars
         .map(function (c, i) {
@@ -196,16 +208,12 @@
         })
         .join("");
       this.eachHolding(this.keys, key, function (k) {
-        if (!hits.has(k) && matcher.match(self.names[k], self.inits[k])) hits.add(k);
+        if (!hits[k] && matcher.match(self.names[k], self.inits[k])) hits[k] = 1;
       });
     }
-    return Array.from(hits)
-      .filter(function (k) {
-        return wanted(self.kinds[k]);
-      })
-      .sort(function (a, b) {
-        return a - b;
-      });
+    var found = [];
+    for (var k = 0; k < hits.length; ++k) if (hits[k] && wanted(self.kinds[k])) found.push(k);
+    return found;
   };
 
   // ---- the page -------------------------------------------------------------
