@@ -284,6 +284,9 @@
     var status = document.getElementById("search-status");
     var results = document.getElementById("search-results");
     var index = new Index(window.EC_SITE_INDEX || []);
+    // search.html#q=TEXT opens with that search, so a search can be linked.
+    var asked = /^#q=(.*)$/.exec(location.hash);
+    if (asked) input.value = decodeURIComponent(asked[1]);
     var update = function () {
       var started = performance.now();
       var hits = index.search(input.value, checkedKinds(form));
