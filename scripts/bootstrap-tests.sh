@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the whole test run (scripts/test.sh) needs beyond the viewer's
 # build: clang for the fuzzers, the MinGW toolchain and Wine for the Windows
-# build, and that build's libraries (scripts/mingw-deps.sh, once).
+# build and that build's libraries (scripts/mingw-deps.sh, once), Chromium and
+# Node for the browser test of the published site.
 # Idempotent: apt-get runs only when something is missing.
 set -euo pipefail
 here=$(dirname "$0")
@@ -11,6 +12,7 @@ here=$(dirname "$0")
 packages=(
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix dpkg-dev wine64
+  chromium nodejs
 )
 "$here/install-packages.sh" bootstrap-tests "${packages[@]}"
 

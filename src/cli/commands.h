@@ -21,6 +21,7 @@ void AddAssociateCommand(CLI::App& app);
 void AddSearchCommand(CLI::App& app);
 void AddDiffCommand(CLI::App& app);
 void AddUsesCommand(CLI::App& app);
+void AddSiteCommand(CLI::App& app);
 
 // A first argument that is no option and names no subcommand, or none at
 // all: the message that says so and lists the subcommands; "" otherwise.
@@ -33,6 +34,7 @@ inline void RegisterCommands(CLI::App& app) {
   AddSearchCommand(app);
   AddDiffCommand(app);
   AddUsesCommand(app);
+  AddSiteCommand(app);
 }
 
 }  // namespace ec::cli

@@ -26,10 +26,11 @@ LAYERS = {
     "compare": ["render"],
     "search": ["render"],
     "dirtree/core": ["settings"],
+    "site": ["navigate", "search"],
     "viewer": ["settings"],
     "dirtree": ["dirtree/core"],
     "app": ["navigate", "compare", "search", "viewer", "dirtree"],
-    "cli": ["navigate", "compare", "search", "settings"],
+    "cli": ["navigate", "compare", "search", "site", "settings"],
 }
 # Layers that may include Qt; the one Qt backend of platform/ is built into
 # the directory tree's library.
