@@ -13,6 +13,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   fonts-wqy-zenhei
   g++-mingw-w64-x86-64-posix dpkg-dev wine64
+  groff-base man-db appstream python3-jsonschema
 )
 
 missing=()
