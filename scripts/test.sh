@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the default preset, the asan preset, the
-# fuzzers' smoke runs, then the windows preset under Wine. Exits non-zero on
+# Builds and runs every test: the default preset and its .deb, the asan
+# preset, the fuzzers' smoke runs, then the windows preset under Wine. Exits non-zero on
 # any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,6 +21,8 @@ run_preset() {
 }
 
 run_preset default
+# The .deb of the default build, unpacked and run.
+scripts/check-deb.sh || status=1
 run_preset asan
 
 echo "== fuzz smoke runs"

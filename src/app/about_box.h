@@ -11,7 +11,8 @@ namespace ec {
 
 inline constexpr char kViewerName[] = "澜禾·观澄 (ecview)";
 
-// Name, version, Qt version and the settings file's path, as HTML.
+// Name, version, Qt version, the settings file's path and where the user
+// manual is, as HTML.
 QString AboutText(const std::filesystem::path& settingsFile);
 void ShowAboutBox(QWidget* parent, const std::filesystem::path& settingsFile);
 

@@ -169,6 +169,8 @@ TEST_F(ShellTest, NotesBoxOpensOnceAndAboutNamesTheSettingsFile) {
   EXPECT_TRUE(about.contains("1.0.0.1"));
   EXPECT_TRUE(about.contains(QString::fromLatin1(qVersion())));
   EXPECT_TRUE(about.contains(QString::fromStdString(settings_.path().string())));
+  EXPECT_TRUE(about.contains("使用手册：")) << about.toStdString();
+  EXPECT_TRUE(about.contains("manual.zh-CN.md"));
 }
 
 TEST(ShellParts, DialogFilterAndBanner) {
