@@ -12,7 +12,6 @@
 #include "compare/comparison_json.h"
 #include "compare/comparison_text.h"
 #include "model/module_analysis.h"
-#include "reader/last_read_error.h"
 #include "support/utf8_path.h"
 
 namespace ec::cli {
@@ -33,9 +32,8 @@ struct LoadedModule {
 
 LoadedModule Load(const std::string& path) {
   LoadedModule loaded;
-  SetLastReadError("");  // per thread, so the two reads keep their own message
   loaded.ok = analyseModule(path, loaded.model, {.parts = ModelParts::All(), .readOnly = true});
-  if (!loaded.ok) loaded.error = LastReadError();
+  if (!loaded.ok) loaded.error = loaded.model.outcome.readerMessage;
   return loaded;
 }
 

@@ -116,7 +116,9 @@ bool analyseModule(const std::string& path, ModuleModel& model, const AnalyseOpt
   model.Reset(options.parts);
   ModuleSegments segments;
   ReadReport report;
-  const bool ok = ReadModuleFile(path, ReaderOptionsFor(options.parts, options.readOnly), segments, &report);
+  ReaderOptions readerOptions = ReaderOptionsFor(options.parts, options.readOnly);
+  readerOptions.repairOnlyWhole = options.repairOnlyWhole;
+  const bool ok = ReadModuleFile(path, readerOptions, segments, &report);
   model.outcome = OutcomeOf(report);
   if (!ok) return false;
   BuildModel(std::move(segments), options.parts, model);

@@ -14,6 +14,7 @@ namespace ec {
 struct AnalyseOptions {
   ModelParts parts = ModelParts::All();  // the parts to fill; the others are left alone
   bool readOnly = false;                 // never write to the file (no check-value repair)
+  bool repairOnlyWhole = false;          // repair only a module read without any other damage
 };
 
 // The reader options that decode just what the requested parts need.
@@ -27,8 +28,9 @@ void BuildModel(const ModuleSegments& segments, const ModelParts& parts, ModuleM
 
 // Reads the module at `path` (UTF-8) into the requested parts of `model`.
 // The requested parts are emptied first, so a rejected file leaves them empty.
-// False when the reader rejects the file (see LastReadError); damaged segments
-// do not make it fail. model.outcome always says how the reading went.
+// False when the reader rejects the file; damaged segments do not make it
+// fail. model.outcome always says how the reading went, the reader's
+// message included, so nothing of the read is left in shared state.
 bool analyseModule(const std::string& path, ModuleModel& model, const AnalyseOptions& options = {});
 
 }  // namespace ec

@@ -40,6 +40,13 @@ std::string ProblemText(const ReadProblem& p) {
       return Quoted(p.segment) + "中有值类型未知的常量（" + p.message + "）" + Times(p.count) + "，其值没有读取";
     case Kind::UnknownConstantPage:
       return Quoted(p.segment) + "中有不在常量页面上的常量（" + p.message + "）" + Times(p.count) + "，其值没有读取";
+    case Kind::CheckValue: return p.message + (p.rewritten ? "（已写回修正值）" : "");
+    case Kind::RecordOverlap:
+    case Kind::OverBudget:
+    case Kind::CountClamped:
+    case Kind::ListCut:
+      return Quoted(p.segment) + "中" + p.message + Times(p.count);
+    case Kind::ProgramMissing: return p.message;
   }
   return p.message;
 }
@@ -68,6 +75,8 @@ ReadOutcome OutcomeOf(const ReadReport& report) {
   ReadOutcome outcome;
   outcome.rejected = report.rejected != RejectReason::None;
   outcome.complete = report.Complete();
+  outcome.checksMatch = report.ChecksMatch();
+  outcome.readerMessage = report.lastMessage;
   outcome.problems = outcome.rejected ? std::vector<std::string>{RejectionText(report.rejected)} : ProblemTexts(report);
   outcome.repairedSegments = report.repairedSegments;
   return outcome;

@@ -1,6 +1,5 @@
 #include "reader/program_segment.h"
 
-#include "reader/last_read_error.h"
 
 namespace ec {
 namespace {
@@ -127,8 +126,8 @@ PendingSubroutines StepOverSubroutines(SegmentCursor& cursor, bool skipBlocks, b
   return pending;
 }
 
-ProgramSegment ReadProgram(std::string_view block, const ReaderOptions& options, bool inPlace) {
-  SegmentCursor cursor(block);
+ProgramSegment ReadProgram(std::string_view block, const ReaderOptions& options, bool inPlace, ReadReport* report) {
+  SegmentCursor cursor(block, report);
   ProgramSegment segment;
   segment.header = ReadProgramHeader(cursor);
   if (options.programHeaderOnly) return segment;
@@ -152,13 +151,14 @@ ProgramSegment ReadProgram(std::string_view block, const ReaderOptions& options,
 
 }  // namespace
 
-ProgramSegment ReadProgramSegment(std::string_view block, const ReaderOptions& options) {
-  return ReadProgram(block, options, false);
+ProgramSegment ReadProgramSegment(std::string_view block, const ReaderOptions& options, ReadReport* report) {
+  return ReadProgram(block, options, false, report);
 }
 
-ProgramSegment ReadProgramSegment(std::shared_ptr<const std::string> block, const ReaderOptions& options) {
+ProgramSegment ReadProgramSegment(std::shared_ptr<const std::string> block, const ReaderOptions& options,
+                                  ReadReport* report) {
   const bool inPlace = options.subroutinesInPlace && !options.programHeaderOnly;
-  ProgramSegment segment = ReadProgram(*block, options, inPlace);
+  ProgramSegment segment = ReadProgram(*block, options, inPlace, report);
   if (!segment.pending.index.empty()) segment.pending.block = std::move(block);
   return segment;
 }
@@ -172,13 +172,14 @@ std::vector<IndexEntry> SubroutineEntries(const ProgramSegment& program) {
 }
 
 PendingSubroutineReader::PendingSubroutineReader(const PendingSubroutines& pending)
-    : pending_(pending), cursor_(pending.block ? std::string_view(*pending.block) : std::string_view()) {
+    : pending_(pending),
+      quiet_{.quiet = true},
+      cursor_(pending.block ? std::string_view(*pending.block) : std::string_view(), &quiet_) {
   cursor_.MoveTo(pending.firstBody);
 }
 
 const SubroutineRecord* PendingSubroutineReader::Next() {
   if (!pending_.block || next_ >= pending_.index.size()) return nullptr;
-  const QuietReads quiet;
   record_.entry = pending_.index[next_++];
   ReadSubroutineBody(cursor_, record_, pending_.skipBlocks, pending_.namesOnly);
   return &record_;

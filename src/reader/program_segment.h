@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "reader/declaration_index.h"
+#include "reader/read_report.h"
 #include "reader/reader_options.h"
 #include "reader/variable_page.h"
 
@@ -95,10 +96,12 @@ struct ProgramSegment {
   std::vector<DllCommandRecord> dllCommands;
 };
 
-ProgramSegment ReadProgramSegment(std::string_view block, const ReaderOptions& options);
+// Problems met go to `report` when given (reader/read_report.h).
+ProgramSegment ReadProgramSegment(std::string_view block, const ReaderOptions& options, ReadReport* report = nullptr);
 // The same for a block the segment may keep: with subroutinesInPlace set, the
 // subroutines stay in it, unread.
-ProgramSegment ReadProgramSegment(std::shared_ptr<const std::string> block, const ReaderOptions& options);
+ProgramSegment ReadProgramSegment(std::shared_ptr<const std::string> block, const ReaderOptions& options,
+                                  ReadReport* report = nullptr);
 
 // Index entries of every subroutine of the segment, in stored order.
 std::vector<IndexEntry> SubroutineEntries(const ProgramSegment& program);
@@ -114,6 +117,7 @@ class PendingSubroutineReader {
 
  private:
   const PendingSubroutines& pending_;
+  ReadReport quiet_;  // the problems of these reads were reported when the segment was read
   SegmentCursor cursor_;
   size_t next_ = 0;
   SubroutineRecord record_;

@@ -24,28 +24,29 @@ void ReadVariableBody(SegmentCursor& cursor, VariableRecord& record) {
 
 }  // namespace
 
-void ReadVariablePageInto(int32_t count, std::string_view pageBlock, std::vector<VariableRecord>& records) {
+void ReadVariablePageInto(int32_t count, std::string_view pageBlock, std::vector<VariableRecord>& records,
+                          ReadReport* report) {
   const RecordPage page(count, pageBlock);
   records.resize(page.size());
   for (size_t k = 0; k < page.size(); ++k) {
     VariableRecord& record = records[k];
     record.key = page.Key(k);
     record.bodyPosition = page.BodyPosition(k);
-    SegmentCursor body(page.Body(k));
+    SegmentCursor body(page.Body(k), report);
     ReadVariableBody(body, record);
   }
 }
 
-std::vector<VariableRecord> ReadVariablePage(int32_t count, std::string_view pageBlock) {
+std::vector<VariableRecord> ReadVariablePage(int32_t count, std::string_view pageBlock, ReadReport* report) {
   std::vector<VariableRecord> records;
-  ReadVariablePageInto(count, pageBlock, records);
+  ReadVariablePageInto(count, pageBlock, records, report);
   return records;
 }
 
 void ReadVariablePageAt(SegmentCursor& cursor, std::vector<VariableRecord>& records) {
   const int32_t count = cursor.ReadInt32();
   const std::string_view block = cursor.ReadCountedView();
-  ReadVariablePageInto(count, block, records);
+  ReadVariablePageInto(count, block, records, cursor.Report());
 }
 
 std::vector<VariableRecord> ReadVariablePageAt(SegmentCursor& cursor) {

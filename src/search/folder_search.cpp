@@ -59,7 +59,7 @@ std::shared_ptr<const ModuleNames> FolderSearch::Names(const std::string& path) 
   if (auto cached = cache_.Find(path, *stamp)) return cached;
   auto names = std::make_shared<ModuleNames>();
   ++modulesRead_;
-  ReadModuleNames(path, request_.readOnly, *names);
+  ReadModuleNames(path, request_.readOnly, *names, request_.repairOnlyWhole);
   // A repair changed the file's time: keep the names under the new stamp.
   const std::optional<FileStamp> after = request_.readOnly ? stamp : StampOf(path);
   if (after) cache_.Put(path, *after, names);

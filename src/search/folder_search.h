@@ -26,6 +26,7 @@ struct FolderSearchRequest {
   std::string text;                // the search text (not empty)
   SearchKinds kinds;
   bool readOnly = true;  // false: check values are repaired as the viewer does
+  bool repairOnlyWhole = false;  // repair only modules read without any other damage
   unsigned jobs = 0;     // worker threads; 0: one per core
 };
 

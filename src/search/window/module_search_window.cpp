@@ -132,7 +132,7 @@ void ModuleSearchWindow::OnStartClicked() {
   ListModuleFiles(panel_->NodePath(), "*.ec", files_);
   // The viewer's own analysis: check values are repaired where the file allows.
   run_ = std::make_unique<FolderSearch>(
-      FolderSearchRequest{.files = files_, .text = text, .kinds = CheckedKinds(), .readOnly = false}, cache_);
+      FolderSearchRequest{.files = files_, .text = text, .kinds = CheckedKinds(), .readOnly = false, .repairOnlyWhole = true}, cache_);
   tick_.start();
   TakeResults();
 }
