@@ -23,7 +23,8 @@ ReaderOptions ReaderOptionsFor(const ModelParts& parts, bool readOnly);
 // Fills the requested parts of `model` from decoded segments, replacing what
 // they held. Slots the file did not fill count as empty records. The first
 // form consumes the segments, releasing raw records as they are converted.
-void BuildModel(ModuleSegments&& segments, const ModelParts& parts, ModuleModel& model);
+// Problems met reading the records left in place go to `found`, when given.
+void BuildModel(ModuleSegments&& segments, const ModelParts& parts, ModuleModel& model, ReadReport* found = nullptr);
 void BuildModel(const ModuleSegments& segments, const ModelParts& parts, ModuleModel& model);
 
 // Reads the module at `path` (UTF-8) into the requested parts of `model`.

@@ -42,10 +42,14 @@ std::string ProblemText(const ReadProblem& p) {
       return Quoted(p.segment) + "中有不在常量页面上的常量（" + p.message + "）" + Times(p.count) + "，其值没有读取";
     case Kind::CheckValue: return p.message + (p.rewritten ? "（已写回修正值）" : "");
     case Kind::RecordOverlap:
+      return Quoted(p.segment) + "中有相互重叠或次序错乱的记录（" + p.message + "）" + Times(p.count) + "，其内容可能已损坏";
     case Kind::OverBudget:
+      return Quoted(p.segment) + "中有记录太多、超出内存限度的记录页（" + p.message + "）" + Times(p.count) +
+             "，其余记录没有读取";
     case Kind::CountClamped:
-    case Kind::ListCut:
-      return Quoted(p.segment) + "中" + p.message + Times(p.count);
+      return Quoted(p.segment) + "中有大于其数据所能容纳的数量（" + p.message + "）" + Times(p.count) +
+             "，多出的部分没有读取";
+    case Kind::ListCut: return Quoted(p.segment) + "在列表中结束：" + p.message + "，以下内容可能不全";
     case Kind::ProgramMissing: return p.message;
   }
   return p.message;

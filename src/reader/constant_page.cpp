@@ -51,7 +51,7 @@ int ConstantPageOf(int32_t key) {
 
 std::vector<ConstantRecord> ReadConstantPage(int32_t count, std::string_view pageBlock,
                                              const ReaderOptions& options, ReadReport* report) {
-  const RecordPage page(count, pageBlock);
+  RecordPage page(count, pageBlock);
   std::vector<ConstantRecord> records(page.size());
   for (size_t k = 0; k < page.size(); ++k) {
     ConstantRecord& record = records[k];
@@ -63,7 +63,13 @@ std::vector<ConstantRecord> ReadConstantPage(int32_t count, std::string_view pag
     record.name = cursor.ReadZeroText();
     record.remarks = cursor.ReadZeroText();
     record.value = ReadValue(cursor, ConstantPageOf(record.key), options);
+    const size_t bytes = record.name.size() + record.remarks.size() + record.value.bytes.size();
+    if (!page.Read(k, cursor.Position(), bytes)) {
+      records.resize(k + 1);
+      break;
+    }
   }
+  ReportPageProblems(page, false, report);
   return records;
 }
 

@@ -35,7 +35,7 @@ constexpr size_t kMinWindowBody = 4 * 6;
 ResourceSegment ReadResourceSegment(std::string_view block, const ReaderOptions& options, ReadReport* report) {
   SegmentCursor cursor(block, report);
   ResourceSegment segment;
-  segment.windows = ReadIndexedList<WindowRecord>(cursor, kMinWindowBody, [](SegmentCursor& c, WindowRecord& window) {
+  segment.windows = ReadIndexedList<WindowRecord>(cursor, "窗口", kMinWindowBody, [](SegmentCursor& c, WindowRecord& window) {
     window.value1 = c.ReadInt32();
     window.value2 = c.ReadInt32();
     window.text1 = c.ReadCountedText();

@@ -125,25 +125,39 @@ void NoteUnreadNode(const ModuleFile& file, const SegmentNode& node, ReadReport&
   report.Add({.kind = ReadProblem::Kind::WrongNodeFlag, .message = "Node标志错误", .offset = node.start});
 }
 
+// Every module has a program segment. When none was found under its name but
+// a segment of an unknown name was, that is most likely it, its name damaged.
+void NoteMissingProgram(bool programRead, const std::string& unknown, ReadReport& report) {
+  if (programRead || unknown.empty()) return;
+  report.Add({.kind = ReadProblem::Kind::ProgramMissing, .segment = unknown,
+              .message = "没有找到程序段，未知段[" + GbkToUtf8(unknown) + "]可能就是名称受损的程序段，模块的声明没有读取"});
+}
+
 // Returns the nodes whose check values did not match.
 std::vector<MismatchedNode> WalkSegments(ModuleFile& file, const ReaderOptions& options, ModuleSegments& segments,
                                          ReadReport& report) {
   std::vector<MismatchedNode> mismatched;
   SegmentNode node;
+  bool programRead = false;
+  std::string unknown;  // the first segment of an unknown name
   while (true) {
     if (!ReadSegmentNode(file, node, &report)) {
       NoteUnreadNode(file, node, report);
+      NoteMissingProgram(programRead, unknown, report);
       return mismatched;
     }
     NoteNode(file, node, report);
     if (node.checkMismatch) mismatched.push_back({node.start, node.data.size(), node.name});
-    if (node.name.empty()) return mismatched;
+    if (node.name.empty()) break;
     report.segment = node.name;
-    StoreSegment(node, options, segments, report);
+    programRead = programRead || node.name == kProgramName;
+    if (!StoreSegment(node, options, segments, report) && unknown.empty()) unknown = node.name;
     report.segment.clear();
     // The file ended inside this node: there is nothing after it.
-    if (node.cutShort) return mismatched;
+    if (node.cutShort) break;
   }
+  NoteMissingProgram(programRead, unknown, report);
+  return mismatched;
 }
 
 }  // namespace
@@ -167,6 +181,22 @@ bool ReadModuleFile(const std::string& path, const ReaderOptions& options, Modul
   const std::vector<MismatchedNode> mismatched = WalkSegments(file, options, segments, out);
   RepairNodes(file, options, mismatched, out);
   return true;
+}
+
+void RepairMismatchedNodes(const std::string& path, ReadReport& report) {
+  std::vector<MismatchedNode> nodes;
+  for (const ReadProblem& problem : report.problems) {
+    if (problem.kind != ReadProblem::Kind::CheckValue || problem.rewritten) continue;
+    nodes.push_back({problem.offset, 0, problem.segment});
+  }
+  ModuleFile file;
+  if (nodes.empty() || !file.Open(path, false) || !file.Writable()) return;
+  for (MismatchedNode& node : nodes) {
+    // The data length as the node stores it; the walk read the node whole.
+    file.Seek(node.start + kNodeHeaderSize + kNodeInfoDataLengthOffset);
+    node.dataLength = static_cast<size_t>(std::max(file.ReadInt32(), 0));
+  }
+  RepairNodes(file, {}, nodes, report);
 }
 
 }  // namespace ec

@@ -61,4 +61,9 @@ constexpr uint64_t kProtectedContainerOffset = 40;
 bool ReadModuleFile(const std::string& path, const ReaderOptions& options, ModuleSegments& segments,
                     ReadReport* report = nullptr);
 
+// Rewrites the check values of the nodes `report` lists as not matching, in
+// the file at `path`, when it may be written; marks them rewritten and counts
+// them. For a caller that decides after the read whether to repair.
+void RepairMismatchedNodes(const std::string& path, ReadReport& report);
+
 }  // namespace ec

@@ -107,28 +107,35 @@ ProgramSegment ReadProgramSegment(std::shared_ptr<const std::string> block, cons
 std::vector<IndexEntry> SubroutineEntries(const ProgramSegment& program);
 
 // Reads the pending subroutines one at a time, each into the same record.
-// The messages of these reads were given when the segment was read, so they
-// are not given again.
+// The messages of the segment's own bytes were given when it was stepped
+// over; what only reading the variable pages finds out (overlapping records,
+// a page over its budget, counts beyond their bytes) goes to `found`, when
+// given, once the reader is done.
 class PendingSubroutineReader {
  public:
-  explicit PendingSubroutineReader(const PendingSubroutines& pending);
+  explicit PendingSubroutineReader(const PendingSubroutines& pending, ReadReport* found = nullptr);
+  ~PendingSubroutineReader();
+  PendingSubroutineReader(const PendingSubroutineReader&) = delete;
+  PendingSubroutineReader& operator=(const PendingSubroutineReader&) = delete;
   // The next subroutine, valid until the next call; nullptr after the last.
   const SubroutineRecord* Next();
 
  private:
   const PendingSubroutines& pending_;
-  ReadReport quiet_;  // the problems of these reads were reported when the segment was read
+  ReadReport* found_;
+  ReadReport pages_;
   SegmentCursor cursor_;
   size_t next_ = 0;
   SubroutineRecord record_;
 };
 
 // Calls visit(const SubroutineRecord&) for every subroutine of the segment,
-// in stored order: those read already, then the pending ones.
+// in stored order: those read already, then the pending ones, whose pages'
+// problems go to `found` when given.
 template <typename Visit>
-void ForEachSubroutine(const ProgramSegment& program, Visit visit) {
+void ForEachSubroutine(const ProgramSegment& program, Visit visit, ReadReport* found = nullptr) {
   for (const SubroutineRecord& record : program.subroutines) visit(record);
-  PendingSubroutineReader pending(program.pending);
+  PendingSubroutineReader pending(program.pending, found);
   while (const SubroutineRecord* record = pending.Next()) visit(*record);
 }
 

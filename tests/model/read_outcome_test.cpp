@@ -53,8 +53,16 @@ TEST(ReadOutcome, AnalysisSaysWhyAModuleCannotBeRead) {
   ModuleModel missing;
   EXPECT_FALSE(analyseModule(dir.File("none.ec"), missing));
   EXPECT_EQ(missing.outcome.problems, std::vector<std::string>{"无法打开文件"});
-  // An unknown segment is no problem of the module; its message travels with the outcome.
+  // An unknown segment where the program segment should be is most likely it, damaged.
   EXPECT_EQ(outcomeOf(writer::ModuleWriter().Add(writer::Segment("易模块记录段2", "x")).Build()),
+            (ReadOutcome{.complete = false,
+                         .problems = {"没有找到程序段，未知段[易模块记录段2]可能就是名称受损的程序段，模块的声明没有读取"},
+                         .readerMessage = "未知段[易模块记录段2]"}));
+  // Beside a program segment it is no problem; its message travels with the outcome.
+  EXPECT_EQ(outcomeOf(writer::ModuleWriter()
+                          .Add(writer::Segment("程序段", writer::ProgramSegmentBlock({})))
+                          .Add(writer::Segment("易模块记录段2", "x"))
+                          .Build()),
             ReadOutcome{.readerMessage = "未知段[易模块记录段2]"});
 }
 
