@@ -64,6 +64,7 @@ std::string RejectionText(RejectReason reason) {
     case RejectReason::HeaderFlag1: return "不是易模块文件（头标志1错误）";
     case RejectReason::HeaderFlag2: return "不是易模块文件（头标志2错误）";
     case RejectReason::Protected: return "此模块已加密，无法查看";
+    case RejectReason::TooLarge: return {};  // the reader's own message names the size
   }
   return {};
 }
@@ -81,7 +82,9 @@ ReadOutcome OutcomeOf(const ReadReport& report) {
   outcome.complete = report.Complete();
   outcome.checksMatch = report.ChecksMatch();
   outcome.readerMessage = report.lastMessage;
-  outcome.problems = outcome.rejected ? std::vector<std::string>{RejectionText(report.rejected)} : ProblemTexts(report);
+  const std::string why =
+      report.rejected == RejectReason::TooLarge ? report.lastMessage : RejectionText(report.rejected);
+  outcome.problems = outcome.rejected ? std::vector<std::string>{why} : ProblemTexts(report);
   outcome.repairedSegments = report.repairedSegments;
   return outcome;
 }

@@ -1,6 +1,7 @@
 #include "reader/module_file_reader.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "reader/read_report.h"
 #include "reader/segment_node.h"
 #include "support/gbk_codec.h"
+#include "support/utf8_path.h"
 
 namespace ec {
 namespace {
@@ -162,11 +164,22 @@ std::vector<MismatchedNode> WalkSegments(ModuleFile& file, const ReaderOptions& 
 
 }  // namespace
 
+std::string TooLargeText(uint64_t bytes) {
+  return "文件过大（" + std::to_string(bytes / (1024 * 1024)) + " MB），不是易模块？";
+}
+
 bool ReadModuleFile(const std::string& path, const ReaderOptions& options, ModuleSegments& segments,
                     ReadReport* report) {
   ReadReport ignored;
   ReadReport& out = report ? *report : ignored;
   out = ReadReport{};
+  std::error_code error;
+  const uintmax_t size = std::filesystem::file_size(PathFromUtf8(path), error);
+  if (!error && size > kMaxModuleFileBytes) {
+    NoteReadFailure(&out, TooLargeText(size));
+    out.rejected = RejectReason::TooLarge;
+    return false;
+  }
   ModuleFile file;
   if (!file.Open(path, options.readOnly)) {
     NoteReadFailure(&out, "打开文件失败");

@@ -19,6 +19,7 @@ enum class RejectReason {
   HeaderFlag1,  // "头标志1错误": not a module file
   HeaderFlag2,  // "头标志2错误"
   Protected,    // "密码错误或头标志…错误": encoded with a password
+  TooLarge,     // larger than any module: refused before anything is read
 };
 
 struct ReadProblem {

@@ -71,6 +71,7 @@ class FolderSearch {
   enum class Stage : uint8_t { Waiting, Reading, Matching, Done };
   void Work();
   ModuleSearchResult Examine(size_t index, NameMatcher& matcher);
+  ModuleSearchResult ExamineModule(size_t index, NameMatcher& matcher);
   std::shared_ptr<const ModuleNames> Names(const std::string& path);
 
   const FolderSearchRequest request_;
