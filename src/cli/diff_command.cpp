@@ -37,7 +37,18 @@ LoadedModule Load(const std::string& path) {
   return loaded;
 }
 
+// One warning line for an input read only in part or altered.
+void WarnIfDamaged(const LoadedModule& m, const std::string& path) {
+  if (!m.ok || m.model.outcome.Clean()) return;
+  std::string problems;
+  for (const std::string& problem : m.model.outcome.problems) problems += (problems.empty() ? "" : "；") + problem;
+  for (char& c : problems)
+    if (c == '\r' || c == '\n') c = ' ';
+  std::cerr << "ecview-cli: warning: " << path << ": " << problems << '\n';
+}
+
 bool Readable(const LoadedModule& m, const std::string& path) {
+  WarnIfDamaged(m, path);
   if (m.ok) return true;
   std::string message = m.error;
   for (char& c : message)
@@ -90,7 +101,9 @@ void AddDiffCommand(CLI::App& app) {
       "Compares the module information, the support libraries and every declaration, known by\n"
       "its kind, its class (for methods) and its name. Without --json or --html a changelog is\n"
       "printed: + added, - removed, ~ changed, with the declarations' lines.\n"
-      "Neither file is written.\n"
+      "Neither file is written. An input read only in part (cut short, damaged) or whose check\n"
+      "values do not match gets one warning line on standard error; --json lists what went\n"
+      "wrong in \"oldProblems\" and \"newProblems\".\n"
       "Exit status: 0 the two are the same; 1 they differ; 2 usage error, missing file, or a\n"
       "file the reader rejects (its message goes to standard error).");
   cmd->callback([options] { RunDiff(*options); });
