@@ -35,24 +35,10 @@ int32_t RecordPage::Offset(size_t k) const {
 
 int64_t RecordPage::BodyPosition(size_t k) const { return 1 + 8 * storedCount_ + Offset(k); }
 
-bool RecordPage::InBodyArea(int64_t position) const {
-  return position >= 1 + 8 * storedCount_ && position <= static_cast<int64_t>(block_.size());
-}
-
 std::string_view RecordPage::Body(size_t k) const {
   const int64_t start = BodyPosition(k);
   if (!InBodyArea(start)) return {};
   return block_.substr(static_cast<size_t>(start - 1));
-}
-
-bool RecordPage::Read(size_t k, int64_t end, size_t bytes) {
-  const int64_t start = BodyPosition(k);
-  if (InBodyArea(start)) {
-    if (start < previousEnd_) overlapping_ = true;
-    previousEnd_ = start + end - 1;
-  }
-  spent_ += kRecordCharge + bytes;
-  return spent_ <= budget_;
 }
 
 void ReportPageProblems(const RecordPage& page, bool clamped, ReadReport* report) {

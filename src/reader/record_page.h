@@ -8,7 +8,7 @@
 // the file, and nothing stops a damaged page from pointing every record at one
 // body; read in full each time, such a page would cost memory in the square
 // of its size. So the page keeps a budget: what its records may materialise
-// together is a small multiple of the page's bytes. Real pages lay their
+// together is bounded by the page's bytes. Real pages lay their
 // bodies back to back in key order and never come near it.
 
 #include <cstdint>
@@ -22,10 +22,14 @@ class RecordPage {
  public:
   // What the records of a page may materialise together: kBudgetFactor times
   // its block plus kBudgetConstant bytes. Each record costs kRecordCharge
-  // bytes besides its texts and dimensions.
-  static constexpr size_t kBudgetFactor = 4;
+  // bytes besides its texts, dimensions and byte data. A well-formed page
+  // never reaches its block's size: each record has at least 16 bytes of its
+  // own (its key, offset and fixed fields) and its texts and data come from
+  // its own body. Everything the model and the output build on top multiplies
+  // this, so the budget stays at one block.
+  static constexpr size_t kBudgetFactor = 1;
   static constexpr size_t kBudgetConstant = 16 * 1024;
-  static constexpr size_t kRecordCharge = 32;
+  static constexpr size_t kRecordCharge = 16;
 
   RecordPage(int32_t count, std::string_view block);
 
@@ -44,7 +48,15 @@ class RecordPage {
   // Notes that record k was read up to (not including) its body's position
   // `end`, having materialised `bytes` bytes. False once the page is over its
   // budget: the records after k are then not read.
-  bool Read(size_t k, int64_t end, size_t bytes);
+  bool Read(size_t k, int64_t end, size_t bytes) {
+    const int64_t start = BodyPosition(k);
+    if (InBodyArea(start)) {
+      if (start < previousEnd_) overlapping_ = true;
+      previousEnd_ = start + end - 1;
+    }
+    spent_ += kRecordCharge + bytes;
+    return spent_ <= budget_;
+  }
   // A body started before the body read just before it had ended: bodies
   // that share bytes (aliased records) or lie out of key order.
   bool Overlapping() const { return overlapping_; }
@@ -52,7 +64,9 @@ class RecordPage {
 
  private:
   int32_t Offset(size_t k) const;
-  bool InBodyArea(int64_t position) const;
+  bool InBodyArea(int64_t position) const {
+    return position >= 1 + 8 * storedCount_ && position <= static_cast<int64_t>(block_.size());
+  }
 
   std::string_view block_;
   int64_t storedCount_ = 0;
