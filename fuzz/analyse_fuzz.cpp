@@ -9,12 +9,14 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "declarations/declaration_places.h"
 #include "model/module_analysis.h"
 #include "navigate/type_uses.h"
 #include "navigate/where_used_page.h"
 #include "search/module_names.h"
+#include "tests/support/check_value_oracle.h"
 
 namespace {
 
@@ -46,6 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const bool ok = ec::analyseModule(path, model, {.parts = parts, .readOnly = true});
   // What the model promises whatever the input.
   if (!ok && !model.Empty()) __builtin_trap();
+  // A file whose check values do not match is never reported clean.
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  if (ec::test::AnyCheckValueMismatch(bytes) && model.outcome.Clean()) __builtin_trap();
   for (const ec::SubroutineGroup& group : model.subroutineGroups)
     if (group.subroutines.empty()) __builtin_trap();
   for (const ec::ClassInfo& c : model.classes)

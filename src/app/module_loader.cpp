@@ -105,7 +105,8 @@ void ModuleLoader::RunLoad(std::string path) {
   // large modules are never held at once.
   model_ = std::make_shared<const ModuleModel>();
   auto model = std::make_shared<ModuleModel>();
-  analyseModule(currentPath_, *model);
+  // A module cut short or damaged elsewhere keeps its check values as found.
+  analyseModule(currentPath_, *model, {.repairOnlyWhole = true});
   tree_.SetText(0, kRootBuilding);
   model->info.remarks = CutRemarkSection(model->info.remarks);
   model_ = std::move(model);

@@ -12,7 +12,6 @@
 #include "compare/comparison_json.h"
 #include "compare/comparison_text.h"
 #include "model/module_analysis.h"
-#include "reader/last_read_error.h"
 #include "support/plain_text.h"
 #include "support/utf8_path.h"
 
@@ -34,13 +33,21 @@ struct LoadedModule {
 
 LoadedModule Load(const std::string& path) {
   LoadedModule loaded;
-  SetLastReadError("");  // per thread, so the two reads keep their own message
   loaded.ok = analyseModule(path, loaded.model, {.parts = ModelParts::All(), .readOnly = true});
-  if (!loaded.ok) loaded.error = LastReadError();
+  if (!loaded.ok) loaded.error = loaded.model.outcome.readerMessage;
   return loaded;
 }
 
+// One warning line for an input read only in part or altered.
+void WarnIfDamaged(const LoadedModule& m, const std::string& path) {
+  if (!m.ok || m.model.outcome.Clean()) return;
+  std::string problems;
+  for (const std::string& problem : m.model.outcome.problems) problems += (problems.empty() ? "" : "；") + problem;
+  std::cerr << "ecview-cli: warning: " << path << ": " << OneLine(problems) << '\n';
+}
+
 bool Readable(const LoadedModule& m, const std::string& path) {
+  WarnIfDamaged(m, path);
   if (m.ok) return true;
   std::cerr << "ecview-cli: cannot read " << path << ": " << OneLine(m.error) << '\n';
   return false;
@@ -90,7 +97,9 @@ void AddDiffCommand(CLI::App& app) {
       "Compares the module information, the support libraries and every declaration, known by\n"
       "its kind, its class (for methods) and its name. Without --json or --html a changelog is\n"
       "printed: + added, - removed, ~ changed, with the declarations' lines.\n"
-      "Neither file is written.\n"
+      "Neither file is written. An input read only in part (cut short, damaged) or whose check\n"
+      "values do not match gets one warning line on standard error; --json lists what went\n"
+      "wrong in \"oldProblems\" and \"newProblems\".\n"
       "Exit status: 0 the two are the same; 1 they differ; 2 usage error, missing file, or a\n"
       "file the reader rejects (its message goes to standard error).");
   cmd->callback([options] { RunDiff(*options); });

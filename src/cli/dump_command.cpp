@@ -10,7 +10,6 @@
 #include "cli/commands.h"
 #include "cli/model_json.h"
 #include "model/module_analysis.h"
-#include "reader/last_read_error.h"
 #include "render/html_export.h"
 #include "render/module_text.h"
 #include "support/gbk_codec.h"
@@ -45,7 +44,7 @@ void PrintText(const ModuleModel& model, const DumpOptions& options, std::ostrea
 
 void Print(const DumpOptions& options, const ModuleModel& model, bool ok, std::ostream& stream) {
   if (options.json)
-    WriteModelJson(stream, model, ok, LastReadError());
+    WriteModelJson(stream, model, ok, model.outcome.readerMessage);
   else if (options.html)
     WriteHtmlExport(model, stream, Utf8FromPath(PathFromUtf8(options.file).stem()));
   else
@@ -61,7 +60,6 @@ void RunDump(const DumpOptions& options) {
     SetExitStatus(kExitUsage);
     return;
   }
-  SetLastReadError("");
   ModuleModel model;
   const bool ok = analyseModule(options.file, model, {.parts = ModelParts::All(), .readOnly = !options.repair});
   if (options.output.empty()) {
@@ -75,10 +73,10 @@ void RunDump(const DumpOptions& options) {
       return;
     }
   }
-  if (!model.outcome.complete)
+  if (!model.outcome.Clean())
     for (const std::string& problem : model.outcome.problems)
       std::cerr << "ecview-cli: warning: " << OneLine(problem) << '\n';
-  if (!ok) std::cerr << "ecview-cli: module rejected: " << OneLine(LastReadError()) << '\n';
+  if (!ok) std::cerr << "ecview-cli: module rejected: " << OneLine(model.outcome.readerMessage) << '\n';
   SetExitStatus(ok ? kExitOk : kExitRejected);
 }
 
@@ -109,7 +107,8 @@ void AddDumpCommand(CLI::App& app) {
       "group, the DLL commands, constants, global variables and data types, then each class,\n"
       "separated by empty lines. For the E IDE: dump --crlf --gbk.\n"
       "A module that was not read whole (cut short, damaged) gets one warning line per\n"
-      "problem on standard error; --json also carries \"complete\" and \"problems\".\n"
+      "problem on standard error, and so does one whose check values do not match its bytes;\n"
+      "--json also carries \"complete\", \"checksMatch\" and \"problems\".\n"
       "Exit status: 0 the module was read; 1 the module was rejected (the output is still\n"
       "written, for an empty module, JSON with \"ok\": false, and the reader's message goes to\n"
       "standard error); 2 usage error, missing file (or a folder), or the output cannot be written.");

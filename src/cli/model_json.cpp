@@ -104,7 +104,7 @@ void WriteDeclarations(JsonWriter& w, const ModuleModel& m) {
 void WriteModelJson(std::ostream& out, const ModuleModel& m, bool ok, const std::string& lastReadError) {
   JsonWriter w(out);
   w.BeginObject().Key("ok").Bool(ok).Key("lastReadError").String(lastReadError);
-  w.Key("complete").Bool(m.outcome.complete).Key("problems");
+  w.Key("complete").Bool(m.outcome.complete).Key("checksMatch").Bool(m.outcome.checksMatch).Key("problems");
   WriteTexts(w, m.outcome.problems);
   w.Key("info");
   WriteInfo(w, m.info);

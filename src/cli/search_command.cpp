@@ -5,12 +5,15 @@
 #include <filesystem>
 #include <iostream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "cli/commands.h"
 #include "search/folder_search.h"
 #include "search/module_files.h"
 #include "support/json_writer.h"
 #include "support/utf8_path.h"
+#include "support/plain_text.h"
 
 namespace ec::cli {
 namespace {
@@ -75,6 +78,19 @@ void PrintJson(JsonWriter& w, const std::string& path, const std::string& label,
   w.EndArray().EndObject();
 }
 
+// A module that could not be read, or only in part, or whose check values
+// do not match.
+struct DamagedModule {
+  std::string path;
+  std::vector<std::string> problems;
+};
+
+void WarnDamaged(const std::string& path, const std::vector<std::string>& problems) {
+  std::string text;
+  for (const std::string& problem : problems) text += (text.empty() ? "" : "；") + problem;
+  std::cerr << "ecview-cli: warning: " << path << ": " << OneLine(text) << '\n';
+}
+
 void RunSearch(const SearchOptions& options) {
   FolderSearchRequest request;
   std::string unknown;
@@ -101,10 +117,15 @@ void RunSearch(const SearchOptions& options) {
   JsonWriter json(std::cout);
   if (options.json) json.BeginObject().Key("folder").String(options.folder).Key("text").String(options.text).Key("modules").BeginArray();
   bool anyHit = false;
+  std::vector<DamagedModule> damaged;
   while (const auto outcome = search.WaitNext()) {
+    const std::string& path = request.files[outcome->index];
+    if (!outcome->result.problems.empty()) {
+      WarnDamaged(path, outcome->result.problems);
+      damaged.push_back({path, outcome->result.problems});
+    }
     if (outcome->result.hitCount == 0) continue;
     anyHit = true;
-    const std::string& path = request.files[outcome->index];
     const std::string label = ModuleLabel(path, options.folder, options.recursive);
     if (options.json) {
       PrintJson(json, path, label, outcome->result);
@@ -113,6 +134,12 @@ void RunSearch(const SearchOptions& options) {
     }
   }
   if (options.json) {
+    json.EndArray().Key("problems").BeginArray();
+    for (const DamagedModule& module : damaged) {
+      json.BeginObject().Key("path").String(module.path).Key("problems").BeginArray();
+      for (const std::string& problem : module.problems) json.String(problem);
+      json.EndArray().EndObject();
+    }
     json.EndArray().EndObject();
     json.Flush();
     std::cout << '\n';
@@ -139,7 +166,9 @@ void AddSearchCommand(CLI::App& app) {
   cmd->add_flag("--repair", options->repair,
                 "Rewrite check values that do not match, as the viewer does (default: never write)");
   cmd->callback([options] { RunSearch(*options); });
-  cmd->footer("Exit status: 0 when anything matched, 1 when nothing did, 2 for a usage error or a folder that cannot be listed.");
+  cmd->footer("A module that cannot be read, or only in part, or whose check values do not match gets one\n"
+              "warning line on standard error; --json lists them in \"problems\": [{\"path\", \"problems\"}].\n"
+              "Exit status: 0 when anything matched, 1 when nothing did, 2 for a usage error or a folder that cannot be listed.");
 }
 
 }  // namespace ec::cli

@@ -4,7 +4,6 @@
 #include <iostream>
 
 #include "cli/commands.h"
-#include "reader/last_read_error.h"
 #include "reader/module_file_reader.h"
 #include "support/gbk_codec.h"
 #include "support/utf8_path.h"
@@ -45,10 +44,10 @@ void RunSegments(const SegmentsOptions& options) {
     return;
   }
   ModuleSegments segments;
-  SetLastReadError("");
-  const bool ok = ReadModuleFile(options.file, {.readOnly = !options.repair}, segments);
+  ReadReport report;
+  const bool ok = ReadModuleFile(options.file, {.readOnly = !options.repair}, segments, &report);
   PrintSegments(segments);
-  if (!LastReadError().empty()) std::cout << "last read error: " << LastReadError() << '\n';
+  if (!report.lastMessage.empty()) std::cout << "last read error: " << report.lastMessage << '\n';
   SetExitStatus(ok ? kExitOk : kExitRejected);
 }
 

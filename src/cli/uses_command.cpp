@@ -12,7 +12,6 @@
 #include "model/type_name.h"
 #include "navigate/type_uses.h"
 #include "navigate/use_groups.h"
-#include "reader/last_read_error.h"
 #include "support/json_writer.h"
 #include "support/plain_text.h"
 #include "support/utf8_path.h"
@@ -68,10 +67,9 @@ void RunUses(const UsesOptions& options) {
               << '\n';
     return SetExitStatus(kExitUsage);
   }
-  SetLastReadError("");
   ModuleModel model;
   if (!analyseModule(options.file, model, {.parts = ModelParts::All(), .readOnly = true})) {
-    std::cerr << "ecview-cli: module rejected: " << OneLine(LastReadError()) << '\n';
+    std::cerr << "ecview-cli: module rejected: " << OneLine(model.outcome.readerMessage) << '\n';
     return SetExitStatus(kExitRejected);
   }
   if (!model.outcome.complete)

@@ -34,6 +34,13 @@ void WriteComparisonJson(std::ostream& out, const ComparedModules& m) {
   WriteModule(w, m.oldFile, m.oldModel.info);
   w.Key("new");
   WriteModule(w, m.newFile, m.newModel.info);
+  // What went wrong reading each side (empty when it was read clean): a
+  // comparison with a damaged copy shows what the damage dropped.
+  for (const auto& [key, model] : {std::pair{"oldProblems", &m.oldModel}, std::pair{"newProblems", &m.newModel}}) {
+    w.Key(key).BeginArray();
+    for (const std::string& problem : model->outcome.problems) w.String(problem);
+    w.EndArray();
+  }
   w.Key("info").BeginArray();
   for (const InfoDifference& d : m.result.info)
     w.BeginObject().Key("field").String(d.field).Key("old").String(d.oldValue).Key("new").String(d.newValue).EndObject();

@@ -2,7 +2,6 @@
 
 #include "compare/comparison_html.h"
 #include "model/module_analysis.h"
-#include "reader/last_read_error.h"
 #include "render/html_escape.h"
 #include "render/summary_page.h"
 
@@ -16,10 +15,9 @@ constexpr size_t kPageDeclarations = 100;
 
 std::string ComparisonPage(const std::string& otherPath, const ModuleModel& shown, std::string_view shownPath) {
   ModuleModel other;
-  SetLastReadError("");
   if (!analyseModule(otherPath, other, {.parts = ModelParts::All(), .readOnly = true})) {
     return "<div style=\"font-size:14px;font-family:SimSun;line-height:1.5;\"><b>无法比较：</b>读不出模块 " +
-           HtmlEscaped(otherPath) + "<br>原因：" + HtmlEscaped(LastReadError()) + "</div>";
+           HtmlEscaped(otherPath) + "<br>原因：" + HtmlEscaped(other.outcome.readerMessage) + "</div>";
   }
   // The viewer shows module remarks without their trailing remark section;
   // the other module's are compared the same way.

@@ -92,13 +92,13 @@ ReaderOptions ReaderOptionsFor(const ModelParts& parts, bool readOnly) {
           .subroutinesInPlace = true};
 }
 
-void BuildModel(ModuleSegments&& segments, const ModelParts& parts, ModuleModel& model) {
+void BuildModel(ModuleSegments&& segments, const ModelParts& parts, ModuleModel& model, ReadReport* found) {
   ProgramSegment program = TakeProgram(segments.program);
   if (parts.info) model.info = ConvertInfo(OrEmpty(segments.userInfo));
   if (parts.support) model.support = ConvertSupport(OrEmpty(segments.systemInfo), program.header);
   const TypeNameTable types(program);
   if (parts.subroutineGroups || parts.classes) {
-    GroupedSubroutines grouped = GroupSubroutines(program, types, parts.subroutineGroups, parts.classes);
+    GroupedSubroutines grouped = GroupSubroutines(program, types, parts.subroutineGroups, parts.classes, found);
     if (parts.subroutineGroups) model.subroutineGroups = std::move(grouped.groups);
     if (parts.classes) model.classes = std::move(grouped.classes);
   }
@@ -116,11 +116,15 @@ bool analyseModule(const std::string& path, ModuleModel& model, const AnalyseOpt
   model.Reset(options.parts);
   ModuleSegments segments;
   ReadReport report;
-  const bool ok = ReadModuleFile(path, ReaderOptionsFor(options.parts, options.readOnly), segments, &report);
+  // A repair of a module read whole waits for the subroutines left in place:
+  // only reading them tells whether their pages are whole.
+  const bool repairAfter = !options.readOnly && options.repairOnlyWhole;
+  const ReaderOptions readerOptions = ReaderOptionsFor(options.parts, options.readOnly || repairAfter);
+  const bool ok = ReadModuleFile(path, readerOptions, segments, &report);
+  if (ok) BuildModel(std::move(segments), options.parts, model, &report);
+  if (ok && repairAfter && report.Complete()) RepairMismatchedNodes(path, report);
   model.outcome = OutcomeOf(report);
-  if (!ok) return false;
-  BuildModel(std::move(segments), options.parts, model);
-  return true;
+  return ok;
 }
 
 }  // namespace ec

@@ -14,6 +14,7 @@ namespace ec {
 struct AnalyseOptions {
   ModelParts parts = ModelParts::All();  // the parts to fill; the others are left alone
   bool readOnly = false;                 // never write to the file (no check-value repair)
+  bool repairOnlyWhole = false;          // repair only a module read without any other damage
 };
 
 // The reader options that decode just what the requested parts need.
@@ -22,13 +23,15 @@ ReaderOptions ReaderOptionsFor(const ModelParts& parts, bool readOnly);
 // Fills the requested parts of `model` from decoded segments, replacing what
 // they held. Slots the file did not fill count as empty records. The first
 // form consumes the segments, releasing raw records as they are converted.
-void BuildModel(ModuleSegments&& segments, const ModelParts& parts, ModuleModel& model);
+// Problems met reading the records left in place go to `found`, when given.
+void BuildModel(ModuleSegments&& segments, const ModelParts& parts, ModuleModel& model, ReadReport* found = nullptr);
 void BuildModel(const ModuleSegments& segments, const ModelParts& parts, ModuleModel& model);
 
 // Reads the module at `path` (UTF-8) into the requested parts of `model`.
 // The requested parts are emptied first, so a rejected file leaves them empty.
-// False when the reader rejects the file (see LastReadError); damaged segments
-// do not make it fail. model.outcome always says how the reading went.
+// False when the reader rejects the file; damaged segments do not make it
+// fail. model.outcome always says how the reading went, the reader's
+// message included, so nothing of the read is left in shared state.
 bool analyseModule(const std::string& path, ModuleModel& model, const AnalyseOptions& options = {});
 
 }  // namespace ec

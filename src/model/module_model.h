@@ -125,9 +125,14 @@ struct ModelParts {
 // sets it, whatever parts it fills.
 struct ReadOutcome {
   bool rejected = false;  // the file could not be read at all; problems[0] says why
-  bool complete = true;   // read to its end with no problem
+  bool complete = true;   // read to its end with nothing missing or damaged beyond check values
   std::vector<std::string> problems{};  // for the user, in Chinese (UTF-8)
   int repairedSegments = 0;  // segments whose check values were rewritten in the file
+  bool checksMatch = true;  // every stored check value matched its bytes (else: altered or damaged)
+  std::string readerMessage{};  // the reader's last failure message (UTF-8), e.g. why it rejected the file
+
+  // Nothing to say about the read: whole, and every check value matched.
+  bool Clean() const { return !rejected && complete && checksMatch; }
   bool operator==(const ReadOutcome&) const = default;
 };
 

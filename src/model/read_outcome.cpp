@@ -40,6 +40,17 @@ std::string ProblemText(const ReadProblem& p) {
       return Quoted(p.segment) + "中有值类型未知的常量（" + p.message + "）" + Times(p.count) + "，其值没有读取";
     case Kind::UnknownConstantPage:
       return Quoted(p.segment) + "中有不在常量页面上的常量（" + p.message + "）" + Times(p.count) + "，其值没有读取";
+    case Kind::CheckValue: return p.message + (p.rewritten ? "（已写回修正值）" : "");
+    case Kind::RecordOverlap:
+      return Quoted(p.segment) + "中有相互重叠或次序错乱的记录（" + p.message + "）" + Times(p.count) + "，其内容可能已损坏";
+    case Kind::OverBudget:
+      return Quoted(p.segment) + "中有记录太多、超出内存限度的记录页（" + p.message + "）" + Times(p.count) +
+             "，其余记录没有读取";
+    case Kind::CountClamped:
+      return Quoted(p.segment) + "中有大于其数据所能容纳的数量（" + p.message + "）" + Times(p.count) +
+             "，多出的部分没有读取";
+    case Kind::ListCut: return Quoted(p.segment) + "在列表中结束：" + p.message + "，以下内容可能不全";
+    case Kind::ProgramMissing: return p.message;
   }
   return p.message;
 }
@@ -53,6 +64,7 @@ std::string RejectionText(RejectReason reason) {
     case RejectReason::HeaderFlag1: return "不是易模块文件（头标志1错误）";
     case RejectReason::HeaderFlag2: return "不是易模块文件（头标志2错误）";
     case RejectReason::Protected: return "此模块已加密，无法查看";
+    case RejectReason::TooLarge: return {};  // the reader's own message names the size
   }
   return {};
 }
@@ -68,7 +80,11 @@ ReadOutcome OutcomeOf(const ReadReport& report) {
   ReadOutcome outcome;
   outcome.rejected = report.rejected != RejectReason::None;
   outcome.complete = report.Complete();
-  outcome.problems = outcome.rejected ? std::vector<std::string>{RejectionText(report.rejected)} : ProblemTexts(report);
+  outcome.checksMatch = report.ChecksMatch();
+  outcome.readerMessage = report.lastMessage;
+  const std::string why =
+      report.rejected == RejectReason::TooLarge ? report.lastMessage : RejectionText(report.rejected);
+  outcome.problems = outcome.rejected ? std::vector<std::string>{why} : ProblemTexts(report);
   outcome.repairedSegments = report.repairedSegments;
   return outcome;
 }

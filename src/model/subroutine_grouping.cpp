@@ -60,7 +60,7 @@ void EraseEmpty(std::vector<T>& list, Pred isEmpty) {
 }  // namespace
 
 GroupedSubroutines GroupSubroutines(ProgramSegment& program, const TypeNameTable& types, bool wantGroups,
-                                    bool wantClasses) {
+                                    bool wantClasses, ReadReport* found) {
   const std::vector<ClassRecord>& sets = program.classes;
   GroupedSubroutines out;
   out.groups.resize(sets.size() + 1);
@@ -76,7 +76,7 @@ GroupedSubroutines GroupSubroutines(ProgramSegment& program, const TypeNameTable
   if (wantGroups) ReserveGroups(SubroutineEntries(program), owners, sets, out.groups);
   ForEachSubroutine(program, [&](const SubroutineRecord& sub) {
     PlaceSubroutine(sub, owners, sets, types, wantGroups, wantClasses, out);
-  });
+  }, found);
   // The raw records are done with; the model being built needs the memory.
   program.subroutines = {};
   program.pending = {};

@@ -19,7 +19,8 @@ struct GroupedSubroutines {
 // Fills only what `wantGroups` / `wantClasses` ask for; the other list stays
 // empty. Consumes the subroutines of `program`, those read and those left in
 // place, which are read one at a time as they are placed.
+// What reading the subroutines left in place finds goes to `found`, when given.
 GroupedSubroutines GroupSubroutines(ProgramSegment& program, const TypeNameTable& types, bool wantGroups,
-                                    bool wantClasses);
+                                    bool wantClasses, ReadReport* found = nullptr);
 
 }  // namespace ec

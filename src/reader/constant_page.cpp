@@ -21,7 +21,7 @@ ConstantValue ReadOrdinaryValue(SegmentCursor& cursor) {
     // Stored as counted bytes that include the closing zero (e.g. 4, "log\0").
     case kText: return ConstantValue::OfText(cursor.ReadCountedText());
     default:
-      ReportReadProblem(ReadProblem::Kind::UnknownConstantType, "未知常量类型[" + std::to_string(type) + "]");
+      ReportReadProblem(cursor.Report(), ReadProblem::Kind::UnknownConstantType, "未知常量类型[" + std::to_string(type) + "]");
       return {};
   }
 }
@@ -37,7 +37,7 @@ ConstantValue ReadValue(SegmentCursor& cursor, int page, const ReaderOptions& op
       }
       return ConstantValue::OfBytes(cursor.ReadCountedBytes());
     default:
-      ReportReadProblem(ReadProblem::Kind::UnknownConstantPage, "未知常量页面[" + std::to_string(page) + "]");
+      ReportReadProblem(cursor.Report(), ReadProblem::Kind::UnknownConstantPage, "未知常量页面[" + std::to_string(page) + "]");
       return {};
   }
 }
@@ -50,20 +50,26 @@ int ConstantPageOf(int32_t key) {
 }
 
 std::vector<ConstantRecord> ReadConstantPage(int32_t count, std::string_view pageBlock,
-                                             const ReaderOptions& options) {
-  const RecordPage page(count, pageBlock);
+                                             const ReaderOptions& options, ReadReport* report) {
+  RecordPage page(count, pageBlock);
   std::vector<ConstantRecord> records(page.size());
   for (size_t k = 0; k < page.size(); ++k) {
     ConstantRecord& record = records[k];
     record.key = page.Key(k);
     record.bodyPosition = page.BodyPosition(k);
-    SegmentCursor cursor(page.Body(k));
+    SegmentCursor cursor(page.Body(k), report);
     record.leadingValue = cursor.ReadInt32();
     record.attributeWord = cursor.ReadInt16();
     record.name = cursor.ReadZeroText();
     record.remarks = cursor.ReadZeroText();
     record.value = ReadValue(cursor, ConstantPageOf(record.key), options);
+    const size_t bytes = record.name.size() + record.remarks.size() + record.value.bytes.size();
+    if (!page.Read(k, cursor.Position(), bytes)) {
+      records.resize(k + 1);
+      break;
+    }
   }
+  ReportPageProblems(page, false, report);
   return records;
 }
 

@@ -40,7 +40,10 @@ struct ConstantRecord {
 // Page number of a constant key: its top four bits, sign included (-8..7).
 int ConstantPageOf(int32_t key);
 
+struct ReadReport;
+
+// Problems met go to `report` when given (reader/read_report.h).
 std::vector<ConstantRecord> ReadConstantPage(int32_t count, std::string_view pageBlock,
-                                             const ReaderOptions& options);
+                                             const ReaderOptions& options, ReadReport* report = nullptr);
 
 }  // namespace ec

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,17 +24,24 @@ struct IndexEntry {
 // what fits; a negative one is 0.
 std::vector<IndexEntry> ReadDeclarationIndex(SegmentCursor& cursor);
 
+// Reports a list (named by `list`, UTF-8) of which only `whole` of `listed`
+// bodies were in the block.
+void ReportListCut(SegmentCursor& cursor, std::string_view list, size_t listed, size_t whole);
+
 // Calls readBody(entry) for each entry whose body can be in the block: the
 // list ends at the first body that would start after its end. Returns the
-// number of bodies read.
+// number of bodies read. A list the block ends inside is reported.
 template <typename ReadBody>
-size_t ForEachIndexedBody(SegmentCursor& cursor, const std::vector<IndexEntry>& index, ReadBody readBody) {
-  size_t read = 0;
+size_t ForEachIndexedBody(SegmentCursor& cursor, const std::vector<IndexEntry>& index, std::string_view list,
+                          ReadBody readBody) {
+  size_t read = 0, whole = 0;
   for (const IndexEntry& entry : index) {
     if (cursor.Exhausted()) break;
     readBody(entry);
     ++read;
+    if (!cursor.Overrun()) ++whole;
   }
+  if (whole < index.size()) ReportListCut(cursor, list, index.size(), whole);
   return read;
 }
 
@@ -43,11 +51,12 @@ size_t ForEachIndexedBody(SegmentCursor& cursor, const std::vector<IndexEntry>& 
 // minBodyBytes (its fixed values and lengths), so room is made for no more
 // records than the rest of the block can really hold.
 template <typename Record, typename ReadBody>
-std::vector<Record> ReadIndexedList(SegmentCursor& cursor, size_t minBodyBytes, ReadBody readBody) {
+std::vector<Record> ReadIndexedList(SegmentCursor& cursor, std::string_view list, size_t minBodyBytes,
+                                    ReadBody readBody) {
   const std::vector<IndexEntry> index = ReadDeclarationIndex(cursor);
   std::vector<Record> records;
   records.reserve(std::min(index.size(), cursor.Remaining() / minBodyBytes + 1));
-  ForEachIndexedBody(cursor, index, [&](const IndexEntry& entry) {
+  ForEachIndexedBody(cursor, index, list, [&](const IndexEntry& entry) {
     Record& record = records.emplace_back();
     record.entry = entry;
     readBody(cursor, record);
@@ -58,5 +67,7 @@ std::vector<Record> ReadIndexedList(SegmentCursor& cursor, size_t minBodyBytes, 
 // Bounds a count read from the file by what `remaining` bytes can hold when
 // every element takes at least `minBytes` bytes. Negative counts are 0.
 size_t BoundedCount(int64_t count, size_t remaining, size_t minBytes);
+// The same read at the cursor; a count cut down is reported ("数量超出数据").
+size_t BoundedCountAt(SegmentCursor& cursor, int64_t count, size_t minBytes);
 
 }  // namespace ec

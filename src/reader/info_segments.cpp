@@ -15,8 +15,8 @@ SystemInfoRecord ReadSystemInfo(std::string_view block) {
   return record;
 }
 
-UserInfoRecord ReadUserInfo(std::string_view block) {
-  SegmentCursor cursor(block);
+UserInfoRecord ReadUserInfo(std::string_view block, ReadReport* report) {
+  SegmentCursor cursor(block, report);
   UserInfoRecord record;
   record.name = cursor.ReadCountedText();
   record.remarks = cursor.ReadCountedText();
@@ -32,10 +32,10 @@ namespace {
 constexpr size_t kMinWindowBody = 4 * 6;
 }  // namespace
 
-ResourceSegment ReadResourceSegment(std::string_view block, const ReaderOptions& options) {
-  SegmentCursor cursor(block);
+ResourceSegment ReadResourceSegment(std::string_view block, const ReaderOptions& options, ReadReport* report) {
+  SegmentCursor cursor(block, report);
   ResourceSegment segment;
-  segment.windows = ReadIndexedList<WindowRecord>(cursor, kMinWindowBody, [](SegmentCursor& c, WindowRecord& window) {
+  segment.windows = ReadIndexedList<WindowRecord>(cursor, "窗口", kMinWindowBody, [](SegmentCursor& c, WindowRecord& window) {
     window.value1 = c.ReadInt32();
     window.value2 = c.ReadInt32();
     window.text1 = c.ReadCountedText();
@@ -45,7 +45,7 @@ ResourceSegment ReadResourceSegment(std::string_view block, const ReaderOptions&
   });
   const int32_t count = cursor.ReadInt32();
   const std::string_view page = cursor.ReadCountedView();
-  segment.constants = ReadConstantPage(count, page, options);
+  segment.constants = ReadConstantPage(count, page, options, report);
   segment.trailingValue = cursor.ReadInt32();
   return segment;
 }

@@ -49,7 +49,9 @@ struct ResourceSegment {
 
 // The first 60 bytes of the block as one fixed layout; missing bytes read as 0.
 SystemInfoRecord ReadSystemInfo(std::string_view block);
-UserInfoRecord ReadUserInfo(std::string_view block);
-ResourceSegment ReadResourceSegment(std::string_view block, const ReaderOptions& options);
+// Problems met go to `report` when given (reader/read_report.h).
+UserInfoRecord ReadUserInfo(std::string_view block, ReadReport* report = nullptr);
+ResourceSegment ReadResourceSegment(std::string_view block, const ReaderOptions& options,
+                                    ReadReport* report = nullptr);
 
 }  // namespace ec

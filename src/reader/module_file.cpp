@@ -13,7 +13,12 @@ ModuleFile::~ModuleFile() { Close(); }
 bool ModuleFile::Open(const std::string& path, bool readOnly) {
   Close();
   std::error_code ec;
-  if (path.empty() || !std::filesystem::is_regular_file(PathFromUtf8(path), ec)) return false;
+  const std::filesystem::path file = PathFromUtf8(path);
+  if (path.empty() || !std::filesystem::is_regular_file(file, ec)) return false;
+  // The mode bits decide, not only whether the open succeeds: run as root, a
+  // program may open any file for writing, even one marked read-only.
+  const auto perms = std::filesystem::status(file, ec).permissions();
+  if (ec || (perms & std::filesystem::perms::owner_write) == std::filesystem::perms::none) readOnly = true;
   if (!readOnly) file_ = OpenFileStream(path, "r+b");
   writable_ = file_ != nullptr;
   if (!file_) file_ = OpenFileStream(path, "rb");

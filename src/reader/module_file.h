@@ -16,8 +16,9 @@ class ModuleFile {
   ModuleFile& operator=(const ModuleFile&) = delete;
   ~ModuleFile();
 
-  // Opens an existing file; read-write unless readOnly is set or the file
-  // cannot be opened for writing. False when it cannot be opened at all.
+  // Opens an existing file; read-write unless readOnly is set, its mode
+  // denies its owner writing (whoever runs the program) or it cannot be
+  // opened for writing. False when it cannot be opened at all.
   bool Open(const std::string& path, bool readOnly);
   void Close();
   bool Writable() const { return writable_; }

@@ -50,6 +50,12 @@ constexpr int32_t kHeaderFlag1 = 0x54574e43;    // "CNWT"
 constexpr int32_t kHeaderFlag2 = 0x47525045;    // "EPRG"
 constexpr int32_t kProtectedFlag = 0x454c5457;  // "WTLE": encoded with a password
 constexpr uint64_t kProtectedContainerOffset = 40;
+// Real modules are under 40 MB; a larger file (a sparse file that claims
+// gigabytes, say) is refused before anything of it is read.
+constexpr uint64_t kMaxModuleFileBytes = 256ull * 1024 * 1024;
+
+// "文件过大（N MB），不是易模块？" for a file of `bytes` bytes.
+std::string TooLargeText(uint64_t bytes);
 
 // Reads the module at `path` (UTF-8) into `segments`. False when the file
 // cannot be opened or a header flag is wrong; true otherwise, also when the
@@ -60,5 +66,10 @@ constexpr uint64_t kProtectedContainerOffset = 40;
 // messages the segments gave, and how many nodes were repaired.
 bool ReadModuleFile(const std::string& path, const ReaderOptions& options, ModuleSegments& segments,
                     ReadReport* report = nullptr);
+
+// Rewrites the check values of the nodes `report` lists as not matching, in
+// the file at `path`, when it may be written; marks them rewritten and counts
+// them. For a caller that decides after the read whether to repair.
+void RepairMismatchedNodes(const std::string& path, ReadReport& report);
 
 }  // namespace ec

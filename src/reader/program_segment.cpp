@@ -1,6 +1,7 @@
 #include "reader/program_segment.h"
 
-#include "reader/last_read_error.h"
+#include "support/gbk_codec.h"
+
 
 namespace ec {
 namespace {
@@ -20,7 +21,7 @@ ProgramHeader ReadProgramHeader(SegmentCursor& cursor) {
   header.block4 = cursor.ReadCountedBytes();
   header.block5 = cursor.ReadCountedBytes();
   // Each library entry takes at least its 4-byte length.
-  const size_t libraries = BoundedCount(cursor.ReadInt16(), cursor.Remaining(), 4);
+  const size_t libraries = BoundedCountAt(cursor, cursor.ReadInt16(), 4);
   header.libraries.reserve(libraries);
   for (size_t i = 0; i < libraries; ++i) header.libraries.push_back(cursor.ReadCountedText());
   header.headerFlags = cursor.ReadInt32();
@@ -37,7 +38,7 @@ void ReadClassBody(SegmentCursor& cursor, ClassRecord& record) {
   record.name.assign(cursor.ReadCountedTextView());
   record.remarks.assign(cursor.ReadCountedTextView());
   const int32_t byteLength = cursor.ReadInt32();
-  record.memberKeys.resize(BoundedCount(byteLength / 4, cursor.Remaining(), 4));
+  record.memberKeys.resize(BoundedCountAt(cursor, byteLength / 4, 4));
   for (auto& key : record.memberKeys) key = cursor.ReadInt32();
   record.variables = ReadVariablePageAt(cursor);
 }
@@ -122,43 +123,44 @@ PendingSubroutines StepOverSubroutines(SegmentCursor& cursor, bool skipBlocks, b
   pending.skipBlocks = skipBlocks;
   pending.namesOnly = namesOnly;
   const size_t bodies =
-      ForEachIndexedBody(cursor, pending.index, [&](const IndexEntry&) { SkipSubroutineBody(cursor); });
+      ForEachIndexedBody(cursor, pending.index, "子程序", [&](const IndexEntry&) { SkipSubroutineBody(cursor); });
   pending.index.resize(bodies);
   return pending;
 }
 
-ProgramSegment ReadProgram(std::string_view block, const ReaderOptions& options, bool inPlace) {
-  SegmentCursor cursor(block);
+ProgramSegment ReadProgram(std::string_view block, const ReaderOptions& options, bool inPlace, ReadReport* report) {
+  SegmentCursor cursor(block, report);
   ProgramSegment segment;
   segment.header = ReadProgramHeader(cursor);
   if (options.programHeaderOnly) return segment;
-  segment.classes = ReadIndexedList<ClassRecord>(cursor, kMinClassBody, ReadClassBody);
+  segment.classes = ReadIndexedList<ClassRecord>(cursor, "程序集", kMinClassBody, ReadClassBody);
   const bool skip = options.skipSubroutineBlocks, names = options.namesOnly;
   if (inPlace) {
     segment.pending = StepOverSubroutines(cursor, skip, names);
   } else {
-    segment.subroutines = ReadIndexedList<SubroutineRecord>(cursor, kMinSubroutineBody,
+    segment.subroutines = ReadIndexedList<SubroutineRecord>(cursor, "子程序", kMinSubroutineBody,
                                                             [skip, names](SegmentCursor& c, SubroutineRecord& r) {
                                                               ReadSubroutineBody(c, r, skip, names);
                                                             });
   }
   segment.globals = ReadVariablePageAt(cursor);
   segment.dataTypes = ReadIndexedList<DataTypeRecord>(
-      cursor, kMinDataTypeBody, [names](SegmentCursor& c, DataTypeRecord& r) { ReadDataTypeBody(c, r, names); });
+      cursor, "自定义数据类型", kMinDataTypeBody, [names](SegmentCursor& c, DataTypeRecord& r) { ReadDataTypeBody(c, r, names); });
   segment.dllCommands = ReadIndexedList<DllCommandRecord>(
-      cursor, kMinDllCommandBody, [names](SegmentCursor& c, DllCommandRecord& r) { ReadDllCommandBody(c, r, names); });
+      cursor, "DLL命令", kMinDllCommandBody, [names](SegmentCursor& c, DllCommandRecord& r) { ReadDllCommandBody(c, r, names); });
   return segment;
 }
 
 }  // namespace
 
-ProgramSegment ReadProgramSegment(std::string_view block, const ReaderOptions& options) {
-  return ReadProgram(block, options, false);
+ProgramSegment ReadProgramSegment(std::string_view block, const ReaderOptions& options, ReadReport* report) {
+  return ReadProgram(block, options, false, report);
 }
 
-ProgramSegment ReadProgramSegment(std::shared_ptr<const std::string> block, const ReaderOptions& options) {
+ProgramSegment ReadProgramSegment(std::shared_ptr<const std::string> block, const ReaderOptions& options,
+                                  ReadReport* report) {
   const bool inPlace = options.subroutinesInPlace && !options.programHeaderOnly;
-  ProgramSegment segment = ReadProgram(*block, options, inPlace);
+  ProgramSegment segment = ReadProgram(*block, options, inPlace, report);
   if (!segment.pending.index.empty()) segment.pending.block = std::move(block);
   return segment;
 }
@@ -171,14 +173,25 @@ std::vector<IndexEntry> SubroutineEntries(const ProgramSegment& program) {
   return entries;
 }
 
-PendingSubroutineReader::PendingSubroutineReader(const PendingSubroutines& pending)
-    : pending_(pending), cursor_(pending.block ? std::string_view(*pending.block) : std::string_view()) {
+PendingSubroutineReader::PendingSubroutineReader(const PendingSubroutines& pending, ReadReport* found)
+    : pending_(pending),
+      found_(found),
+      pages_{.quiet = found == nullptr},
+      cursor_(pending.block ? std::string_view(*pending.block) : std::string_view(), &pages_) {
   cursor_.MoveTo(pending.firstBody);
+  pages_.segment = Utf8ToGbk("程序段");
+}
+
+PendingSubroutineReader::~PendingSubroutineReader() {
+  if (!found_) return;
+  using Kind = ReadProblem::Kind;
+  for (const ReadProblem& problem : pages_.problems)
+    if (problem.kind == Kind::RecordOverlap || problem.kind == Kind::OverBudget || problem.kind == Kind::CountClamped)
+      found_->Add(problem);
 }
 
 const SubroutineRecord* PendingSubroutineReader::Next() {
   if (!pending_.block || next_ >= pending_.index.size()) return nullptr;
-  const QuietReads quiet;
   record_.entry = pending_.index[next_++];
   ReadSubroutineBody(cursor_, record_, pending_.skipBlocks, pending_.namesOnly);
   return &record_;

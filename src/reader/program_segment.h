@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "reader/declaration_index.h"
+#include "reader/read_report.h"
 #include "reader/reader_options.h"
 #include "reader/variable_page.h"
 
@@ -95,36 +96,46 @@ struct ProgramSegment {
   std::vector<DllCommandRecord> dllCommands;
 };
 
-ProgramSegment ReadProgramSegment(std::string_view block, const ReaderOptions& options);
+// Problems met go to `report` when given (reader/read_report.h).
+ProgramSegment ReadProgramSegment(std::string_view block, const ReaderOptions& options, ReadReport* report = nullptr);
 // The same for a block the segment may keep: with subroutinesInPlace set, the
 // subroutines stay in it, unread.
-ProgramSegment ReadProgramSegment(std::shared_ptr<const std::string> block, const ReaderOptions& options);
+ProgramSegment ReadProgramSegment(std::shared_ptr<const std::string> block, const ReaderOptions& options,
+                                  ReadReport* report = nullptr);
 
 // Index entries of every subroutine of the segment, in stored order.
 std::vector<IndexEntry> SubroutineEntries(const ProgramSegment& program);
 
 // Reads the pending subroutines one at a time, each into the same record.
-// The messages of these reads were given when the segment was read, so they
-// are not given again.
+// The messages of the segment's own bytes were given when it was stepped
+// over; what only reading the variable pages finds out (overlapping records,
+// a page over its budget, counts beyond their bytes) goes to `found`, when
+// given, once the reader is done.
 class PendingSubroutineReader {
  public:
-  explicit PendingSubroutineReader(const PendingSubroutines& pending);
+  explicit PendingSubroutineReader(const PendingSubroutines& pending, ReadReport* found = nullptr);
+  ~PendingSubroutineReader();
+  PendingSubroutineReader(const PendingSubroutineReader&) = delete;
+  PendingSubroutineReader& operator=(const PendingSubroutineReader&) = delete;
   // The next subroutine, valid until the next call; nullptr after the last.
   const SubroutineRecord* Next();
 
  private:
   const PendingSubroutines& pending_;
+  ReadReport* found_;
+  ReadReport pages_;
   SegmentCursor cursor_;
   size_t next_ = 0;
   SubroutineRecord record_;
 };
 
 // Calls visit(const SubroutineRecord&) for every subroutine of the segment,
-// in stored order: those read already, then the pending ones.
+// in stored order: those read already, then the pending ones, whose pages'
+// problems go to `found` when given.
 template <typename Visit>
-void ForEachSubroutine(const ProgramSegment& program, Visit visit) {
+void ForEachSubroutine(const ProgramSegment& program, Visit visit, ReadReport* found = nullptr) {
   for (const SubroutineRecord& record : program.subroutines) visit(record);
-  PendingSubroutineReader pending(program.pending);
+  PendingSubroutineReader pending(program.pending, found);
   while (const SubroutineRecord* record = pending.Next()) visit(*record);
 }
 

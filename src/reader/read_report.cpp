@@ -3,17 +3,12 @@
 #include "reader/last_read_error.h"
 
 namespace ec {
-namespace {
-
-struct ActiveRead {
-  ReadReport* report = nullptr;
-  std::string segment;
-};
-thread_local ActiveRead g_active;
-
-}  // namespace
 
 void ReadReport::Add(ReadProblem problem) {
+  if (problem.kind == ReadProblem::Kind::CheckValue)
+    checksMismatch = true;
+  else
+    contentMissing = true;
   for (ReadProblem& listed : problems) {
     if (listed.kind == problem.kind && listed.segment == problem.segment && listed.message == problem.message) {
       listed.count += problem.count;
@@ -26,15 +21,20 @@ void ReadReport::Add(ReadProblem problem) {
     unlistedProblems += problem.count;
 }
 
-ReadProblemScope::ReadProblemScope(ReadReport& report) { g_active = {&report, {}}; }
-ReadProblemScope::~ReadProblemScope() { g_active = {}; }
-void ReadProblemScope::SetSegment(std::string_view gbkName) { g_active.segment.assign(gbkName); }
+void ReadReport::AddInSegment(ReadProblem::Kind kind, std::string_view message) {
+  Add({.kind = kind, .segment = segment, .message = std::string(message)});
+}
 
-void ReportReadProblem(ReadProblem::Kind kind, std::string_view message) {
-  if (ReadsAreQuiet()) return;
+void NoteReadFailure(ReadReport* report, std::string_view message) {
+  if (report && report->quiet) return;
   SetLastReadError(message);
-  if (g_active.report)
-    g_active.report->Add({.kind = kind, .segment = g_active.segment, .message = std::string(message)});
+  if (report) report->lastMessage.assign(message);
+}
+
+void ReportReadProblem(ReadReport* report, ReadProblem::Kind kind, std::string_view message) {
+  if (report && report->quiet) return;
+  NoteReadFailure(report, message);
+  if (report) report->AddInSegment(kind, message);
 }
 
 }  // namespace ec

@@ -1,7 +1,9 @@
 #pragma once
 // What went wrong while one module was read, kept so that a damaged module
 // can be reported as such. LastReadError holds only the last message; this
-// report holds each problem once, with where it was met and how often.
+// report holds each problem once, with where it was met and how often. The
+// parsers get the report handed down with their cursor, so two reads never
+// share one.
 
 #include <cstdint>
 #include <string>
@@ -17,6 +19,7 @@ enum class RejectReason {
   HeaderFlag1,  // "头标志1错误": not a module file
   HeaderFlag2,  // "头标志2错误"
   Protected,    // "密码错误或头标志…错误": encoded with a password
+  TooLarge,     // larger than any module: refused before anything is read
 };
 
 struct ReadProblem {
@@ -27,6 +30,12 @@ struct ReadProblem {
     NegativeLength,       // a length below zero ("Read Data Error")
     UnknownConstantType,  // "未知常量类型[n]"
     UnknownConstantPage,  // "未知常量页面[n]"
+    CheckValue,           // a stored check value that does not match its bytes (content intact, maybe altered)
+    RecordOverlap,        // record bodies of a page that overlap or run out of order ("记录重叠")
+    OverBudget,           // a page whose records would take more memory than its bytes allow ("超出预算")
+    CountClamped,         // a count larger than the bytes that follow it can hold
+    ListCut,              // a segment that ends inside one of its lists
+    ProgramMissing,       // no "程序段", while a segment of an unknown name stands where it goes
   };
   Kind kind = Kind::Truncated;
   std::string segment;  // GBK name of the segment it was met in; "" when none
@@ -36,6 +45,7 @@ struct ReadProblem {
   int64_t claimed = 0;
   int64_t present = 0;
   int count = 1;  // times met in this segment with this message
+  bool rewritten = false;  // CheckValue: the values were then written back to the file
   bool operator==(const ReadProblem&) const = default;
 };
 
@@ -48,26 +58,26 @@ struct ReadReport {
   std::vector<ReadProblem> problems;
   int64_t unlistedProblems = 0;
   int repairedSegments = 0;  // nodes whose check values were rewritten in the file
+  bool contentMissing = false;  // a problem other than a check value was met (also among the unlisted)
+  bool checksMismatch = false;  // a stored check value did not match its bytes
+  std::string lastMessage;      // the reader's last failure message in this read (UTF-8)
+  std::string segment;          // GBK name of the segment being parsed, for the problems met in it
+  // Set for reading again what an earlier read has already reported: nothing is added.
+  bool quiet = false;
 
-  bool Complete() const { return rejected == RejectReason::None && problems.empty(); }
+  // Every byte the module holds was read (check values may still mismatch).
+  bool Complete() const { return rejected == RejectReason::None && !contentMissing; }
+  bool ChecksMatch() const { return !checksMismatch; }
   // Adds a problem, or counts it again when the same kind, segment and message are listed.
   void Add(ReadProblem problem);
+  // Adds a problem met in the segment being parsed, with the reader's message.
+  void AddInSegment(ReadProblem::Kind kind, std::string_view message);
 };
 
-// Routes the problems the segment parsers meet into `report` while it lives,
-// on this thread only. Scopes do not nest.
-class ReadProblemScope {
- public:
-  explicit ReadProblemScope(ReadReport& report);
-  ~ReadProblemScope();
-  ReadProblemScope(const ReadProblemScope&) = delete;
-  ReadProblemScope& operator=(const ReadProblemScope&) = delete;
-  // The segment (GBK name) whose data the parsers read from now on.
-  void SetSegment(std::string_view gbkName);
-};
-
-// Sets LastReadError to `message` and records the problem in the report of
-// the read in progress, if any. Nothing while reads are quiet (last_read_error.h).
-void ReportReadProblem(ReadProblem::Kind kind, std::string_view message);
+// Sets LastReadError and the report's last message to `message` and records
+// the problem in `report` (nullptr: only LastReadError). Nothing for a quiet report.
+void ReportReadProblem(ReadReport* report, ReadProblem::Kind kind, std::string_view message);
+// The same for a failure that is not a problem of its own (a rejection, an unknown segment).
+void NoteReadFailure(ReadReport* report, std::string_view message);
 
 }  // namespace ec

@@ -8,6 +8,9 @@ struct ReaderOptions {
   bool skipSubroutineBlocks = false;  // step over the six trailing blocks of each subroutine
   bool skipResourceData = false;      // step over the data of byte-data constants
   bool readOnly = false;              // never open for writing, never repair check values
+  // Rewrite check values only when the whole module was read without any
+  // other damage: a file cut short or damaged elsewhere is left as it is.
+  bool repairOnlyWhole = false;
   // Leave the subroutines in the segment's bytes (ProgramSegment::pending)
   // for a caller that takes them one at a time through ForEachSubroutine.
   bool subroutinesInPlace = false;

@@ -38,7 +38,9 @@ double SegmentCursor::ReadDateTime() {
 std::string_view SegmentCursor::ReadZeroView() {
   const size_t left = Remaining();
   if (left == 0) {
+    // The text's closing zero would lie beyond the block: a read past its end.
     exhausted_ = true;
+    pos_ = std::max<int64_t>(pos_, static_cast<int64_t>(block_.size()) + 2);
     return {};
   }
   const std::string_view rest = block_.substr(Offset(), left);
@@ -49,8 +51,8 @@ std::string_view SegmentCursor::ReadZeroView() {
   return rest.substr(0, length);
 }
 
-void SegmentCursor::ReportNegativeLength() {
-  ReportReadProblem(ReadProblem::Kind::NegativeLength, kReadDataError);
+void SegmentCursor::ReportNegativeLength() const {
+  ReportReadProblem(report_, ReadProblem::Kind::NegativeLength, kReadDataError);
 }
 
 std::string_view SegmentCursor::ReadBytesView(int32_t n) {

@@ -14,11 +14,15 @@
 
 namespace ec {
 
+struct ReadReport;
+
 class SegmentCursor {
  public:
-  explicit SegmentCursor(std::string_view block) : block_(block) {}
+  // Problems met through the cursor go to `report` (none when nullptr); the
+  // cursors of a segment's pages are given the segment cursor's report.
+  explicit SegmentCursor(std::string_view block, ReadReport* report = nullptr) : block_(block), report_(report) {}
   // The cursor only views its block; a temporary string would die under it.
-  explicit SegmentCursor(std::string&&) = delete;
+  explicit SegmentCursor(std::string&&, ReadReport* = nullptr) = delete;
 
   uint8_t ReadByte() { return ReadScalar<uint8_t>(); }
   int16_t ReadInt16() { return ReadScalar<int16_t>(); }
@@ -62,6 +66,9 @@ class SegmentCursor {
   // Bytes from the position to the end of the block: the most any count read
   // here can still be backed by.
   size_t Remaining() const;
+  // A read wanted bytes beyond the end of the block: what it gave is cut.
+  bool Overrun() const { return pos_ > static_cast<int64_t>(block_.size()) + 1; }
+  ReadReport* Report() const { return report_; }
 
  private:
   // The common case inline: the whole value lies inside the block.
@@ -76,7 +83,7 @@ class SegmentCursor {
     }
     return value;
   }
-  static void ReportNegativeLength();
+  void ReportNegativeLength() const;
   // Copies `size` bytes from the position into out (zero beyond the end),
   // advances and updates the exhausted flag.
   void ReadFixed(void* out, size_t size);
@@ -84,6 +91,7 @@ class SegmentCursor {
   size_t Offset() const { return static_cast<size_t>(pos_ - 1); }
 
   std::string_view block_;
+  ReadReport* report_ = nullptr;
   int64_t pos_ = 1;
   bool exhausted_ = false;
 };

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "reader/check_value.h"
-#include "reader/last_read_error.h"
 
 namespace ec {
 namespace {
@@ -16,23 +15,6 @@ int32_t Int32At(const std::string& bytes, size_t offset) {
 
 bool WriteInt32At(ModuleFile& file, uint64_t offset, int32_t value) {
   return file.WriteAt(offset, &value, sizeof value);
-}
-
-// Rewrites both check values of the node: the data check first, so that the
-// node check then covers the corrected node info.
-void RepairCheckValues(ModuleFile& file, SegmentNode& node) {
-  const uint64_t resume = file.Position();
-  const uint64_t infoStart = node.start + kNodeHeaderSize;
-  file.Seek(infoStart + kNodeInfoSize);
-  const std::string data = file.Read(node.data.size());
-  node.dataRepairFailed = !WriteInt32At(file, infoStart + kNodeInfoDataCheckOffset, CheckValue(data));
-  if (node.dataRepairFailed) SetLastReadError("修正失败[数据]");
-  file.Seek(infoStart);
-  const std::string info = file.Read(kNodeInfoSize);
-  node.headerRepairFailed = !WriteInt32At(file, node.start + 4, CheckValue(info));
-  if (node.headerRepairFailed) SetLastReadError("修正失败[头]");
-  node.repaired = !node.dataRepairFailed && !node.headerRepairFailed;
-  file.Seek(resume);
 }
 
 }  // namespace
@@ -53,14 +35,31 @@ std::string DecodeSegmentName(const std::string& nodeInfo) {
   return name;
 }
 
-bool ReadSegmentNode(ModuleFile& file, SegmentNode& node) {
+NodeRepair RepairCheckValues(ModuleFile& file, uint64_t start, size_t dataLength, ReadReport* report) {
+  NodeRepair result;
+  const uint64_t resume = file.Position();
+  const uint64_t infoStart = start + kNodeHeaderSize;
+  file.Seek(infoStart + kNodeInfoSize);
+  const std::string data = file.Read(dataLength);
+  result.dataFailed = !WriteInt32At(file, infoStart + kNodeInfoDataCheckOffset, CheckValue(data));
+  if (result.dataFailed) NoteReadFailure(report, "修正失败[数据]");
+  file.Seek(infoStart);
+  const std::string info = file.Read(kNodeInfoSize);
+  result.headerFailed = !WriteInt32At(file, start + 4, CheckValue(info));
+  if (result.headerFailed) NoteReadFailure(report, "修正失败[头]");
+  result.repaired = !result.dataFailed && !result.headerFailed;
+  file.Seek(resume);
+  return result;
+}
+
+bool ReadSegmentNode(ModuleFile& file, SegmentNode& node, ReadReport* report) {
   const uint64_t start = file.Position();
   node = SegmentNode{.start = start};
   if (start >= file.Size()) return false;
   const int32_t flag = file.ReadInt32();
   const int32_t nodeCheck = file.ReadInt32();
   if (flag != kNodeFlag) {
-    SetLastReadError("Node标志错误");
+    NoteReadFailure(report, "Node标志错误");
     return false;
   }
   const std::string info = file.Read(kNodeInfoSize);
@@ -71,11 +70,11 @@ bool ReadSegmentNode(ModuleFile& file, SegmentNode& node) {
   node.data = node.storedLength > 0 ? file.Read(static_cast<uint64_t>(node.storedLength)) : std::string();
   const bool dataMatches = CheckValue(node.data) == Int32At(info, kNodeInfoDataCheckOffset);
 
-  // A node cut short by the end of the file is left as it is: its check-value
-  // fields may not even exist, and nothing else of the file may be touched.
   node.cutShort = info.size() != kNodeInfoSize ||
                   node.data.size() != static_cast<size_t>(std::max(node.storedLength, 0));
-  if ((!infoMatches || !dataMatches) && !node.cutShort && file.Writable()) RepairCheckValues(file, node);
+  // A node cut short is reported as cut; whether its (partly missing) check
+  // values match says nothing more.
+  node.checkMismatch = !node.cutShort && (!infoMatches || !dataMatches);
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "reader/module_file.h"
+#include "reader/read_report.h"
 
 namespace ec {
 
@@ -26,10 +27,14 @@ struct SegmentNode {
   uint64_t start = 0;        // file offset of the node
   int32_t storedLength = 0;  // the data length the node info claims
   bool cutShort = false;     // the file ends inside the node (info or data)
-  // Check values rewritten in the file, and the writes that failed.
+  bool checkMismatch = false;  // a stored check value (node or data) does not match its bytes
+};
+
+// What rewriting a node's check values achieved.
+struct NodeRepair {
   bool repaired = false;
-  bool dataRepairFailed = false;    // "修正失败[数据]"
-  bool headerRepairFailed = false;  // "修正失败[头]"
+  bool dataFailed = false;    // "修正失败[数据]"
+  bool headerFailed = false;  // "修正失败[头]"
 };
 
 // Decodes the 30 stored name bytes with the 4-byte name key; the name ends at
@@ -37,10 +42,14 @@ struct SegmentNode {
 std::string DecodeSegmentName(const std::string& nodeInfo);
 
 // Reads the node at the file's position and leaves the position after its
-// data block. Check values that do not match the stored bytes are rewritten in
-// the file when it is writable and the node is whole. False at the end of the
-// file and for a wrong node flag ("Node标志错误"), also when the file ends
-// inside the flag.
-bool ReadSegmentNode(ModuleFile& file, SegmentNode& node);
+// data block; a check value that does not match is noted, not rewritten.
+// False at the end of the file and for a wrong node flag ("Node标志错误"),
+// also when the file ends inside the flag.
+bool ReadSegmentNode(ModuleFile& file, SegmentNode& node, ReadReport* report = nullptr);
+
+// Rewrites both check values of the whole node at `start` with `dataLength`
+// bytes of data, the data check first so that the node check then covers it.
+// The file position is kept.
+NodeRepair RepairCheckValues(ModuleFile& file, uint64_t start, size_t dataLength, ReadReport* report = nullptr);
 
 }  // namespace ec

@@ -6,7 +6,8 @@
 namespace ec {
 namespace {
 
-void ReadVariableBody(SegmentCursor& cursor, VariableRecord& record) {
+// Returns whether the dimension count was larger than the body could hold.
+bool ReadVariableBody(SegmentCursor& cursor, VariableRecord& record) {
   record.leadingValue = cursor.ReadInt32();
   record.typeCode = cursor.ReadInt32();
   record.attributeWord = cursor.ReadInt16();
@@ -20,32 +21,44 @@ void ReadVariableBody(SegmentCursor& cursor, VariableRecord& record) {
   // Texts are assigned, not replaced, so a reused record keeps its buffers.
   record.name.assign(cursor.ReadZeroView());
   record.remarks.assign(cursor.ReadZeroView());
+  return fit < record.dimensionCount;
+}
+
+size_t MaterialisedBytes(const VariableRecord& record) {
+  return record.name.size() + record.remarks.size() + 4 * record.dimensions.size();
 }
 
 }  // namespace
 
-void ReadVariablePageInto(int32_t count, std::string_view pageBlock, std::vector<VariableRecord>& records) {
-  const RecordPage page(count, pageBlock);
+void ReadVariablePageInto(int32_t count, std::string_view pageBlock, std::vector<VariableRecord>& records,
+                          ReadReport* report) {
+  RecordPage page(count, pageBlock);
   records.resize(page.size());
+  bool clamped = page.CountClamped();
   for (size_t k = 0; k < page.size(); ++k) {
     VariableRecord& record = records[k];
     record.key = page.Key(k);
     record.bodyPosition = page.BodyPosition(k);
-    SegmentCursor body(page.Body(k));
-    ReadVariableBody(body, record);
+    SegmentCursor body(page.Body(k), report);
+    clamped = ReadVariableBody(body, record) || clamped;
+    if (!page.Read(k, body.Position(), MaterialisedBytes(record))) {
+      records.resize(k + 1);
+      break;
+    }
   }
+  ReportPageProblems(page, clamped, report);
 }
 
-std::vector<VariableRecord> ReadVariablePage(int32_t count, std::string_view pageBlock) {
+std::vector<VariableRecord> ReadVariablePage(int32_t count, std::string_view pageBlock, ReadReport* report) {
   std::vector<VariableRecord> records;
-  ReadVariablePageInto(count, pageBlock, records);
+  ReadVariablePageInto(count, pageBlock, records, report);
   return records;
 }
 
 void ReadVariablePageAt(SegmentCursor& cursor, std::vector<VariableRecord>& records) {
   const int32_t count = cursor.ReadInt32();
   const std::string_view block = cursor.ReadCountedView();
-  ReadVariablePageInto(count, block, records);
+  ReadVariablePageInto(count, block, records, cursor.Report());
 }
 
 std::vector<VariableRecord> ReadVariablePageAt(SegmentCursor& cursor) {

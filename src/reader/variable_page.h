@@ -26,11 +26,15 @@ struct VariableRecord {
 
 // Reads `count` records from a page block, in key-table order (framing in
 // reader/record_page.h).
-std::vector<VariableRecord> ReadVariablePage(int32_t count, std::string_view pageBlock);
+// Problems met go to `report` when given (reader/read_report.h).
+std::vector<VariableRecord> ReadVariablePage(int32_t count, std::string_view pageBlock,
+                                             ReadReport* report = nullptr);
 // The same into `records`, reusing the records and the buffers it holds.
-void ReadVariablePageInto(int32_t count, std::string_view pageBlock, std::vector<VariableRecord>& records);
+void ReadVariablePageInto(int32_t count, std::string_view pageBlock, std::vector<VariableRecord>& records,
+                          ReadReport* report = nullptr);
 
-// Reads an int32 count and a counted page block from the cursor, then the page.
+// Reads an int32 count and a counted page block from the cursor, then the
+// page; its problems go where the cursor's go.
 std::vector<VariableRecord> ReadVariablePageAt(SegmentCursor& cursor);
 void ReadVariablePageAt(SegmentCursor& cursor, std::vector<VariableRecord>& records);
 

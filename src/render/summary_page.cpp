@@ -31,7 +31,9 @@ std::string LibraryList(const SupportInfo& support) {
 }
 
 std::string_view OutcomeHeading(const ReadOutcome& outcome) {
-  return outcome.rejected ? "无法读取此模块：" : "此模块读取不完整，下面显示的是读到的部分：";
+  if (outcome.rejected) return "无法读取此模块：";
+  if (!outcome.complete) return "此模块读取不完整，下面显示的是读到的部分：";
+  return "此模块的校验值与内容不符，内容可能被改动或损坏：";
 }
 
 }  // namespace
@@ -43,7 +45,7 @@ std::string CutRemarkSection(std::string_view remarks) {
 }
 
 std::string ReadOutcomeToolTip(const ReadOutcome& outcome) {
-  if (!outcome.rejected && outcome.complete) return {};
+  if (outcome.Clean()) return {};
   std::string tip(OutcomeHeading(outcome));
   for (const std::string& problem : outcome.problems) tip += "\n● " + problem;
   return tip;
@@ -51,7 +53,7 @@ std::string ReadOutcomeToolTip(const ReadOutcome& outcome) {
 
 std::string ReadOutcomeBlock(const ReadOutcome& outcome) {
   std::string block;
-  if (outcome.rejected || !outcome.complete) {
+  if (!outcome.Clean()) {
     // A table, not a styled div: the page view's rich text draws borders and
     // backgrounds of table cells only.
     block += "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"6\" bgcolor=\"#fff4e0\" "

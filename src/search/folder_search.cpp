@@ -43,12 +43,35 @@ void FolderSearch::Work() {
   }
 }
 
+// One module that cannot be read (even for lack of memory) is reported as
+// failed; the search goes on with the next.
 ModuleSearchResult FolderSearch::Examine(size_t index, NameMatcher& matcher) {
+  try {
+    return ExamineModule(index, matcher);
+  } catch (const std::bad_alloc&) {
+    ModuleSearchResult failed;
+    failed.problems = {"内存不足，无法读取此模块"};
+    return failed;
+  } catch (const std::exception& e) {
+    ModuleSearchResult failed;
+    failed.problems = {std::string("读取此模块时出错：") + e.what()};
+    return failed;
+  } catch (...) {
+    ModuleSearchResult failed;
+    failed.problems = {"读取此模块时出错"};
+    return failed;
+  }
+}
+
+ModuleSearchResult FolderSearch::ExamineModule(size_t index, NameMatcher& matcher) {
   stages_[index] = Stage::Reading;
   const std::shared_ptr<const ModuleNames> names = Names(request_.files[index]);
   stages_[index] = Stage::Matching;
-  if (!names) return {};
-  return SearchModule(*names, matcher, request_.kinds, [this] { return !stopped_.load(std::memory_order_relaxed); });
+  if (!names) return {.problems = {"无法打开文件"}};
+  ModuleSearchResult result =
+      SearchModule(*names, matcher, request_.kinds, [this] { return !stopped_.load(std::memory_order_relaxed); });
+  if (!names->outcome.Clean()) result.problems = names->outcome.problems;
+  return result;
 }
 
 // A module the reader rejects has no names, and keeps having none until
@@ -59,7 +82,7 @@ std::shared_ptr<const ModuleNames> FolderSearch::Names(const std::string& path) 
   if (auto cached = cache_.Find(path, *stamp)) return cached;
   auto names = std::make_shared<ModuleNames>();
   ++modulesRead_;
-  ReadModuleNames(path, request_.readOnly, *names);
+  ReadModuleNames(path, request_.readOnly, *names, request_.repairOnlyWhole);
   // A repair changed the file's time: keep the names under the new stamp.
   const std::optional<FileStamp> after = request_.readOnly ? stamp : StampOf(path);
   if (after) cache_.Put(path, *after, names);

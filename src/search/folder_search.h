@@ -26,6 +26,7 @@ struct FolderSearchRequest {
   std::string text;                // the search text (not empty)
   SearchKinds kinds;
   bool readOnly = true;  // false: check values are repaired as the viewer does
+  bool repairOnlyWhole = false;  // repair only modules read without any other damage
   unsigned jobs = 0;     // worker threads; 0: one per core
 };
 
@@ -68,6 +69,7 @@ class FolderSearch {
   enum class Stage : uint8_t { Waiting, Reading, Matching, Done };
   void Work();
   ModuleSearchResult Examine(size_t index, NameMatcher& matcher);
+  ModuleSearchResult ExamineModule(size_t index, NameMatcher& matcher);
   std::shared_ptr<const ModuleNames> Names(const std::string& path);
 
   const FolderSearchRequest request_;

@@ -1,6 +1,7 @@
 #include "search/module_names.h"
 
 #include "model/module_analysis.h"
+#include "model/read_outcome.h"
 
 namespace ec {
 namespace {
@@ -21,6 +22,11 @@ size_t Bytes(const std::vector<std::string>& texts) {
 
 }  // namespace
 
+bool ModuleNames::operator==(const ModuleNames& other) const {
+  return subroutines == other.subroutines && classes == other.classes && dataTypes == other.dataTypes &&
+         dllCommands == other.dllCommands && constants == other.constants && globals == other.globals;
+}
+
 size_t ModuleNames::ByteSize() const {
   size_t total = sizeof(*this) + Bytes(subroutines) + Bytes(dataTypes) + Bytes(dllCommands) + Bytes(constants) +
                  Bytes(globals) + classes.capacity() * sizeof(ClassNames);
@@ -37,10 +43,11 @@ ModuleNames NamesOf(const ModuleModel& model) {
   names.dllCommands = Names(model.dllCommands);
   names.constants = Names(model.constants);
   names.globals = Names(model.globals);
+  names.outcome = model.outcome;
   return names;
 }
 
-bool ReadModuleNames(const std::string& path, bool readOnly, ModuleNames& names) {
+bool ReadModuleNames(const std::string& path, bool readOnly, ModuleNames& names, bool repairOnlyWhole) {
   names = {};
   ModuleSegments segments;
   ModelParts parts = ModelParts::All();
@@ -48,11 +55,16 @@ bool ReadModuleNames(const std::string& path, bool readOnly, ModuleNames& names)
   ReaderOptions options = ReaderOptionsFor(parts, readOnly);
   options.skipResourceData = true;  // constants are wanted for their names only
   options.namesOnly = true;
-  if (!ReadModuleFile(path, options, segments)) return false;
-  ModuleModel model;
-  BuildModel(std::move(segments), parts, model);
-  names = NamesOf(model);
-  return true;
+  options.repairOnlyWhole = repairOnlyWhole;
+  ReadReport report;
+  const bool ok = ReadModuleFile(path, options, segments, &report);
+  if (ok) {
+    ModuleModel model;
+    BuildModel(std::move(segments), parts, model);
+    names = NamesOf(model);
+  }
+  names.outcome = OutcomeOf(report);
+  return ok;
 }
 
 }  // namespace ec

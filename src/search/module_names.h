@@ -23,7 +23,10 @@ struct ModuleNames {
   std::vector<std::string> dllCommands;
   std::vector<std::string> constants;
   std::vector<std::string> globals;
-  bool operator==(const ModuleNames&) const = default;
+  // How the module was read: a search says which modules were damaged.
+  ReadOutcome outcome;
+  // The same names; the outcomes of two reads may differ in what they looked at.
+  bool operator==(const ModuleNames& other) const;
 
   // Roughly the memory the names take, for bounding a cache of them.
   size_t ByteSize() const;
@@ -33,7 +36,8 @@ ModuleNames NamesOf(const ModuleModel& model);
 
 // Reads only what the names need: the program segment without the
 // subroutines' trailing blocks, the constants without their byte data.
-// False when the reader rejects the file; `names` is then empty.
-bool ReadModuleNames(const std::string& path, bool readOnly, ModuleNames& names);
+// False when the reader rejects the file; `names` is then empty. With
+// repairOnlyWhole check values are rewritten only in a module read whole.
+bool ReadModuleNames(const std::string& path, bool readOnly, ModuleNames& names, bool repairOnlyWhole = false);
 
 }  // namespace ec

@@ -38,6 +38,9 @@ struct SearchHitGroup {
 struct ModuleSearchResult {
   std::vector<SearchHitGroup> groups;  // only groups with hits
   int hitCount = 0;                    // names found; a bare class counts 1
+  // Why the module could not be read, or was read only in part or altered
+  // (Chinese, as the viewer says it); empty for a module read clean.
+  std::vector<std::string> problems;
 };
 
 // Matches every name of the chosen kinds. `keepGoing` is asked before each

@@ -18,6 +18,11 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
 }
 
 bool WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
+  // Opening a FIFO or a device for writing can block for ever (a FIFO waits
+  // for a reader); only a regular file, or a new one, is written.
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return false;
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   if (!out) return false;
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -13,6 +13,7 @@ namespace ec {
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 
 // Replaces the file's content with `bytes`. False on any failure.
+// Refuses (false) a path that names anything but a regular file.
 bool WriteFileBytes(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace ec

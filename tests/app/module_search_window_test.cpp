@@ -63,7 +63,12 @@ TEST_F(SearchWindowTest, RunListsHitsByModuleAndEndsWithTheFinalTitle) {
   SearchControl<QCheckBox>("选择框查找全部")->click();
 
   Run("qwb");
-  EXPECT_EQ(Search()->windowTitle(), QString::fromUtf8(kSearchDoneTitle));
+  // The module that is none is counted in the final title, and named over the results.
+  const QString withNote = QString::fromUtf8(kSearchDoneTitle) + QStringLiteral("（1 个模块未能完整读取，列表见结果区的提示）");
+  EXPECT_EQ(Search()->windowTitle(), withNote);
+  const std::string broken = Utf8FromPath(files_.path() / "mods" / "broken.ec") + "：不是易模块文件（头标志1错误）";
+  EXPECT_EQ(Search()->DamagedModules(), std::vector<std::string>{broken});
+  EXPECT_EQ(SearchControl<QTreeWidget>("树型框")->toolTip().toStdString(), broken);
   EXPECT_EQ(SearchControl<QPushButton>("按钮开始搜索")->text(), QStringLiteral("开始搜索"));
   const std::vector<std::string> texts = Texts();
   ASSERT_GE(texts.size(), 4u);
@@ -79,6 +84,7 @@ TEST_F(SearchWindowTest, RunListsHitsByModuleAndEndsWithTheFinalTitle) {
   Run("qwb");
   EXPECT_EQ(Search()->ModulesReadByLastRun(), 0u);
   EXPECT_EQ(Texts(), texts);
+  EXPECT_EQ(Search()->windowTitle(), withNote);
 
   // A bare class counts one hit; an empty folder still ends with the title.
   Run("类_文本缓冲区");

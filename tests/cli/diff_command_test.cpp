@@ -3,6 +3,7 @@
 // file is written.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 #include <nlohmann/json.hpp>
@@ -61,7 +62,9 @@ TEST_F(DiffCommand, ThreeFormsAndNeitherFileWritten) {
 
   const test::CliResult text = Diff({a, b});
   EXPECT_EQ(text.status, 1) << text.err;
-  EXPECT_EQ(text.err, "");
+  // Both were altered after they were written: said once per input.
+  EXPECT_EQ(text.err, "ecview-cli: warning: " + a + ": 程序段的校验值与内容不符\n" +
+                          "ecview-cli: warning: " + b + ": 程序段的校验值与内容不符\n");
   EXPECT_NE(text.out.find("\n  + 新的\n      .子程序 新的, , 公开, \n"), std::string::npos) << text.out;
   EXPECT_NE(text.out.find("\n  ~ 取值（returnType）\n    - .子程序 取值, 整数型"), std::string::npos) << text.out;
 
@@ -70,7 +73,9 @@ TEST_F(DiffCommand, ThreeFormsAndNeitherFileWritten) {
   const json j = json::parse(js.out);
   std::vector<std::string> keys;
   for (const auto& [key, value] : j.items()) keys.push_back(key);
-  EXPECT_EQ(keys, (std::vector<std::string>{"old", "new", "info", "libraries", "added", "removed", "changed"}));
+  EXPECT_EQ(keys, (std::vector<std::string>{"old", "new", "oldProblems", "newProblems", "info", "libraries", "added",
+                                            "removed", "changed"}));
+  EXPECT_EQ(j["oldProblems"], json::array({"程序段的校验值与内容不符"}));
   EXPECT_EQ(j["old"], (json{{"file", a}, {"name", ""}, {"version", "0.0"}}));
   EXPECT_EQ(j["added"], (json::array({{{"kind", "subroutine"}, {"container", ""}, {"name", "新的"}}})));
   EXPECT_EQ(j["removed"][0]["name"], "旧的");
@@ -89,6 +94,33 @@ TEST_F(DiffCommand, ThreeFormsAndNeitherFileWritten) {
   EXPECT_EQ(ReadFileBytes(b), bBytes);
 }
 
+// A module against a copy of it cut in half: the cut copy is named on
+// standard error and in the JSON, the intact one has no problems.
+TEST_F(DiffCommand, ADamagedInputIsNamed) {
+  ModuleSegments segments;
+  ProgramSegment program;
+  for (int i = 0; i < 40; ++i) {
+    SubroutineRecord s;
+    s.entry.key = 0x04000001 + i;
+    s.attributes = SubroutineRecord::kPublic;
+    s.name = writer::G("子程序" + std::to_string(i));
+    program.subroutines.push_back(std::move(s));
+  }
+  segments.program = program;
+  const std::string whole = writer::BuildModule(segments);
+  const std::string intact = dir_.File("intact.ec"), cut = dir_.File("cut.ec");
+  ASSERT_TRUE(WriteFileBytes(intact, whole));
+  ASSERT_TRUE(WriteFileBytes(cut, whole.substr(0, whole.size() / 2)));
+  const test::CliResult r = Diff({"--json", intact, cut});
+  EXPECT_EQ(r.status, 1);
+  ASSERT_TRUE(r.err.starts_with("ecview-cli: warning: " + cut + ": 模块在第 ")) << r.err;
+  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+  const json j = json::parse(r.out);
+  EXPECT_EQ(j["oldProblems"], json::array());
+  ASSERT_FALSE(j["newProblems"].empty());
+  EXPECT_TRUE(j["newProblems"][0].get<std::string>().starts_with("模块在第 "));
+}
+
 TEST_F(DiffCommand, UnreadableFilesAndUsageErrorsExitWithTwo) {
   const std::string good = Module("good.ec", {{"甲", 0}});
   const std::string bad = dir_.File("bad.ec");
@@ -97,7 +129,8 @@ TEST_F(DiffCommand, UnreadableFilesAndUsageErrorsExitWithTwo) {
   const test::CliResult rejected = Diff({good, bad});
   EXPECT_EQ(rejected.status, 2);
   EXPECT_EQ(rejected.out, "");
-  EXPECT_EQ(rejected.err, "ecview-cli: cannot read " + bad + ": 头标志2错误\n");
+  EXPECT_EQ(rejected.err, "ecview-cli: warning: " + good + ": 程序段的校验值与内容不符\n" +
+                              "ecview-cli: cannot read " + bad + ": 头标志2错误\n");
 
   const test::CliResult missing = Diff({"--json", dir_.File("none.ec"), good});
   EXPECT_EQ(missing.status, 2);

@@ -48,11 +48,12 @@ TEST_F(DumpCommand, SuperPEAsJson) {
   const json j = Parse(r);
   std::vector<std::string> keys;
   for (const auto& [key, value] : j.items()) keys.push_back(key);
-  EXPECT_EQ(keys, (std::vector<std::string>{"ok", "lastReadError", "complete", "problems", "info", "support",
+  EXPECT_EQ(keys, (std::vector<std::string>{"ok", "lastReadError", "complete", "checksMatch", "problems", "info", "support",
                                             "subroutineGroups", "classes", "dataTypes", "dllCommands",
                                             "constants", "globals"}));
   EXPECT_EQ(j["ok"], true);
   EXPECT_EQ(j["complete"], true);  // its unknown segment "易包信息段1" is no problem
+  EXPECT_EQ(j["checksMatch"], true);
   EXPECT_EQ(j["problems"], json::array());
   EXPECT_EQ(j["subroutineGroups"][1]["subroutines"].size(), 2u);
   EXPECT_EQ(j["globals"][1], (json{{"name", "PE_DataAddr"}, {"remarks", "'没啥用,给以前写过的代码准备的"},
@@ -117,11 +118,13 @@ TEST_F(DumpCommand, ACutModuleWarnsInEveryForm) {
     const test::CliResult r = Run(arguments);
     EXPECT_EQ(r.status, 0) << arguments.size();
     EXPECT_EQ(r.err.rfind(warning, 0), 0u) << r.err;
-    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    // The cut, and the list of DLL commands it ends inside.
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 2) << r.err;
+    EXPECT_NE(r.err.find("“程序段”在列表中结束：DLL命令应有 1 个，只读到 0 个完整的"), std::string::npos) << r.err;
   }
   const json j = Parse(Run({"dump", "--json", path}));
   EXPECT_EQ(j["complete"], false);
-  ASSERT_EQ(j["problems"].size(), 1u);
+  ASSERT_EQ(j["problems"].size(), 2u);
   EXPECT_EQ(j["info"]["name"], "模块");  // what was read is still there
 }
 
@@ -134,12 +137,20 @@ TEST_F(DumpCommand, RepairsOnlyWhenAsked) {
   const std::string bytes = writer::ModuleWriter().Add(program).Build();
   const std::string path = WriteModule("damaged.ec", bytes);
 
+  // Whole but altered: complete, yet its check values do not match, and it says so.
   const test::CliResult readOnly = Run({"dump", "--json", path});
   EXPECT_EQ(readOnly.status, 0);
-  EXPECT_EQ(Parse(readOnly)["dllCommands"][0]["name"], "命令");
+  const json j = Parse(readOnly);
+  EXPECT_EQ(j["dllCommands"][0]["name"], "命令");
+  EXPECT_EQ(j["complete"], true);
+  EXPECT_EQ(j["checksMatch"], false);
+  EXPECT_EQ(j["problems"], json::array({"程序段的校验值与内容不符"}));
+  EXPECT_EQ(readOnly.err, "ecview-cli: warning: 程序段的校验值与内容不符\n");
   EXPECT_EQ(ReadFileBytes(path), bytes);
 
-  EXPECT_EQ(Run({"dump", "--json", "--repair", path}).status, 0);
+  const test::CliResult repaired = Run({"dump", "--json", "--repair", path});
+  EXPECT_EQ(repaired.status, 0);
+  EXPECT_EQ(Parse(repaired)["problems"], json::array({"程序段的校验值与内容不符（已写回修正值）"}));
   EXPECT_NE(ReadFileBytes(path), bytes);
   EXPECT_EQ(ReadFileBytes(path).value_or("").size(), bytes.size());
 }

@@ -2,8 +2,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <filesystem>
 
+#include "support/file_bytes.h"
 #include "support/utf8_path.h"
 #include "tests/support/cli_runner.h"
 #include "tests/support/temp_dir.h"
@@ -71,6 +73,30 @@ TEST(SearchCommandForms, JsonRecursiveAndJobs) {
   EXPECT_EQ(doc["modules"][0]["groups"][0]["text"], "类_文本缓冲区");
   EXPECT_EQ(doc["modules"][0]["groups"][0]["bareClass"], true);
   EXPECT_EQ(test::RunCli({"search", "--jobs", "0", folder, "x"}).status, 2);
+}
+
+// Modules that cannot be read, or only in part, are named once each on
+// standard error and listed in the JSON; the others are searched as usual.
+TEST(SearchCommandForms, DamagedAndUnreadableModulesAreNamed) {
+  test::TempDir dir;
+  const fs::path sample = fs::path(EC_SOURCE_DIR) / "examples/sample.ec";
+  fs::copy_file(sample, dir.path() / "a.ec");
+  const std::string bytes = ReadFileBytes(sample).value_or("");
+  ASSERT_TRUE(WriteFileBytes(dir.path() / "b_cut.ec", bytes.substr(0, bytes.size() / 2)));
+  ASSERT_TRUE(WriteFileBytes(dir.path() / "c_text.ec", "not a module at all"));
+  const std::string folder = Utf8FromPath(dir.path());
+  const test::CliResult text = test::RunCli({"search", folder, "qwb", "--kinds", "subroutines"});
+  EXPECT_EQ(text.status, 0);
+  EXPECT_NE(text.out.find("a\n  子程序(2)\n"), std::string::npos) << text.out;
+  EXPECT_EQ(std::count(text.err.begin(), text.err.end(), '\n'), 2) << text.err;
+  EXPECT_NE(text.err.find("b_cut.ec: 模块在第 "), std::string::npos) << text.err;
+  EXPECT_NE(text.err.find("c_text.ec: 不是易模块文件（头标志1错误）"), std::string::npos) << text.err;
+  const auto doc = nlohmann::json::parse(test::RunCli({"search", "--json", folder, "qwb"}).out);
+  ASSERT_EQ(doc["problems"].size(), 2u);  // in the folder's own order
+  const auto& text_module = doc["problems"][0]["path"] == Utf8FromPath(dir.path() / "c_text.ec") ? doc["problems"][0]
+                                                                                                 : doc["problems"][1];
+  EXPECT_EQ(text_module["path"], Utf8FromPath(dir.path() / "c_text.ec"));
+  EXPECT_EQ(text_module["problems"], nlohmann::json::array({"不是易模块文件（头标志1错误）"}));
 }
 
 }  // namespace

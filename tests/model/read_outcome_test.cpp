@@ -47,19 +47,62 @@ TEST(ReadOutcome, AnalysisSaysWhyAModuleCannotBeRead) {
     analyseModule(path, model, {.readOnly = true});
     return model.outcome;
   };
-  EXPECT_EQ(outcomeOf("XNWTEPRG"), (ReadOutcome{true, false, {"不是易模块文件（头标志1错误）"}, 0}));
+  EXPECT_EQ(outcomeOf("XNWTEPRG"),
+            (ReadOutcome{true, false, {"不是易模块文件（头标志1错误）"}, 0, true, "头标志1错误"}));
   EXPECT_EQ(outcomeOf("WTLE" + std::string(36, '\0') + "garbage!").problems, std::vector<std::string>{"此模块已加密，无法查看"});
   ModuleModel missing;
   EXPECT_FALSE(analyseModule(dir.File("none.ec"), missing));
   EXPECT_EQ(missing.outcome.problems, std::vector<std::string>{"无法打开文件"});
-  EXPECT_EQ(outcomeOf(writer::ModuleWriter().Add(writer::Segment("易模块记录段2", "x")).Build()), ReadOutcome{});
-  // Repairs are counted, not problems.
-  auto bad = writer::Segment("初始模块段", "abcd");
-  bad.wrongNodeCheck = true;
-  WriteFileBytes(path, writer::ModuleWriter().Add(bad).Build());
+  // An unknown segment where the program segment should be is most likely it, damaged.
+  EXPECT_EQ(outcomeOf(writer::ModuleWriter().Add(writer::Segment("易模块记录段2", "x")).Build()),
+            (ReadOutcome{.complete = false,
+                         .problems = {"没有找到程序段，未知段[易模块记录段2]可能就是名称受损的程序段，模块的声明没有读取"},
+                         .readerMessage = "未知段[易模块记录段2]"}));
+  // Beside a program segment it is no problem; its message travels with the outcome.
+  EXPECT_EQ(outcomeOf(writer::ModuleWriter()
+                          .Add(writer::Segment("程序段", writer::ProgramSegmentBlock({})))
+                          .Add(writer::Segment("易模块记录段2", "x"))
+                          .Build()),
+            ReadOutcome{.readerMessage = "未知段[易模块记录段2]"});
+}
+
+// A stored check value that does not match is said, whether the file is then
+// repaired or not: the content is whole but may have been altered.
+TEST(ReadOutcome, CheckValueMismatchIsSaidWithAndWithoutRepair) {
+  test::TempDir dir;
+  const std::string path = dir.File("m.ec");
+  auto bad = writer::Segment("程序段", writer::ProgramSegmentBlock({}));
+  bad.wrongDataCheck = true;
+  const std::string bytes = writer::ModuleWriter().Add(bad).Build();
+  WriteFileBytes(path, bytes);
+
+  ModuleModel readOnly;
+  ASSERT_TRUE(analyseModule(path, readOnly, {.readOnly = true}));
+  EXPECT_EQ(readOnly.outcome, (ReadOutcome{.problems = {"程序段的校验值与内容不符"}, .checksMatch = false}));
+  EXPECT_FALSE(readOnly.outcome.Clean());
+  EXPECT_EQ(ReadFileBytes(path), bytes);
+
   ModuleModel repaired;
-  ASSERT_TRUE(analyseModule(path, repaired));
-  EXPECT_EQ(repaired.outcome, (ReadOutcome{.repairedSegments = 1}));
+  ASSERT_TRUE(analyseModule(path, repaired, {.repairOnlyWhole = true}));
+  EXPECT_EQ(repaired.outcome, (ReadOutcome{.problems = {"程序段的校验值与内容不符（已写回修正值）"},
+                                           .repairedSegments = 1, .checksMatch = false}));
+  EXPECT_NE(ReadFileBytes(path), bytes);
+  ModuleModel again;
+  ASSERT_TRUE(analyseModule(path, again));
+  EXPECT_TRUE(again.outcome.Clean());
+
+  // A module also cut short is not repaired by a whole-module repair, only by one that asks for none.
+  std::string cut = writer::ModuleWriter().Add(bad).Add(writer::Segment("初始模块段", "abcdefgh")).WithoutEndNode().Build();
+  cut.resize(cut.size() - 3);
+  WriteFileBytes(path, cut);
+  ModuleModel partial;
+  ASSERT_TRUE(analyseModule(path, partial, {.repairOnlyWhole = true}));
+  EXPECT_FALSE(partial.outcome.complete);
+  EXPECT_FALSE(partial.outcome.checksMatch);
+  EXPECT_EQ(partial.outcome.repairedSegments, 0);
+  EXPECT_EQ(ReadFileBytes(path), cut);
+  ASSERT_TRUE(analyseModule(path, partial));
+  EXPECT_EQ(partial.outcome.repairedSegments, 1);
 }
 
 }  // namespace

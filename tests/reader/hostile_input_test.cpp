@@ -103,7 +103,9 @@ TEST(HostileInput, PagesOfAliasedRecordsCostTheirSizeOnce) {
     const bool ok = analyse ? analyseModule(path, model, {.readOnly = true}) : ReadModuleFile(path, {.readOnly = true}, segments);
     g_counting = false;
     EXPECT_TRUE(ok);
-    EXPECT_LT(g_allocated.load(), 32 * bytes.size()) << (analyse ? "analysis" : "reading");
+    // Aliased records are read as many times as they are listed until their
+    // page's budget (a multiple of its bytes plus a small constant) runs out.
+    EXPECT_LT(g_allocated.load(), 32 * bytes.size() + 1024 * 1024) << (analyse ? "analysis" : "reading");
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "reader/constant_page.h"
+#include "reader/read_report.h"
 #include "reader/variable_page.h"
 #include "tools/module_writer/module_writer.h"
 
@@ -22,61 +23,93 @@ TEST(RecordPage, FrameGeometry) {
   const std::string block = ByteWriter().Int32(5).Int32(6).Int32(4).Int32(0).Bytes("BBBBAAAA").str();
   const RecordPage page(2, block);
   ASSERT_EQ(page.size(), 2u);
+  EXPECT_FALSE(page.CountClamped());
   EXPECT_EQ(page.Key(0), 5);
   EXPECT_EQ(page.Key(1), 6);
   EXPECT_EQ(page.BodyPosition(0), 21);
   EXPECT_EQ(page.BodyPosition(1), 17);
-  EXPECT_EQ(Bodies(page), (std::vector<std::string_view>{"AAAA", "BBBB"}));
+  // Each body runs from its own start to the end of the block.
+  EXPECT_EQ(Bodies(page), (std::vector<std::string_view>{"AAAA", "BBBBAAAA"}));
   EXPECT_EQ(RecordPage(0, block).size(), 0u);
   EXPECT_EQ(RecordPage(-3, block).size(), 0u);
   // A count the block cannot hold is cut; the records that fit keep the
   // stored geometry (their offsets lie beyond the block and read as 0).
   const RecordPage cut(1000000, block);
   EXPECT_EQ(cut.size(), 3u);
+  EXPECT_TRUE(cut.CountClamped());
   EXPECT_EQ(cut.BodyPosition(0), 1 + 8 * 1000000);
   EXPECT_EQ(cut.Body(0), "");
-}
-
-TEST(RecordPage, EachBodyIsReadWithinItsOwnExtent) {
-  const std::string bodies = "AAAABBBBCCCC";
-  // Back to back, as every real page: each extent is exactly its body.
-  EXPECT_EQ(Bodies(RecordPage(3, writer::RecordPageBlock({1, 2, 3}, {0, 4, 8}, bodies))),
-            (std::vector<std::string_view>{"AAAA", "BBBB", "CCCC"}));
-  // Aliases: the first record in key order owns the shared start, the others
-  // read nothing; a start inside another body cuts that body there.
-  EXPECT_EQ(Bodies(RecordPage(4, writer::RecordPageBlock({1, 2, 3, 4}, {8, 0, 8, 2}, bodies))),
-            (std::vector<std::string_view>{"CCCC", "AA", "", "AABBBB"}));
-  // Starts before the bodies (in the tables, or before the block) and at or
-  // past its end read nothing, and do not shorten the bodies around them.
-  EXPECT_EQ(Bodies(RecordPage(4, writer::RecordPageBlock({1, 2, 3, 4}, {0, -4, -1000, 12}, bodies))),
+  // Starts before the bodies (in the tables, or before the block) and at or past its end read nothing.
+  EXPECT_EQ(Bodies(RecordPage(4, writer::RecordPageBlock({1, 2, 3, 4}, {0, -4, -1000, 12}, "AAAABBBBCCCC"))),
             (std::vector<std::string_view>{"AAAABBBBCCCC", "", "", ""}));
 }
 
-TEST(RecordPage, PagesOfAliasedRecordsCostTheirSizeOnce) {
-  VariableRecord v;
-  v.typeCode = 0x80000004;
+std::vector<VariableRecord> Parameters(const std::vector<std::string>& names) {
+  std::vector<VariableRecord> records;
+  for (const std::string& name : names) records.push_back({.key = 1, .typeCode = 3, .name = writer::G(name)});
+  return records;
+}
+
+// One flipped bit in a record's offset damages that record only: the record
+// before it, whose bytes are intact, reads whole. The page says it is damaged.
+TEST(RecordPage, ADamagedOffsetLeavesItsNeighbourWhole) {
+  const std::vector<VariableRecord> params = Parameters({"内存地址", "长度", "标志"});
+  std::string block = writer::VariablePageBlock(params);
+  ReadReport clean;
+  EXPECT_EQ(ReadVariablePage(3, block, &clean), ReadVariablePage(3, block));
+  EXPECT_TRUE(clean.problems.empty());
+  // The offset of the second record (bytes 16..19) loses a bit and points into the first body.
+  const int32_t offset = static_cast<int32_t>(writer::VariableBody(params[0]).size());
+  ASSERT_EQ(block.substr(16, 4), ByteWriter().Int32(offset).str());
+  block[16] = static_cast<char>(offset ^ 0x08);
+  ReadReport report;
+  const std::vector<VariableRecord> read = ReadVariablePage(3, block, &report);
+  ASSERT_EQ(read.size(), 3u);
+  EXPECT_EQ(read[0].name, writer::G("内存地址"));
+  EXPECT_EQ(read[2].name, writer::G("标志"));
+  ASSERT_EQ(report.problems.size(), 1u);
+  EXPECT_EQ(report.problems[0].kind, ReadProblem::Kind::RecordOverlap);
+  EXPECT_EQ(report.problems[0].message, "记录重叠");
+  EXPECT_FALSE(report.Complete());
+}
+
+// Records that share one body read as that many records while the page's
+// budget lasts; past it the reader keeps what it has and says so.
+TEST(RecordPage, AliasedRecordsReadWithinTheBudgetAndAreReportedPastIt) {
+  VariableRecord v{.typeCode = 4, .name = std::string(20, 'N'), .remarks = std::string(20, 'R')};
+  const std::string few = writer::AliasedPageBlock(50, writer::VariableBody(v));
+  ReadReport within;
+  const std::vector<VariableRecord> read = ReadVariablePage(50, few, &within);
+  ASSERT_EQ(read.size(), 50u);
+  for (const VariableRecord& r : read) EXPECT_EQ(r.name, v.name);
+  ASSERT_EQ(within.problems.size(), 1u);
+  EXPECT_EQ(within.problems[0].kind, ReadProblem::Kind::RecordOverlap);
+
   v.name = std::string(2000, 'N');
   v.remarks = std::string(2000, 'R');
-  const std::string variables = writer::AliasedPageBlock(5000, writer::VariableBody(v));
-  const std::vector<VariableRecord> read = ReadVariablePage(5000, variables);
-  ASSERT_EQ(read.size(), 5000u);
-  EXPECT_EQ(read[0].name, v.name);
-  EXPECT_EQ(read[0].remarks, v.remarks);
+  const std::string many = writer::AliasedPageBlock(5000, writer::VariableBody(v));
+  ReadReport past;
+  const std::vector<VariableRecord> cut = ReadVariablePage(5000, many, &past);
+  ASSERT_LT(cut.size(), 5000u);
   size_t texts = 0;
-  for (const VariableRecord& r : read) texts += r.name.size() + r.remarks.size();
-  EXPECT_EQ(texts, 4000u);
-  EXPECT_EQ(read[4999].typeCode, 0);
+  for (const VariableRecord& r : cut) {
+    EXPECT_EQ(r.name, v.name);
+    texts += r.name.size() + r.remarks.size();
+  }
+  // The budget, and the one record that crossed it (already read, so kept).
+  EXPECT_LE(texts, RecordPage::kBudgetFactor * many.size() + RecordPage::kBudgetConstant + 4000);
+  ASSERT_EQ(past.problems.size(), 2u);
+  EXPECT_EQ(past.problems[1].kind, ReadProblem::Kind::OverBudget);
+  EXPECT_EQ(past.problems[1].message, "超出预算");
 
-  ConstantRecord c;
-  c.key = 0x20000001;  // byte data
-  c.name = "C";
-  c.value = ConstantValue::OfBytes(std::string(4000, 'D'));
+  ConstantRecord c{.key = 0x20000001, .name = "C", .value = ConstantValue::OfBytes(std::string(4000, 'D'))};
   const std::string constants = writer::AliasedPageBlock(5000, writer::ConstantBody(c), c.key);
-  const std::vector<ConstantRecord> consts = ReadConstantPage(5000, constants, {});
-  ASSERT_EQ(consts.size(), 5000u);
-  EXPECT_EQ(consts[0].value, c.value);
-  EXPECT_EQ(consts[1].name, "");
-  EXPECT_EQ(consts[1].value, ConstantValue::OfBytes(""));
+  ReadReport constantReport;
+  const std::vector<ConstantRecord> consts = ReadConstantPage(5000, constants, {}, &constantReport);
+  ASSERT_LT(consts.size(), 5000u);
+  ASSERT_GT(consts.size(), 1u);
+  EXPECT_EQ(consts.back().value, c.value);
+  EXPECT_EQ(constantReport.problems.size(), 2u);
 }
 
 TEST(RecordPage, ABodyBeforeThePageIsNoPhantomOfTheKeyTable) {
@@ -94,8 +127,8 @@ TEST(RecordPage, ABodyBeforeThePageIsNoPhantomOfTheKeyTable) {
   block.Bytes(body);
   const std::vector<VariableRecord> read = ReadVariablePage(count, block.str());
   ASSERT_EQ(read.size(), static_cast<size_t>(count));
-  EXPECT_EQ(read[0].name, "real");
-  for (size_t k = 1; k < read.size(); ++k) EXPECT_EQ(read[k].name, "") << k;
+  // The records at offset 0 share the real body; the one before the block reads nothing.
+  for (size_t k = 0; k < read.size(); ++k) EXPECT_EQ(read[k].name, k == 1 ? "" : "real") << k;
 }
 
 TEST(VariablePage, DimensionsThatRunOutOfBytesLeaveNoName) {

@@ -55,6 +55,14 @@ TEST(SummaryPageTest, ProblemsAndRepairsComeFirst) {
   EXPECT_EQ(ReadOutcomeToolTip(rejected.outcome), "无法读取此模块：\n● 此模块已加密，无法查看");
   EXPECT_EQ(ReadOutcomeBlock(ReadOutcome{}), "");
   EXPECT_EQ(ReadOutcomeToolTip(ReadOutcome{.repairedSegments = 1}), "");
+  // A repair of values that did not match says both: they did not match, and they were rewritten.
+  const ReadOutcome altered{.problems = {"程序段的校验值与内容不符（已写回修正值）"}, .repairedSegments = 1,
+                            .checksMatch = false};
+  const std::string note = ReadOutcomeBlock(altered);
+  EXPECT_NE(note.find("此模块的校验值与内容不符，内容可能被改动或损坏："), std::string::npos);
+  EXPECT_NE(note.find("● 程序段的校验值与内容不符（已写回修正值）"), std::string::npos);
+  EXPECT_NE(note.find("已修正 1 个段的校验值"), std::string::npos);
+  EXPECT_NE(ReadOutcomeToolTip(altered), "");
 }
 
 TEST(SummaryPageTest, ModuleTextsAreEscaped) {

@@ -125,11 +125,14 @@ void ModuleSearchWindow::OnStartClicked() {
   const std::string text = textBox_->text().toStdString();
   if (text.empty()) return;
   results_.Clear();
+  damaged_.clear();
+  damagedModules_ = 0;
+  resultsTree_->setToolTip({});
   startButton_->setText(QString::fromUtf8(kStop));
   ListModuleFiles(panel_->NodePath(), "*.ec", files_);
   // The viewer's own analysis: check values are repaired where the file allows.
   run_ = std::make_unique<FolderSearch>(
-      FolderSearchRequest{.files = files_, .text = text, .kinds = CheckedKinds(), .readOnly = false}, cache_);
+      FolderSearchRequest{.files = files_, .text = text, .kinds = CheckedKinds(), .readOnly = false, .repairOnlyWhole = true}, cache_);
   tick_.start();
   TakeResults();
 }
@@ -142,8 +145,9 @@ void ModuleSearchWindow::TakeResults() {
     const auto outcome = run_->TakeReady();
     if (!outcome) break;
     const std::string& path = files_[outcome->index];
-    if (QTreeWidgetItem* last =
-            AppendModuleResults(results_, path, static_cast<int>(outcome->index + 1), outcome->result)) {
+    for (const std::string& problem : outcome->result.problems) damaged_.push_back(path + "：" + problem);
+    if (!outcome->result.problems.empty()) ++damagedModules_;
+    if (QTreeWidgetItem* last = AppendModuleResults(results_, path, static_cast<int>(outcome->index + 1), outcome->result)) {
       resultsTree_->scrollToItem(last);
     }
   }
@@ -169,7 +173,17 @@ void ModuleSearchWindow::FinishRun() {
   run_.reset();
   startButton_->setText(QString::fromUtf8(kStart));
   if (const int count = results_.Count(); count > 0) resultsTree_->scrollToItem(results_.Item(count - 1));
-  setWindowTitle(QString::fromUtf8(kSearchDoneTitle));
+  setWindowTitle(QString::fromUtf8(kSearchDoneTitle) + DamagedNote());
+  // The list is at hand over the results.
+  QString list;
+  for (const std::string& line : damaged_) list += (list.isEmpty() ? "" : "\n") + QString::fromStdString(line);
+  resultsTree_->setToolTip(list);
+}
+
+// "（2 个模块未能完整读取，列表见结果区的提示）", or nothing.
+QString ModuleSearchWindow::DamagedNote() const {
+  if (damagedModules_ == 0) return {};
+  return QStringLiteral("（%1 个模块未能完整读取，列表见结果区的提示）").arg(damagedModules_);
 }
 
 void ModuleSearchWindow::OnResultDoubleClicked() {

@@ -65,6 +65,9 @@ class ModuleSearchWindow : public QWidget {
   NamesCache& Cache() { return cache_; }
   // How many modules the last run read from their files.
   size_t ModulesReadByLastRun() const { return modulesRead_; }
+  // "path：problem" for each module of the last run that could not be read
+  // whole, or was altered; the final title counts them.
+  const std::vector<std::string>& DamagedModules() const { return damaged_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -79,6 +82,7 @@ class ModuleSearchWindow : public QWidget {
   void TakeResults();
   void ShowProgress();
   void FinishRun();
+  QString DamagedNote() const;
 
   ControlStateStore& store_;
   OpenModule openModule_;
@@ -87,6 +91,8 @@ class ModuleSearchWindow : public QWidget {
   std::unique_ptr<FolderSearch> run_;
   QTimer tick_;
   size_t modulesRead_ = 0;
+  std::vector<std::string> damaged_;
+  size_t damagedModules_ = 0;
   bool activated_ = false;
 
   std::vector<QCheckBox*> kindBoxes_;   // 程序集, 类, 类型, DLL接口, 常量, 全局变量
