@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "support/gbk_codec.h"
+#include "support/plain_text.h"
 
 namespace ec {
 namespace {
@@ -51,20 +52,13 @@ std::string EscapeForGbk(std::string_view utf8) {
   return out;
 }
 
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
 // %XX back to its byte; a "%" not followed by two hex digits stays as it is.
 std::string Unescape(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (size_t at = 0; at < text.size(); ++at) {
-    const int high = at + 2 < text.size() && text[at] == '%' ? HexValue(text[at + 1]) : -1;
-    const int low = high >= 0 ? HexValue(text[at + 2]) : -1;
+    const int high = at + 2 < text.size() && text[at] == '%' ? HexDigitValue(text[at + 1]) : -1;
+    const int low = high >= 0 ? HexDigitValue(text[at + 2]) : -1;
     if (low < 0) {
       out += text[at];
       continue;

@@ -11,6 +11,14 @@ namespace ec {
 constexpr char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 constexpr char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
+// The value of a hexadecimal digit of either case, -1 for any other byte.
+constexpr int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
 inline std::string LowerAscii(std::string_view text) {
   std::string out(text);
   for (char& c : out) c = LowerAscii(c);

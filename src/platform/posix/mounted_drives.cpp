@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "support/file_bytes.h"
+#include "support/plain_text.h"
 
 namespace ec {
 namespace {
@@ -27,19 +28,12 @@ std::string UnescapeOctal(std::string_view field) {
   return out;
 }
 
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 std::string UnescapeHex(std::string_view name) {
   std::string out;
   for (size_t i = 0; i < name.size(); ++i) {
-    if (name[i] == '\\' && i + 3 < name.size() && name[i + 1] == 'x' && HexValue(name[i + 2]) >= 0 &&
-        HexValue(name[i + 3]) >= 0) {
-      out += static_cast<char>(HexValue(name[i + 2]) * 16 + HexValue(name[i + 3]));
+    if (name[i] == '\\' && i + 3 < name.size() && name[i + 1] == 'x' && HexDigitValue(name[i + 2]) >= 0 &&
+        HexDigitValue(name[i + 3]) >= 0) {
+      out += static_cast<char>(HexDigitValue(name[i + 2]) * 16 + HexDigitValue(name[i + 3]));
       i += 3;
     } else {
       out += name[i];
