@@ -134,9 +134,7 @@ class ReportWriter {
   }
 
   void SideBySide(const DeclarationDifference& d) {
-    std::string fields;
-    for (const std::string_view f : d.fields) fields += (fields.empty() ? "" : ", ") + std::string(f);
-    const std::string heading = Mark("修改", kChangedColour) + Name(d) + "（" + fields + "）";
+    const std::string heading = Mark("修改", kChangedColour) + Name(d) + "（" + FieldHeadings(d) + "）";
     out_ += "<tr>" + Cell(heading, "colspan=\"2\" bgcolor=\"" + std::string(kCaption) + "\"") + "</tr>\n";
     out_ += "<tr>" + Cell(Code(m_.oldModel, d.kind, d.oldPlace), "width=\"50%\" valign=\"top\"") +
             Cell(Code(m_.newModel, d.kind, d.newPlace), "width=\"50%\" valign=\"top\"") + "</tr>\n";

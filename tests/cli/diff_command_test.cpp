@@ -63,7 +63,7 @@ TEST_F(DiffCommand, ThreeFormsAndNeitherFileWritten) {
   EXPECT_EQ(text.status, 1) << text.err;
   EXPECT_EQ(text.err, "");
   EXPECT_NE(text.out.find("\n  + 新的\n      .子程序 新的, , 公开, \n"), std::string::npos) << text.out;
-  EXPECT_NE(text.out.find("\n  ~ 取值（returnType）\n    - .子程序 取值, 整数型"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("\n  ~ 取值（返回值类型）\n    - .子程序 取值, 整数型"), std::string::npos) << text.out;
 
   const test::CliResult js = Diff({"--json", a, b});
   EXPECT_EQ(js.status, 1);
