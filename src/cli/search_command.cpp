@@ -1,7 +1,8 @@
 // `ecview-cli search [--kinds …] [--json] [--recursive] [--jobs N] [--repair]
 // FOLDER TEXT`: the module search without a window, on the engine the search
-// window uses. The matching names are listed per module in file-list order,
-// two blanks of indent per level, or as one JSON document.
+// window uses. The matching names are listed per module, modules in natural
+// order of their file names (2 before 10), two blanks of indent per level,
+// or as one JSON document.
 #include <filesystem>
 #include <iostream>
 #include <sstream>
@@ -93,6 +94,7 @@ void RunSearch(const SearchOptions& options) {
   } else {
     ListModuleFiles(options.folder, "*.ec", request.files);
   }
+  SortNaturally(request.files);
   request.text = options.text;
   request.readOnly = !options.repair;
   request.jobs = options.jobs;

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -63,7 +64,9 @@ TEST_F(SearchWindowTest, RunListsHitsByModuleAndEndsWithTheFinalTitle) {
   SearchControl<QCheckBox>("选择框查找全部")->click();
 
   Run("qwb");
-  EXPECT_EQ(Search()->windowTitle(), QString::fromUtf8(kSearchDoneTitle));
+  // Three modules searched (the broken one too), two with 2 hits each.
+  EXPECT_EQ(Search()->windowTitle(), QString::fromUtf8("搜索停止！搜索了 3 个模块，2 个模块中找到 4 个名称。"
+                                                       "右击列表中的名称可复制，双击可在主界面打开该模块"));
   EXPECT_EQ(SearchControl<QPushButton>("按钮开始搜索")->text(), QStringLiteral("开始搜索"));
   const std::vector<std::string> texts = Texts();
   ASSERT_GE(texts.size(), 4u);
@@ -87,7 +90,7 @@ TEST_F(SearchWindowTest, RunListsHitsByModuleAndEndsWithTheFinalTitle) {
   ASSERT_TRUE(Search()->Panel().LocatePath(Utf8FromPath(files_.path() / "empty")));
   Run("qwb");
   EXPECT_EQ(Search()->Results().Count(), 0);
-  EXPECT_EQ(Search()->windowTitle(), QString::fromUtf8(kSearchDoneTitle));
+  EXPECT_EQ(Search()->windowTitle(), QString::fromUtf8("没有找到匹配的名称（搜索了 0 个模块）"));
 }
 
 TEST_F(SearchWindowTest, DoubleClicksOpenTheModuleAndFindTheName) {
@@ -111,6 +114,28 @@ TEST_F(SearchWindowTest, DoubleClicksOpenTheModuleAndFindTheName) {
   Search()->OnResultDoubleClicked();
   EXPECT_NE(Window().Loader().CurrentPath().find(results.Text(second)), std::string::npos);
   EXPECT_EQ(Control<QLineEdit>("编辑框查找文本")->text(), QStringLiteral("unchanged"));
+}
+
+// Modules in natural order of their names, the view left at the top however
+// many hits arrive, and a run that finds nothing says so.
+TEST_F(SearchWindowTest, NaturalOrderTopOfTheViewAndNothingFound) {
+  const std::string numbered = Utf8FromPath(files_.path() / "numbered");
+  std::filesystem::create_directories(PathFromUtf8(numbered));
+  for (const char* name : {"10_x.ec", "2_x.ec", "1_x.ec"}) CopyOf(SampleModule(), std::string("numbered/") + name);
+  ASSERT_TRUE(Search()->Panel().LocatePath(numbered));
+  Search()->resize(903, 300);
+  Run("*");
+  std::vector<std::string> modules;
+  for (int i = 0; i < Search()->Results().Count(); ++i)
+    if (Search()->Results().Parent(i) < 0) modules.push_back(Search()->Results().Text(i));
+  EXPECT_EQ(modules, (std::vector<std::string>{"1_x", "2_x", "10_x"}));
+  QTreeWidget* tree = SearchControl<QTreeWidget>("树型框");
+  ASSERT_GT(tree->verticalScrollBar()->maximum(), 0);  // more hits than the view holds
+  EXPECT_EQ(tree->verticalScrollBar()->value(), 0);
+
+  Run("nothing_like_this");
+  EXPECT_EQ(Search()->Results().Count(), 0);
+  EXPECT_EQ(Search()->windowTitle(), QString::fromUtf8("没有找到匹配的名称（搜索了 3 个模块）"));
 }
 
 TEST_F(SearchWindowTest, StopKeepsWhatIsShown) {

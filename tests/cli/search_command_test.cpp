@@ -73,5 +73,23 @@ TEST(SearchCommandForms, JsonRecursiveAndJobs) {
   EXPECT_EQ(test::RunCli({"search", "--jobs", "0", folder, "x"}).status, 2);
 }
 
+// Modules come in natural order of their file names in text and JSON, not in
+// the order the folder lists them.
+TEST(SearchCommandForms, ModulesInNaturalOrder) {
+  test::TempDir dir;
+  const fs::path sample = fs::path(EC_SOURCE_DIR) / "examples/sample.ec";
+  for (const char* name : {"10_x.ec", "2_x.ec", "1_x.ec", "B_x.ec", "a_x.ec"}) fs::copy_file(sample, dir.path() / name);
+  const std::string folder = Utf8FromPath(dir.path());
+  const test::CliResult text = test::RunCli({"search", folder, "快速取文本", "--kinds", "subroutines"});
+  EXPECT_EQ(text.out,
+            "1_x\n  子程序(1)\n    快速取文本\n2_x\n  子程序(1)\n    快速取文本\n"
+            "10_x\n  子程序(1)\n    快速取文本\na_x\n  子程序(1)\n    快速取文本\n"
+            "B_x\n  子程序(1)\n    快速取文本\n");
+  const auto doc = nlohmann::json::parse(test::RunCli({"search", "--json", folder, "快速取文本"}).out);
+  std::vector<std::string> modules;
+  for (const auto& m : doc["modules"]) modules.push_back(m["module"]);
+  EXPECT_EQ(modules, (std::vector<std::string>{"1_x", "2_x", "10_x", "a_x", "B_x"}));
+}
+
 }  // namespace
 }  // namespace ec

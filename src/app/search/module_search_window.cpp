@@ -21,6 +21,7 @@
 #include "dirtree/dir_tree_panel.h"
 #include "platform/path_text.h"
 #include "search/module_files.h"
+#include "search/search_tally.h"
 #include "settings/control_state_store.h"
 #include "support/utf8_path.h"
 
@@ -127,6 +128,8 @@ void ModuleSearchWindow::OnStartClicked() {
   results_.Clear();
   startButton_->setText(QString::fromUtf8(kStop));
   ListModuleFiles(panel_->NodePath(), "*.ec", files_);
+  SortNaturally(files_);
+  tally_ = {};
   // The viewer's own analysis: check values are repaired where the file allows.
   run_ = std::make_unique<FolderSearch>(
       FolderSearchRequest{.files = files_, .text = text, .kinds = CheckedKinds(), .readOnly = false}, cache_);
@@ -141,11 +144,9 @@ void ModuleSearchWindow::TakeResults() {
   while (clock.elapsed() < kTickBudgetMilliseconds) {
     const auto outcome = run_->TakeReady();
     if (!outcome) break;
-    const std::string& path = files_[outcome->index];
-    if (QTreeWidgetItem* last =
-            AppendModuleResults(results_, path, static_cast<int>(outcome->index + 1), outcome->result)) {
-      resultsTree_->scrollToItem(last);
-    }
+    tally_.Add(outcome->result);
+    // The view stays where the user left it (at the top): modules keep arriving below.
+    AppendModuleResults(results_, files_[outcome->index], static_cast<int>(outcome->index + 1), outcome->result);
   }
   if (run_->Finished()) return FinishRun();
   ShowProgress();
@@ -168,8 +169,7 @@ void ModuleSearchWindow::FinishRun() {
   modulesRead_ = run_->ModulesRead();
   run_.reset();
   startButton_->setText(QString::fromUtf8(kStart));
-  if (const int count = results_.Count(); count > 0) resultsTree_->scrollToItem(results_.Item(count - 1));
-  setWindowTitle(QString::fromUtf8(kSearchDoneTitle));
+  setWindowTitle(QString::fromStdString(FinishedTitle(tally_)));
 }
 
 void ModuleSearchWindow::OnResultDoubleClicked() {

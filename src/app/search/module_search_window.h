@@ -15,6 +15,7 @@
 
 #include "dirtree/treeview/tree_view_helper.h"
 #include "search/folder_search.h"
+#include "search/search_tally.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -30,7 +31,6 @@ struct DirTreeServices;
 inline constexpr char kSearchSection[] = "批量搜索";
 inline constexpr char kSearchFolderKey[] = "目录路径";
 inline constexpr char kSearchWindowTitle[] = "批量搜索目录下所有EC模块的数据（可拖放模块目录到目录树）";
-inline constexpr char kSearchDoneTitle[] = "搜索停止！右击列表中的名称可复制，双击可在主界面打开该模块";
 
 class ModuleSearchWindow : public QWidget {
   Q_OBJECT
@@ -87,6 +87,7 @@ class ModuleSearchWindow : public QWidget {
   std::unique_ptr<FolderSearch> run_;
   QTimer tick_;
   size_t modulesRead_ = 0;
+  SearchTally tally_;  // of the run in progress, or the last one
   bool activated_ = false;
 
   std::vector<QCheckBox*> kindBoxes_;   // 程序集, 类, 类型, DLL接口, 常量, 全局变量
