@@ -48,7 +48,8 @@ ModuleSearchResult FolderSearch::Examine(size_t index, NameMatcher& matcher) {
   const std::shared_ptr<const ModuleNames> names = Names(request_.files[index]);
   stages_[index] = Stage::Matching;
   if (!names) return {};
-  return SearchModule(*names, matcher, request_.kinds, [this] { return !stopped_.load(std::memory_order_relaxed); });
+  return SearchModule(
+      *names, matcher, request_.kinds, [this] { return !stopped_.load(std::memory_order_relaxed); }, request_.scope);
 }
 
 // A module the reader rejects has no names, and keeps having none until
@@ -56,10 +57,12 @@ ModuleSearchResult FolderSearch::Examine(size_t index, NameMatcher& matcher) {
 std::shared_ptr<const ModuleNames> FolderSearch::Names(const std::string& path) {
   const std::optional<FileStamp> stamp = StampOf(path);
   if (!stamp) return nullptr;
-  if (auto cached = cache_.Find(path, *stamp)) return cached;
+  // Names read without their texts do not serve a search of remarks or parameters.
+  const bool withTexts = request_.scope != SearchScope::Names;
+  if (auto cached = cache_.Find(path, *stamp); cached && (cached->withTexts || !withTexts)) return cached;
   auto names = std::make_shared<ModuleNames>();
   ++modulesRead_;
-  ReadModuleNames(path, request_.readOnly, *names);
+  ReadModuleNames(path, request_.readOnly, *names, withTexts);
   // A repair changed the file's time: keep the names under the new stamp.
   const std::optional<FileStamp> after = request_.readOnly ? stamp : StampOf(path);
   if (after) cache_.Put(path, *after, names);

@@ -3,6 +3,7 @@
 // double clicks that open a module in the main window, and the controls
 // and folder kept between runs of the viewer.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -136,6 +137,28 @@ TEST_F(SearchWindowTest, NaturalOrderTopOfTheViewAndNothingFound) {
   Run("nothing_like_this");
   EXPECT_EQ(Search()->Results().Count(), 0);
   EXPECT_EQ(Search()->windowTitle(), QString::fromUtf8("没有找到匹配的名称（搜索了 3 个模块）"));
+}
+
+// "范围" widens the search to remarks, the remark's line shown under its hit,
+// and a double click on it finds the declaration; "含程序(.e)" adds programs.
+TEST_F(SearchWindowTest, ScopeShowsWhatMatchedAndProgramsOnlyWhenAsked) {
+  CopyOf(SampleModule(), "mods/program.e");
+  Run("编码读入");
+  EXPECT_EQ(Search()->Results().Count(), 0);
+  SearchControl<QComboBox>("组合框范围")->setCurrentIndex(1);
+  Run("编码读入");
+  std::vector<std::string> texts = Texts();
+  ASSERT_EQ(texts.size(), 8u);  // two modules: module, category, hit, what matched
+  EXPECT_EQ(texts[2], "读入文本文件");
+  EXPECT_EQ(texts[3], "备注：以 GBK 编码读入整个文本文件");
+  ASSERT_TRUE(Search()->Results().Select(3));
+  Search()->OnResultDoubleClicked();
+  EXPECT_EQ(Window().Tree().Text(Window().Tree().CurrentIndex()), "读入文本文件");
+
+  SearchControl<QCheckBox>("选择框含程序")->click();
+  Run("编码读入");
+  EXPECT_EQ(Texts().size(), 12u);
+  EXPECT_NE(std::find(Texts().begin(), Texts().end(), "program"), Texts().end());
 }
 
 TEST_F(SearchWindowTest, StopKeepsWhatIsShown) {

@@ -48,6 +48,27 @@ TEST_F(SearchCommand, PinyinInitialsKindsAndExitStatus) {
   EXPECT_EQ(test::RunCli({"search", dir_.File("missing"), "x"}).status, 2);
 }
 
+// --in widens what is compared; --programs adds the .e files, left out by default.
+TEST_F(SearchCommand, ScopesAndPrograms) {
+  const test::CliResult names = Search({"编码读入", "--kinds", "subroutines"});
+  EXPECT_EQ(names.status, 1) << names.out;
+  EXPECT_EQ(Search({"编码读入", "--kinds", "subroutines", "--in", "remarks"}).out,
+            "SAMPLE\n  子程序(1)\n    读入文本文件\n      备注：以 GBK 编码读入整个文本文件\n");
+  EXPECT_EQ(Search({"窗口句柄", "--kinds", "dll", "--in", "remarks"}).status, 1);
+  EXPECT_EQ(Search({"窗口句柄", "--kinds", "dll", "--in", "params"}).out,
+            "SAMPLE\n  DLL命令(1)\n    信息框_API\n      参数 窗口句柄\n");
+  const auto doc = nlohmann::json::parse(Search({"--json", "--in", "params", "接收分割"}).out);
+  ASSERT_EQ(doc["modules"].size(), 1u);
+  EXPECT_EQ(doc["modules"][0]["groups"][0]["details"], nlohmann::json::array({"参数 结果数组：接收分割结果"}));
+  EXPECT_FALSE(nlohmann::json::parse(Search({"--json", "取文本"}).out)["modules"][0]["groups"][0].contains("details"));
+  EXPECT_EQ(Search({"x", "--in", "bodies"}).status, 2);
+
+  const std::string without = Search({"*"}).out;
+  const std::string with = Search({"*", "--programs"}).out;
+  EXPECT_EQ(without.find("\nsetup\n"), std::string::npos);
+  EXPECT_NE(with.find("\nsetup\n"), std::string::npos) << with.substr(0, 300);
+}
+
 // JSON, subfolders and the number of workers: the same hits, in the same
 // order, whatever the form.
 TEST(SearchCommandForms, JsonRecursiveAndJobs) {

@@ -4,9 +4,11 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -81,6 +83,11 @@ void ModuleSearchWindow::CreateControls() {
   kindBoxes_.front()->setChecked(true);
   allBox_ = Place(new QCheckBox(QStringLiteral("全部"), this), "选择框查找全部", 443, 8, 61, 24);
   allBox_->setChecked(true);
+  // A second row: what is compared, and whether programs are searched too.
+  Place(new QLabel(QStringLiteral("范围"), this), "标签范围", 10, 36, 36, 24);
+  scopeBox_ = Place(new QComboBox(this), "组合框范围", 48, 36, 170, 24);
+  scopeBox_->addItems({QStringLiteral("名称"), QStringLiteral("名称和备注"), QStringLiteral("名称、备注和参数")});
+  programsBox_ = Place(new QCheckBox(QStringLiteral("含程序(.e)"), this), "选择框含程序", 230, 36, 120, 24);
   startButton_ = Place(new QPushButton(QString::fromUtf8(kStart), this), "按钮开始搜索", 512, 8, 144, 24);
   startButton_->installEventFilter(this);
   textBox_ = Place(new QLineEdit(QStringLiteral("输入要搜索的字词"), this), "编辑框查找字符", 664, 8, 224, 24);
@@ -105,8 +112,8 @@ void ModuleSearchWindow::ApplyAllRule() {
 }
 
 void ModuleSearchWindow::Layout() {
-  const int top = kindBoxes_.front()->y() + kindBoxes_.front()->height() + 10;
-  const int height = std::max(0, this->height() - kindBoxes_.front()->y() - kindBoxes_.front()->height() - 20);
+  const int top = scopeBox_->y() + scopeBox_->height() + 10;
+  const int height = std::max(0, this->height() - top - 10);
   panel_->setGeometry(10, top, 480, height);
   resultsTree_->setGeometry(510, top, std::max(0, width() - 520), height);
 }
@@ -115,6 +122,17 @@ SearchKinds ModuleSearchWindow::CheckedKinds() const {
   if (allBox_->isChecked()) return {};
   const auto on = [this](size_t i) { return kindBoxes_[i]->isChecked(); };
   return {on(0), on(1), on(2), on(3), on(4), on(5)};
+}
+
+SearchScope ModuleSearchWindow::ChosenScope() const {
+  switch (scopeBox_->currentIndex()) {
+    case 1:
+      return SearchScope::Remarks;
+    case 2:
+      return SearchScope::Params;
+    default:
+      return SearchScope::Names;
+  }
 }
 
 void ModuleSearchWindow::OnStartClicked() {
@@ -127,12 +145,14 @@ void ModuleSearchWindow::OnStartClicked() {
   if (text.empty()) return;
   results_.Clear();
   startButton_->setText(QString::fromUtf8(kStop));
-  ListModuleFiles(panel_->NodePath(), "*.ec", files_);
+  ListModuleFiles(panel_->NodePath(), programsBox_->isChecked() ? "*.ec|*.e" : "*.ec", files_);
   SortNaturally(files_);
   tally_ = {};
   // The viewer's own analysis: check values are repaired where the file allows.
   run_ = std::make_unique<FolderSearch>(
-      FolderSearchRequest{.files = files_, .text = text, .kinds = CheckedKinds(), .readOnly = false}, cache_);
+      FolderSearchRequest{
+          .files = files_, .text = text, .kinds = CheckedKinds(), .scope = ChosenScope(), .readOnly = false},
+      cache_);
   tick_.start();
   TakeResults();
 }

@@ -18,6 +18,7 @@
 #include "search/search_tally.h"
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -76,6 +77,7 @@ class ModuleSearchWindow : public QWidget {
   void CreateControls();
   void ConnectSignals();
   SearchKinds CheckedKinds() const;
+  SearchScope ChosenScope() const;
   void TakeResults();
   void ShowProgress();
   void FinishRun();
@@ -92,6 +94,8 @@ class ModuleSearchWindow : public QWidget {
 
   std::vector<QCheckBox*> kindBoxes_;   // 程序集, 类, 类型, DLL接口, 常量, 全局变量
   QCheckBox* allBox_ = nullptr;         // 选择框查找全部
+  QComboBox* scopeBox_ = nullptr;       // 组合框范围: 名称 / 名称和备注 / 名称、备注和参数
+  QCheckBox* programsBox_ = nullptr;    // 选择框含程序: .e files too
   QPushButton* startButton_ = nullptr;  // 按钮开始搜索
   QLineEdit* textBox_ = nullptr;        // 编辑框查找字符
   QTreeWidget* resultsTree_ = nullptr;  // 树型框
