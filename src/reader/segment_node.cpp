@@ -64,18 +64,21 @@ bool ReadSegmentNode(ModuleFile& file, SegmentNode& node) {
     return false;
   }
   const std::string info = file.Read(kNodeInfoSize);
-  const bool infoMatches = CheckValue(info) == nodeCheck;
   node.name = DecodeSegmentName(info);
 
   node.storedLength = Int32At(info, kNodeInfoDataLengthOffset);
   node.data = node.storedLength > 0 ? file.Read(static_cast<uint64_t>(node.storedLength)) : std::string();
-  const bool dataMatches = CheckValue(node.data) == Int32At(info, kNodeInfoDataCheckOffset);
 
   // A node cut short by the end of the file is left as it is: its check-value
   // fields may not even exist, and nothing else of the file may be touched.
   node.cutShort = info.size() != kNodeInfoSize ||
                   node.data.size() != static_cast<size_t>(std::max(node.storedLength, 0));
-  if ((!infoMatches || !dataMatches) && !node.cutShort && file.Writable()) RepairCheckValues(file, node);
+  // Check values serve only the repair: a file that cannot be written (every
+  // folder search's) is not worth a pass over all its bytes.
+  if (node.cutShort || !file.Writable()) return true;
+  const bool infoMatches = CheckValue(info) == nodeCheck;
+  const bool dataMatches = CheckValue(node.data) == Int32At(info, kNodeInfoDataCheckOffset);
+  if (!infoMatches || !dataMatches) RepairCheckValues(file, node);
   return true;
 }
 
