@@ -1,7 +1,7 @@
 // `ecview-cli search [--kinds …] [--in names|remarks|params] [--programs]
-// [--json] [--recursive] [--jobs N] [--repair] FOLDER TEXT`: the module search without a window, on the engine the
-// search window uses. The matching names are listed per module, modules in natural order of their file names (2 before
-// 10), two blanks of indent per level, or as one JSON document.
+// [--json] [--recursive] [--jobs N] [--repair] [--no-cache] FOLDER TEXT`: the module search without a window, on the
+// engine the search window uses. The matching names are listed per module, modules in natural order of their file names
+// (2 before 10), two blanks of indent per level, or as one JSON document.
 #include <filesystem>
 #include <iostream>
 #include <sstream>
@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "search/folder_search.h"
 #include "search/module_files.h"
+#include "search/names_index.h"
 #include "support/json_writer.h"
 #include "support/utf8_path.h"
 
@@ -21,6 +22,7 @@ struct SearchOptions {
   std::string kinds;
   std::string scope = "names";
   bool programs = false;
+  bool noCache = false;
   bool repair = false;
   bool json = false;
   bool recursive = false;
@@ -118,6 +120,11 @@ void RunSearch(const SearchOptions& options) {
   request.readOnly = !options.repair;
   request.jobs = options.jobs;
   NamesCache cache;
+  const std::filesystem::path index = options.noCache ? std::filesystem::path() : DefaultNamesIndexPath();
+  if (!index.empty()) {
+    if (const std::string why = LoadNamesIndex(index, cache); !why.empty())
+      std::cerr << "ecview-cli: warning: names index " << index.string() << " ignored: " << why << '\n';
+  }
   FolderSearch search(request, cache);
   JsonWriter json(std::cout);
   if (options.json) json.BeginObject().Key("folder").String(options.folder).Key("text").String(options.text).Key("modules").BeginArray();
@@ -132,6 +139,11 @@ void RunSearch(const SearchOptions& options) {
     } else {
       PrintText(label, outcome->result);
     }
+  }
+  if (!index.empty()) {
+    search.StopAndWait();
+    if (const std::string why = SaveNamesIndex(index, cache); !why.empty())
+      std::cerr << "ecview-cli: warning: names index not kept: " << why << '\n';
   }
   if (options.json) {
     json.EndArray().EndObject();
@@ -164,6 +176,8 @@ void AddSearchCommand(CLI::App& app) {
       ->check(CLI::Range(1u, 256u));
   cmd->add_flag("--repair", options->repair,
                 "Rewrite check values that do not match, as the viewer does (default: never write)");
+  cmd->add_flag("--no-cache", options->noCache,
+                "Neither read nor write the names index of the user's cache folder; read every module");
   cmd->callback([options] { RunSearch(*options); });
   cmd->footer("Exit status: 0 when anything matched, 1 when nothing did, 2 for a usage error or a folder that cannot be listed.");
 }

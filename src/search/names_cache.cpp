@@ -57,6 +57,14 @@ size_t NamesCache::Bytes() const {
   return bytes_;
 }
 
+std::vector<NamesCache::Stored> NamesCache::Entries() const {
+  std::lock_guard lock(mutex_);
+  std::vector<Stored> stored;
+  stored.reserve(entries_.size());
+  for (const Entry& e : entries_) stored.push_back({e.path, e.stamp, e.names});
+  return stored;
+}
+
 size_t NamesCache::Size() const {
   std::lock_guard lock(mutex_);
   return entries_.size();

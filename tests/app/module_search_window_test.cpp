@@ -12,6 +12,7 @@
 
 #include "app/search/module_search_window.h"
 #include "dirtree/dir_tree_panel.h"
+#include "search/names_index.h"
 #include "support/file_bytes.h"
 #include "support/utf8_path.h"
 #include "tests/app/window_fixture.h"
@@ -131,6 +132,8 @@ TEST_F(SearchWindowTest, NaturalOrderTopOfTheViewAndNothingFound) {
     if (Search()->Results().Parent(i) < 0) modules.push_back(Search()->Results().Text(i));
   EXPECT_EQ(modules, (std::vector<std::string>{"1_x", "2_x", "10_x"}));
   QTreeWidget* tree = SearchControl<QTreeWidget>("树型框");
+  // The view lays its items out when it gets to it.
+  for (int i = 0; i < 100 && tree->verticalScrollBar()->maximum() == 0; ++i) QTest::qWait(10);
   ASSERT_GT(tree->verticalScrollBar()->maximum(), 0);  // more hits than the view holds
   EXPECT_EQ(tree->verticalScrollBar()->value(), 0);
 
@@ -159,6 +162,36 @@ TEST_F(SearchWindowTest, ScopeShowsWhatMatchedAndProgramsOnlyWhenAsked) {
   Run("编码读入");
   EXPECT_EQ(Texts().size(), 12u);
   EXPECT_NE(std::find(Texts().begin(), Texts().end(), "program"), Texts().end());
+}
+
+// The names read by one run of the viewer serve the next one; a damaged
+// index is ignored, and the title says so.
+TEST_F(SearchWindowTest, NamesIndexOutlivesTheViewer) {
+  Search()->OnFirstActivation();
+  Run("qwb");
+  const std::vector<std::string> texts = Texts();
+  Search()->close();
+  Stop();
+  Start();
+  Window().ShowSearchWindow();
+  Search()->OnFirstActivation();
+  ASSERT_TRUE(Search()->Panel().LocatePath(folder_));
+  Run("qwb");
+  EXPECT_EQ(Search()->ModulesReadByLastRun(), 0u);
+  EXPECT_EQ(Texts(), texts);
+
+  const std::filesystem::path index = DefaultNamesIndexPath();
+  Search()->close();
+  Stop();
+  ASSERT_TRUE(WriteFileBytes(index, "ECNAMES"));
+  Start();
+  Window().ShowSearchWindow();
+  Search()->OnFirstActivation();
+  EXPECT_EQ(Search()->windowTitle(), QString::fromUtf8(kIndexIgnoredTitle));
+  ASSERT_TRUE(Search()->Panel().LocatePath(folder_));
+  Run("qwb");
+  EXPECT_EQ(Texts(), texts);
+  EXPECT_EQ(Search()->ModulesReadByLastRun(), 3u);  // sample, second and the broken one
 }
 
 TEST_F(SearchWindowTest, StopKeepsWhatIsShown) {

@@ -69,6 +69,34 @@ TEST_F(SearchCommand, ScopesAndPrograms) {
   EXPECT_NE(with.find("\nsetup\n"), std::string::npos) << with.substr(0, 300);
 }
 
+// The names index lives in the user's cache folder; --no-cache leaves it
+// alone, and a damaged one is ignored with a warning, the results unchanged.
+TEST(SearchCommandForms, NamesIndexInTheCacheFolder) {
+  test::TempDir dir;
+  fs::copy_file(fs::path(EC_SOURCE_DIR) / "examples/sample.ec", dir.path() / "a.ec");
+  const std::string folder = Utf8FromPath(dir.path() / "."), cache = Utf8FromPath(dir.path() / "cache");
+  const ChildProcessOptions options{.environment = {{"XDG_CACHE_HOME", cache}, {"LOCALAPPDATA", cache}}};
+  const fs::path index = dir.path() / "cache" / "ecview" / "names.index";
+  const std::string expected = "a\n  子程序(2)\n    取文本中间\n    快速取文本\n";
+  const std::vector<std::string> search = {"search", folder, "qwb", "--kinds", "subroutines"};
+
+  std::vector<std::string> uncached = search;
+  uncached.push_back("--no-cache");
+  EXPECT_EQ(test::RunCli(uncached, options).out, expected);
+  EXPECT_FALSE(fs::exists(index));
+  const test::CliResult first = test::RunCli(search, options);
+  EXPECT_EQ(first.out, expected);
+  EXPECT_EQ(first.err, "");
+  ASSERT_TRUE(fs::exists(index));
+  EXPECT_EQ(test::RunCli(search, options).out, expected);
+
+  fs::resize_file(index, fs::file_size(index) - 1);
+  const test::CliResult damaged = test::RunCli(search, options);
+  EXPECT_EQ(damaged.out, expected);
+  EXPECT_NE(damaged.err.find("warning: names index"), std::string::npos) << damaged.err;
+  EXPECT_EQ(test::RunCli(search, options).err, "");  // written anew
+}
+
 // JSON, subfolders and the number of workers: the same hits, in the same
 // order, whatever the form.
 TEST(SearchCommandForms, JsonRecursiveAndJobs) {

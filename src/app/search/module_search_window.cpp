@@ -23,6 +23,7 @@
 #include "dirtree/dir_tree_panel.h"
 #include "platform/path_text.h"
 #include "search/module_files.h"
+#include "search/names_index.h"
 #include "search/search_tally.h"
 #include "settings/control_state_store.h"
 #include "support/utf8_path.h"
@@ -226,12 +227,22 @@ void ModuleSearchWindow::OnFirstActivation() {
   store_.SetSection(kSearchSection);
   const std::string folder = store_.ReadText(kSearchFolderKey, "");
   if (!folder.empty()) panel_->LocatePath(folder);
+  LoadIndex();
+}
+
+// The names of the last runs, kept in the user's cache folder, so that the
+// first search after a restart reads only the modules that changed.
+void ModuleSearchWindow::LoadIndex() {
+  indexPath_ = DefaultNamesIndexPath();
+  if (indexPath_.empty()) return;
+  if (!LoadNamesIndex(indexPath_, cache_).empty()) setWindowTitle(QString::fromUtf8(kIndexIgnoredTitle));
 }
 
 void ModuleSearchWindow::SaveState() {
   SaveControls(this, store_, kSearchSection);
   store_.SetSection(kSearchSection);
   store_.WriteText(kSearchFolderKey, panel_->NodePath());
+  if (!indexPath_.empty()) SaveNamesIndex(indexPath_, cache_);
 }
 
 void ModuleSearchWindow::showEvent(QShowEvent* event) {

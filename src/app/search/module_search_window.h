@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -31,6 +32,7 @@ struct DirTreeServices;
 
 inline constexpr char kSearchSection[] = "批量搜索";
 inline constexpr char kSearchFolderKey[] = "目录路径";
+inline constexpr char kIndexIgnoredTitle[] = "名称索引已损坏或版本不同，已忽略：本次搜索将重新读取所有模块";
 inline constexpr char kSearchWindowTitle[] = "批量搜索目录下所有EC模块的数据（可拖放模块目录到目录树）";
 
 class ModuleSearchWindow : public QWidget {
@@ -80,11 +82,13 @@ class ModuleSearchWindow : public QWidget {
   SearchScope ChosenScope() const;
   void TakeResults();
   void ShowProgress();
+  void LoadIndex();
   void FinishRun();
 
   ControlStateStore& store_;
   OpenModule openModule_;
   NamesCache cache_;
+  std::filesystem::path indexPath_;  // the names index; empty until loaded, or without a cache folder
   std::vector<std::string> files_;
   std::unique_ptr<FolderSearch> run_;
   QTimer tick_;
