@@ -78,11 +78,13 @@ TEST(ComparisonText, AChangelogWithDeclarationLines) {
 // Text and HTML name the changed fields in Chinese; JSON keeps the names scripts read.
 TEST(ComparisonReports, FieldNamesInChineseExceptInJson) {
   Versions v;
-  v.oldModel.subroutineGroups = {{{{.name = "取值", .params = {{.name = "键", .remarks = "旧"}}}}}};
+  v.oldModel.subroutineGroups = {{{{.name = "取值", .params = {{.name = "键", .remarks = "旧"}}},
+                                   {.name = "比较", .params = {{.name = "甲"}, {.name = "乙"}}}}}};
   v.oldModel.globals = {{.name = "表", .type = "整数型"}};
   v.oldModel.dllCommands = {{.name = "调用", .libraryFile = "a.dll", .nameInLibrary = "F"}};
   v.newModel = v.oldModel;
   v.newModel.subroutineGroups[0].subroutines[0].params[0].remarks = "新";
+  v.newModel.subroutineGroups[0].subroutines[1].params = {{.name = "乙"}, {.name = "<丙>"}};
   v.newModel.globals[0] = {.name = "表", .remarks = "r", .type = "文本型", .dimensions = {2}};
   v.newModel.dllCommands[0] = {.name = "调用", .returnType = "整数型", .libraryFile = "b.dll", .nameInLibrary = "G"};
   const ModuleComparison result = CompareModules(v.oldModel, v.newModel);
@@ -94,6 +96,11 @@ TEST(ComparisonReports, FieldNamesInChineseExceptInJson) {
   const std::string html = ComparisonHtml(modules);
   EXPECT_NE(html.find("取值</span>（参数备注）"), std::string::npos);
   EXPECT_NE(html.find("表</span>（类型、数组、备注）"), std::string::npos);
+  // Under each changed pair, the parameters that changed, marked.
+  EXPECT_NE(html.find("参数：备注有变 <span style=\"color:#0000FF;\">键</span>"), std::string::npos) << html;
+  EXPECT_NE(html.find("参数：新增 <span style=\"color:#008000;\">&lt;丙&gt;</span>；删除 <span "
+                      "style=\"color:#800000;text-decoration:line-through;\">甲</span>"),
+            std::string::npos);
   std::ostringstream json;
   WriteComparisonJson(json, modules);
   EXPECT_NE(json.str().find("\"paramRemarks\""), std::string::npos) << json.str();
