@@ -12,7 +12,7 @@ _ecview_cli_subcommands="segments dump associate search diff uses site"
 _ecview_cli_options_segments="--repair"
 _ecview_cli_options_dump="-o --output --json --html --crlf --gbk --repair"
 _ecview_cli_options_associate="--program"
-_ecview_cli_options_search="--kinds --json --recursive --jobs --repair"
+_ecview_cli_options_search="--kinds --in --programs --json --recursive --jobs --repair --no-cache"
 _ecview_cli_options_diff="--json --html"
 _ecview_cli_options_uses="--json"
 _ecview_cli_options_site="--recursive --programs --title --jobs"
@@ -33,6 +33,7 @@ _ecview_cli_option_value() {
     -o | --output) echo file ;;
     --program) echo program ;;
     --kinds) echo kinds ;;
+    --in) echo scope ;;
     --jobs | --title) echo text ;;
     *) echo none ;;
   esac
@@ -69,6 +70,9 @@ _ecview_cli_complete_value() {
       ;;
     mode)
       mapfile -t COMPREPLY < <(compgen -W "on off" -- "$cur")
+      ;;
+    scope)
+      mapfile -t COMPREPLY < <(compgen -W "names remarks params" -- "$cur")
       ;;
     kinds)
       # A comma-separated list: complete the word after the last comma.

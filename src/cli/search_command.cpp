@@ -1,7 +1,7 @@
-// `ecview-cli search [--kinds …] [--json] [--recursive] [--jobs N] [--repair]
-// FOLDER TEXT`: the module search without a window, on the engine the search
-// window uses. The matching names are listed per module in file-list order,
-// two blanks of indent per level, or as one JSON document.
+// `ecview-cli search [--kinds …] [--in names|remarks|params] [--programs]
+// [--json] [--recursive] [--jobs N] [--repair] [--no-cache] FOLDER TEXT`: the module search without a window, on the
+// engine the search window uses. The matching names are listed per module, modules in natural order of their file names
+// (2 before 10), two blanks of indent per level, or as one JSON document.
 #include <filesystem>
 #include <iostream>
 #include <sstream>
@@ -11,6 +11,7 @@
 #include "cli/commands.h"
 #include "search/folder_search.h"
 #include "search/module_files.h"
+#include "search/names_index.h"
 #include "support/json_writer.h"
 #include "support/utf8_path.h"
 #include "support/plain_text.h"
@@ -22,6 +23,9 @@ struct SearchOptions {
   std::string folder;
   std::string text;
   std::string kinds;
+  std::string scope = "names";
+  bool programs = false;
+  bool noCache = false;
   bool repair = false;
   bool json = false;
   bool recursive = false;
@@ -58,11 +62,16 @@ std::string ModuleLabel(const std::string& path, const std::string& folder, bool
   return std::string(relative.begin(), relative.end());
 }
 
+// What matched in a remark or parameter goes one level below the name.
 void PrintText(const std::string& label, const ModuleSearchResult& result) {
   std::cout << label << '\n';
   for (const SearchHitGroup& group : result.groups) {
     std::cout << "  " << group.Text() << '\n';
-    for (const std::string& name : group.names) std::cout << "    " << name << '\n';
+    if (!group.classDetail.empty()) std::cout << "    " << group.classDetail << '\n';
+    for (size_t i = 0; i < group.names.size(); ++i) {
+      std::cout << "    " << group.names[i] << '\n';
+      if (i < group.details.size() && !group.details[i].empty()) std::cout << "      " << group.details[i] << '\n';
+    }
   }
 }
 
@@ -73,7 +82,14 @@ void PrintJson(JsonWriter& w, const std::string& path, const std::string& label,
     w.BeginObject().Key("label").String(group.label).Key("text").String(group.Text());
     w.Key("bareClass").Bool(group.bareClass).Key("names").BeginArray();
     for (const std::string& name : group.names) w.String(name);
-    w.EndArray().EndObject();
+    w.EndArray();
+    // Only beyond the names scope, so that the names scope prints what it always did.
+    if (!group.details.empty() || !group.classDetail.empty()) {
+      w.Key("details").BeginArray();
+      for (const std::string& detail : group.details) w.String(detail);
+      w.EndArray().Key("classDetail").String(group.classDetail);
+    }
+    w.EndObject();
   }
   w.EndArray().EndObject();
 }
@@ -99,20 +115,32 @@ void RunSearch(const SearchOptions& options) {
               << "' (use subroutines, classes, datatypes, dll, constants, globals)\n";
     return SetExitStatus(kExitUsage);
   }
+  if (options.scope == "remarks") {
+    request.scope = SearchScope::Remarks;
+  } else if (options.scope == "params") {
+    request.scope = SearchScope::Params;
+  }
+  const char* pattern = options.programs ? "*.ec|*.e" : "*.ec";
   std::error_code ec;
   if (!std::filesystem::is_directory(PathFromUtf8(options.folder), ec)) {
     std::cerr << "ecview-cli: cannot list folder: " << options.folder << '\n';
     return SetExitStatus(kExitUsage);
   }
   if (options.recursive) {
-    ListModuleFilesRecursive(options.folder, "*.ec", request.files);
+    ListModuleFilesRecursive(options.folder, pattern, request.files);
   } else {
-    ListModuleFiles(options.folder, "*.ec", request.files);
+    ListModuleFiles(options.folder, pattern, request.files);
   }
+  SortNaturally(request.files);
   request.text = options.text;
   request.readOnly = !options.repair;
   request.jobs = options.jobs;
   NamesCache cache;
+  const std::filesystem::path index = options.noCache ? std::filesystem::path() : DefaultNamesIndexPath();
+  if (!index.empty()) {
+    if (const std::string why = LoadNamesIndex(index, cache); !why.empty())
+      std::cerr << "ecview-cli: warning: names index " << index.string() << " ignored: " << why << '\n';
+  }
   FolderSearch search(request, cache);
   JsonWriter json(std::cout);
   if (options.json) json.BeginObject().Key("folder").String(options.folder).Key("text").String(options.text).Key("modules").BeginArray();
@@ -132,6 +160,11 @@ void RunSearch(const SearchOptions& options) {
     } else {
       PrintText(label, outcome->result);
     }
+  }
+  if (!index.empty()) {
+    search.StopAndWait();
+    if (const std::string why = SaveNamesIndex(index, cache); !why.empty())
+      std::cerr << "ecview-cli: warning: names index not kept: " << why << '\n';
   }
   if (options.json) {
     json.EndArray().Key("problems").BeginArray();
@@ -159,12 +192,19 @@ void AddSearchCommand(CLI::App& app) {
       ->required();
   cmd->add_option("--kinds", options->kinds,
                   "Comma-separated kinds to search: subroutines,classes,datatypes,dll,constants,globals (default: all)");
+  cmd->add_option("--in", options->scope,
+                  "What is compared: names (default), remarks (names and remarks), "
+                  "params (names, remarks and parameter names)")
+      ->check(CLI::IsMember({"names", "remarks", "params"}));
+  cmd->add_flag("--programs", options->programs, "Search programs (*.e) as well as modules");
   cmd->add_flag("--json", options->json, "Print the modules, groups and names as one JSON document");
   cmd->add_flag("--recursive", options->recursive, "Search the modules of the subfolders too");
   cmd->add_option("--jobs", options->jobs, "Modules read at the same time (default: one per core)")
       ->check(CLI::Range(1u, 256u));
   cmd->add_flag("--repair", options->repair,
                 "Rewrite check values that do not match, as the viewer does (default: never write)");
+  cmd->add_flag("--no-cache", options->noCache,
+                "Neither read nor write the names index of the user's cache folder; read every module");
   cmd->callback([options] { RunSearch(*options); });
   cmd->footer("A module that cannot be read, or only in part, or whose check values do not match gets one\n"
               "warning line on standard error; --json lists them in \"problems\": [{\"path\", \"problems\"}].\n"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "compare/parameter_changes.h"
 #include "render/html_escape.h"
 
 namespace ec {
@@ -134,12 +135,31 @@ class ReportWriter {
   }
 
   void SideBySide(const DeclarationDifference& d) {
-    std::string fields;
-    for (const std::string_view f : d.fields) fields += (fields.empty() ? "" : ", ") + std::string(f);
-    const std::string heading = Mark("修改", kChangedColour) + Name(d) + "（" + fields + "）";
+    const std::string heading = Mark("修改", kChangedColour) + Name(d) + "（" + FieldHeadings(d) + "）";
     out_ += "<tr>" + Cell(heading, "colspan=\"2\" bgcolor=\"" + std::string(kCaption) + "\"") + "</tr>\n";
     out_ += "<tr>" + Cell(Code(m_.oldModel, d.kind, d.oldPlace), "width=\"50%\" valign=\"top\"") +
             Cell(Code(m_.newModel, d.kind, d.newPlace), "width=\"50%\" valign=\"top\"") + "</tr>\n";
+    ChangedParameters(d);
+  }
+
+  // A line under the pair naming the parameters (members) added, removed or
+  // given other remarks, marked in the colours of the whole report.
+  void ChangedParameters(const DeclarationDifference& d) {
+    const ParameterChanges changes = ParameterChangesOf(m_, d);
+    if (changes.Empty()) return;
+    const char* what = d.kind == DeclarationKind::DataType ? "成员" : "参数";
+    std::string line;
+    const auto list = [&](const char* label, const std::vector<std::string>& names, std::string_view style) {
+      if (names.empty()) return;
+      line += (line.empty() ? "" : "；") + std::string(label);
+      for (size_t i = 0; i < names.size(); ++i)
+        line +=
+            (i == 0 ? " " : "、") + ("<span style=\"" + std::string(style) + "\">" + HtmlEscaped(names[i]) + "</span>");
+    };
+    list("新增", changes.added, "color:" + std::string(kAddedColour) + ";");
+    list("删除", changes.removed, "color:" + std::string(kRemovedColour) + ";text-decoration:line-through;");
+    list("备注有变", changes.remarked, "color:" + std::string(kChangedColour) + ";");
+    out_ += "<tr>" + Cell(std::string(what) + "：" + line, "colspan=\"2\"") + "</tr>\n";
   }
 
   static std::string Code(const ModuleModel& model, DeclarationKind kind, const std::optional<DeclarationPlace>& place) {

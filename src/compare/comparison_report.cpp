@@ -1,5 +1,7 @@
 #include "compare/comparison_report.h"
 
+#include <utility>
+
 #include "declarations/declaration_places.h"
 #include "render/declaration_code.h"
 
@@ -39,6 +41,29 @@ std::string_view InfoHeading(std::string_view field) {
   if (field == "author") return "作者";
   if (field == "remarks") return "备注";
   return field;
+}
+
+std::string_view FieldHeading(std::string_view field) {
+  static constexpr std::pair<std::string_view, std::string_view> kHeadings[] = {{"returnType", "返回值类型"},
+                                                                                {"params", "参数"},
+                                                                                {"remarks", "备注"},
+                                                                                {"paramRemarks", "参数备注"},
+                                                                                {"baseType", "基类"},
+                                                                                {"members", "成员"},
+                                                                                {"libraryFile", "库文件名"},
+                                                                                {"nameInLibrary", "库中名称"},
+                                                                                {"value", "值"},
+                                                                                {"type", "类型"},
+                                                                                {"dimensions", "数组"}};
+  for (const auto& [name, heading] : kHeadings)
+    if (name == field) return heading;
+  return field;
+}
+
+std::string FieldHeadings(const DeclarationDifference& d) {
+  std::string list;
+  for (const std::string_view field : d.fields) list.append(list.empty() ? "" : "、").append(FieldHeading(field));
+  return list;
 }
 
 std::string QualifiedName(const DeclarationDifference& d) {

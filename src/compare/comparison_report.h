@@ -23,6 +23,11 @@ struct ComparedModules {
 std::string_view KindHeading(DeclarationKind kind);
 // "模块名", "版本", "作者", "备注" for the fields of InfoDifference.
 std::string_view InfoHeading(std::string_view field);
+// The Chinese name of a changed declaration field (DeclarationDifference::fields):
+// "返回值类型" for returnType, "参数备注" for paramRemarks, …
+std::string_view FieldHeading(std::string_view field);
+// The changed fields of `d` by their Chinese names, joined by "、".
+std::string FieldHeadings(const DeclarationDifference& d);
 // The name, or "类名.方法名" for a method.
 std::string QualifiedName(const DeclarationDifference& d);
 // "名称 1.2"; just the version when the module has no name.

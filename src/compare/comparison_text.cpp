@@ -54,15 +54,6 @@ void AppendLibraries(std::string& out, const std::vector<LibraryDifference>& lib
   }
 }
 
-std::string FieldList(const DeclarationDifference& d) {
-  std::string list;
-  for (const std::string_view field : d.fields) {
-    if (!list.empty()) list += ", ";
-    list += field;
-  }
-  return list;
-}
-
 void AppendSection(std::string& out, const ComparedModules& m, const KindSection& s) {
   const auto code = [&](const ModuleModel& model, const DeclarationDifference* d, bool old) {
     const auto& place = old ? d->oldPlace : d->newPlace;
@@ -79,7 +70,7 @@ void AppendSection(std::string& out, const ComparedModules& m, const KindSection
     AppendLines(out, "      ", code(m.oldModel, d, true));
   }
   for (const DeclarationDifference* d : s.changed) {
-    out += "  ~ " + QualifiedName(*d) + "（" + FieldList(*d) + "）\n";
+    out += "  ~ " + QualifiedName(*d) + "（" + FieldHeadings(*d) + "）\n";
     AppendLines(out, "    - ", code(m.oldModel, d, true));
     AppendLines(out, "    + ", code(m.newModel, d, false));
   }

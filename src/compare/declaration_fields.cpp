@@ -16,6 +16,22 @@ bool SameSignatures(const std::vector<Parameter>& a, const std::vector<Parameter
   return std::ranges::equal(a, b, SameSignature);
 }
 
+// Parameters are paired by name, so adding or removing one (a change of
+// "params") does not make the remarks of all those after it count as changed.
+// With a name used twice, the n-th of one side pairs with the n-th of the other.
+bool SameParameterRemarks(const std::vector<Parameter>& a, const std::vector<Parameter>& b) {
+  std::vector<bool> taken(b.size(), false);
+  for (const Parameter& p : a) {
+    for (size_t j = 0; j < b.size(); ++j) {
+      if (taken[j] || b[j].name != p.name) continue;
+      taken[j] = true;
+      if (b[j].remarks != p.remarks) return false;
+      break;
+    }
+  }
+  return true;
+}
+
 // Appends `name` when the two values differ.
 class FieldList {
  public:
@@ -49,6 +65,7 @@ FieldNames ChangedFields(const Subroutine& a, const Subroutine& b) {
   return FieldList()
       .Check(a.returnType == b.returnType, "returnType")
       .Check(SameSignatures(a.params, b.params), "params")
+      .Check(SameParameterRemarks(a.params, b.params), "paramRemarks")
       .Check(a.remarks == b.remarks, "remarks")
       .Take();
 }
@@ -70,6 +87,7 @@ FieldNames ChangedFields(const DllCommand& a, const DllCommand& b) {
       .Check(a.libraryFile == b.libraryFile, "libraryFile")
       .Check(a.nameInLibrary == b.nameInLibrary, "nameInLibrary")
       .Check(SameSignatures(a.params, b.params), "params")
+      .Check(SameParameterRemarks(a.params, b.params), "paramRemarks")
       .Check(a.remarks == b.remarks, "remarks")
       .Take();
 }

@@ -14,8 +14,8 @@ std::FILE* OpenFileStream(std::string_view utf8Path, const char* mode);
 
 bool SeekFileStream(std::FILE* file, std::uint64_t position);
 
-// The stream's size: seeks to its end and answers that position (0 when the
-// system cannot tell). The position is left at the end.
+// The stream's size (0 when the system cannot tell). The position may be
+// left anywhere: seek before reading.
 std::uint64_t FileStreamSize(std::FILE* file);
 
 }  // namespace ec

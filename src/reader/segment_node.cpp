@@ -63,18 +63,20 @@ bool ReadSegmentNode(ModuleFile& file, SegmentNode& node, ReadReport* report) {
     return false;
   }
   const std::string info = file.Read(kNodeInfoSize);
-  const bool infoMatches = CheckValue(info) == nodeCheck;
   node.name = DecodeSegmentName(info);
 
   node.storedLength = Int32At(info, kNodeInfoDataLengthOffset);
   node.data = node.storedLength > 0 ? file.Read(static_cast<uint64_t>(node.storedLength)) : std::string();
-  const bool dataMatches = CheckValue(node.data) == Int32At(info, kNodeInfoDataCheckOffset);
 
   node.cutShort = info.size() != kNodeInfoSize ||
                   node.data.size() != static_cast<size_t>(std::max(node.storedLength, 0));
   // A node cut short is reported as cut; whether its (partly missing) check
-  // values match says nothing more.
-  node.checkMismatch = !node.cutShort && (!infoMatches || !dataMatches);
+  // values match says nothing more. Every other node's values are checked,
+  // also where nothing will be repaired: a mismatch is damage to report.
+  if (node.cutShort) return true;
+  const bool infoMatches = CheckValue(info) == nodeCheck;
+  const bool dataMatches = CheckValue(node.data) == Int32At(info, kNodeInfoDataCheckOffset);
+  node.checkMismatch = !infoMatches || !dataMatches;
   return true;
 }
 

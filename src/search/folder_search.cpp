@@ -68,8 +68,8 @@ ModuleSearchResult FolderSearch::ExamineModule(size_t index, NameMatcher& matche
   const std::shared_ptr<const ModuleNames> names = Names(request_.files[index]);
   stages_[index] = Stage::Matching;
   if (!names) return {.problems = {"无法打开文件"}};
-  ModuleSearchResult result =
-      SearchModule(*names, matcher, request_.kinds, [this] { return !stopped_.load(std::memory_order_relaxed); });
+  ModuleSearchResult result = SearchModule(
+      *names, matcher, request_.kinds, [this] { return !stopped_.load(std::memory_order_relaxed); }, request_.scope);
   if (!names->outcome.Clean()) result.problems = names->outcome.problems;
   return result;
 }
@@ -79,10 +79,12 @@ ModuleSearchResult FolderSearch::ExamineModule(size_t index, NameMatcher& matche
 std::shared_ptr<const ModuleNames> FolderSearch::Names(const std::string& path) {
   const std::optional<FileStamp> stamp = StampOf(path);
   if (!stamp) return nullptr;
-  if (auto cached = cache_.Find(path, *stamp)) return cached;
+  // Names read without their texts do not serve a search of remarks or parameters.
+  const bool withTexts = request_.scope != SearchScope::Names;
+  if (auto cached = cache_.Find(path, *stamp); cached && (cached->withTexts || !withTexts)) return cached;
   auto names = std::make_shared<ModuleNames>();
   ++modulesRead_;
-  ReadModuleNames(path, request_.readOnly, *names, request_.repairOnlyWhole);
+  ReadModuleNames(path, request_.readOnly, *names, withTexts, request_.repairOnlyWhole);
   // A repair changed the file's time: keep the names under the new stamp.
   const std::optional<FileStamp> after = request_.readOnly ? stamp : StampOf(path);
   if (after) cache_.Put(path, *after, names);

@@ -25,6 +25,7 @@ struct FolderSearchRequest {
   std::vector<std::string> files;  // the modules, in the order the results are wanted
   std::string text;                // the search text (not empty)
   SearchKinds kinds;
+  SearchScope scope = SearchScope::Names;
   bool readOnly = true;  // false: check values are repaired as the viewer does
   bool repairOnlyWhole = false;  // repair only modules read without any other damage
   unsigned jobs = 0;     // worker threads; 0: one per core

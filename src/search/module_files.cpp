@@ -1,10 +1,12 @@
 #include "search/module_files.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 #include "platform/path_separator.h"
 #include "support/gbk_codec.h"
+#include "support/natural_order.h"
 #include "support/plain_text.h"
 #include "support/utf8_path.h"
 
@@ -25,7 +27,40 @@ void ListMatching(const std::filesystem::path& folder, const std::string& prefix
   }
 }
 
+// A path cut at its separators: the folders, then the file name.
+std::vector<std::string_view> PartsOf(std::string_view path) {
+  std::vector<std::string_view> parts;
+  for (size_t start = 0;;) {
+    const size_t cut = path.find_first_of(kPathSeparators, start);
+    parts.push_back(path.substr(start, cut == std::string_view::npos ? std::string_view::npos : cut - start));
+    if (cut == std::string_view::npos) return parts;
+    start = cut + 1;
+  }
+}
+
+// Folder by folder, a folder's own files (fewer parts) before its subfolders'.
+bool NaturalPathLess(const std::vector<std::string_view>& a, const std::vector<std::string_view>& b) {
+  const size_t folders = std::min(a.size(), b.size()) - 1;
+  for (size_t i = 0; i < folders; ++i)
+    if (const int order = NaturalCompare(a[i], b[i]); order != 0) return order < 0;
+  if (a.size() != b.size()) return a.size() < b.size();
+  return NaturalLess(a.back(), b.back());
+}
+
 }  // namespace
+
+void SortNaturally(std::vector<std::string>& paths) {
+  std::vector<std::vector<std::string_view>> parts;
+  parts.reserve(paths.size());
+  for (const std::string& path : paths) parts.push_back(PartsOf(path));
+  std::vector<size_t> order(paths.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return NaturalPathLess(parts[a], parts[b]); });
+  std::vector<std::string> sorted;
+  sorted.reserve(paths.size());
+  for (const size_t i : order) sorted.push_back(std::move(paths[i]));
+  paths = std::move(sorted);
+}
 
 bool WildcardMatchesFileName(std::string_view pattern, std::string_view name) {
   // "*.*" is the "every file" pattern, names without a dot included.

@@ -23,6 +23,13 @@ void ListModuleFiles(std::string_view folder, std::string_view pattern, std::vec
 // cannot make the listing endless.
 void ListModuleFilesRecursive(std::string_view folder, std::string_view pattern, std::vector<std::string>& out);
 
+// Puts module paths in natural order (support/natural_order.h) of their
+// file names, whatever order the file system listed them in: 2_x.ec before
+// 10_x.ec. The files of a folder come before those of its subfolders, and
+// subfolders are ordered the same way, so a recursive listing stays depth
+// first.
+void SortNaturally(std::vector<std::string>& paths);
+
 // Whether a file name matches one wildcard pattern ("*" any run of
 // characters, "?" one character), ASCII letters without regard to case.
 bool WildcardMatchesFileName(std::string_view pattern, std::string_view name);

@@ -9,7 +9,8 @@ namespace ec {
 std::optional<FileStamp> StampOf(const std::string& path) {
   std::error_code error;
   const std::filesystem::path file = PathFromUtf8(path);
-  if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
+  // file_size fails for anything but a regular file: one look at the file
+  // fewer for each module of a folder search.
   FileStamp stamp;
   stamp.size = std::filesystem::file_size(file, error);
   if (error) return std::nullopt;
@@ -55,6 +56,14 @@ void NamesCache::EvictBeyond(size_t capacity) {
 size_t NamesCache::Bytes() const {
   std::lock_guard lock(mutex_);
   return bytes_;
+}
+
+std::vector<NamesCache::Stored> NamesCache::Entries() const {
+  std::lock_guard lock(mutex_);
+  std::vector<Stored> stored;
+  stored.reserve(entries_.size());
+  for (const Entry& e : entries_) stored.push_back({e.path, e.stamp, e.names});
+  return stored;
 }
 
 size_t NamesCache::Size() const {

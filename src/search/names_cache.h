@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "search/module_names.h"
 
@@ -36,6 +37,14 @@ class NamesCache {
 
   size_t Bytes() const;
   size_t Size() const;
+
+  struct Stored {
+    std::string path;
+    FileStamp stamp;
+    std::shared_ptr<const ModuleNames> names;
+  };
+  // Every entry, the most recently used first.
+  std::vector<Stored> Entries() const;
 
  private:
   struct Entry {

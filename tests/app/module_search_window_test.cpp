@@ -3,13 +3,16 @@
 // double clicks that open a module in the main window, and the controls
 // and folder kept between runs of the viewer.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
 
 #include "app/search/module_search_window.h"
 #include "dirtree/dir_tree_panel.h"
+#include "search/names_index.h"
 #include "support/file_bytes.h"
 #include "support/utf8_path.h"
 #include "tests/app/window_fixture.h"
@@ -63,9 +66,12 @@ TEST_F(SearchWindowTest, RunListsHitsByModuleAndEndsWithTheFinalTitle) {
   SearchControl<QCheckBox>("选择框查找全部")->click();
 
   Run("qwb");
-  // The module that is none is counted in the final title, and named over the results.
-  const QString withNote = QString::fromUtf8(kSearchDoneTitle) + QStringLiteral("（1 个模块未能完整读取，列表见结果区的提示）");
-  EXPECT_EQ(Search()->windowTitle(), withNote);
+  // Three modules searched (the broken one too), two with 2 hits each; the
+  // module that is none is counted in the final title, and named over the results.
+  EXPECT_EQ(Search()->windowTitle(), QString::fromUtf8("搜索停止！搜索了 3 个模块，2 个模块中找到 4 个名称。"
+                                                       "右击列表中的名称可复制，双击可在主界面打开该模块"
+                                                       "（1 个模块未能完整读取，列表见结果区的提示）"));
+  const QString firstTitle = Search()->windowTitle();
   const std::string broken = Utf8FromPath(files_.path() / "mods" / "broken.ec") + "：不是易模块文件（头标志1错误）";
   EXPECT_EQ(Search()->DamagedModules(), std::vector<std::string>{broken});
   EXPECT_EQ(SearchControl<QTreeWidget>("树型框")->toolTip().toStdString(), broken);
@@ -84,7 +90,7 @@ TEST_F(SearchWindowTest, RunListsHitsByModuleAndEndsWithTheFinalTitle) {
   Run("qwb");
   EXPECT_EQ(Search()->ModulesReadByLastRun(), 0u);
   EXPECT_EQ(Texts(), texts);
-  EXPECT_EQ(Search()->windowTitle(), withNote);
+  EXPECT_EQ(Search()->windowTitle(), firstTitle);
 
   // A bare class counts one hit; an empty folder still ends with the title.
   Run("类_文本缓冲区");
@@ -93,7 +99,7 @@ TEST_F(SearchWindowTest, RunListsHitsByModuleAndEndsWithTheFinalTitle) {
   ASSERT_TRUE(Search()->Panel().LocatePath(Utf8FromPath(files_.path() / "empty")));
   Run("qwb");
   EXPECT_EQ(Search()->Results().Count(), 0);
-  EXPECT_EQ(Search()->windowTitle(), QString::fromUtf8(kSearchDoneTitle));
+  EXPECT_EQ(Search()->windowTitle(), QString::fromUtf8("没有找到匹配的名称（搜索了 0 个模块）"));
 }
 
 TEST_F(SearchWindowTest, DoubleClicksOpenTheModuleAndFindTheName) {
@@ -117,6 +123,85 @@ TEST_F(SearchWindowTest, DoubleClicksOpenTheModuleAndFindTheName) {
   Search()->OnResultDoubleClicked();
   EXPECT_NE(Window().Loader().CurrentPath().find(results.Text(second)), std::string::npos);
   EXPECT_EQ(Control<QLineEdit>("编辑框查找文本")->text(), QStringLiteral("unchanged"));
+}
+
+// Modules in natural order of their names, the view left at the top however
+// many hits arrive, and a run that finds nothing says so.
+TEST_F(SearchWindowTest, NaturalOrderTopOfTheViewAndNothingFound) {
+  const std::string numbered = Utf8FromPath(files_.path() / "numbered");
+  std::filesystem::create_directories(PathFromUtf8(numbered));
+  for (const char* name : {"10_x.ec", "2_x.ec", "1_x.ec"}) CopyOf(SampleModule(), std::string("numbered/") + name);
+  ASSERT_TRUE(Search()->Panel().LocatePath(numbered));
+  Search()->resize(903, 300);
+  Run("*");
+  std::vector<std::string> modules;
+  for (int i = 0; i < Search()->Results().Count(); ++i)
+    if (Search()->Results().Parent(i) < 0) modules.push_back(Search()->Results().Text(i));
+  EXPECT_EQ(modules, (std::vector<std::string>{"1_x", "2_x", "10_x"}));
+  QTreeWidget* tree = SearchControl<QTreeWidget>("树型框");
+  // The view lays its items out when it gets to it.
+  for (int i = 0; i < 100 && tree->verticalScrollBar()->maximum() == 0; ++i) QTest::qWait(10);
+  ASSERT_GT(tree->verticalScrollBar()->maximum(), 0);  // more hits than the view holds
+  EXPECT_EQ(tree->verticalScrollBar()->value(), 0);
+
+  Run("nothing_like_this");
+  EXPECT_EQ(Search()->Results().Count(), 0);
+  EXPECT_EQ(Search()->windowTitle(), QString::fromUtf8("没有找到匹配的名称（搜索了 3 个模块）"));
+}
+
+// "范围" widens the search to remarks, the remark's line shown under its hit,
+// and a double click on it finds the declaration; "含程序(.e)" adds programs.
+TEST_F(SearchWindowTest, ScopeShowsWhatMatchedAndProgramsOnlyWhenAsked) {
+  CopyOf(SampleModule(), "mods/program.e");
+  Run("编码读入");
+  EXPECT_EQ(Search()->Results().Count(), 0);
+  SearchControl<QComboBox>("组合框范围")->setCurrentIndex(1);
+  Run("编码读入");
+  std::vector<std::string> texts = Texts();
+  ASSERT_EQ(texts.size(), 8u);  // two modules: module, category, hit, what matched
+  EXPECT_EQ(texts[2], "读入文本文件");
+  EXPECT_EQ(texts[3], "备注：以 GBK 编码读入整个文本文件");
+  ASSERT_TRUE(Search()->Results().Select(3));
+  Search()->OnResultDoubleClicked();
+  EXPECT_EQ(Window().Tree().Text(Window().Tree().CurrentIndex()), "读入文本文件");
+
+  SearchControl<QCheckBox>("选择框含程序")->click();
+  Run("编码读入");
+  EXPECT_EQ(Texts().size(), 12u);
+  EXPECT_NE(std::find(Texts().begin(), Texts().end(), "program"), Texts().end());
+}
+
+// The names read by one run of the viewer serve the next one; a damaged
+// index is ignored, and the title says so.
+TEST_F(SearchWindowTest, NamesIndexOutlivesTheViewer) {
+  Search()->OnFirstActivation();
+  Run("qwb");
+  const std::vector<std::string> texts = Texts();
+  Search()->close();
+  Stop();
+  Start();
+  Window().ShowSearchWindow();
+  Search()->OnFirstActivation();
+  ASSERT_TRUE(Search()->Panel().LocatePath(folder_));
+  Run("qwb");
+  // Only the broken module is read again: the index keeps no damaged module,
+  // so the search can say again that it is damaged.
+  EXPECT_EQ(Search()->ModulesReadByLastRun(), 1u);
+  EXPECT_EQ(Texts(), texts);
+  EXPECT_EQ(Search()->DamagedModules().size(), 1u);
+
+  const std::filesystem::path index = DefaultNamesIndexPath();
+  Search()->close();
+  Stop();
+  ASSERT_TRUE(WriteFileBytes(index, "ECNAMES"));
+  Start();
+  Window().ShowSearchWindow();
+  Search()->OnFirstActivation();
+  EXPECT_EQ(Search()->windowTitle(), QString::fromUtf8(kIndexIgnoredTitle));
+  ASSERT_TRUE(Search()->Panel().LocatePath(folder_));
+  Run("qwb");
+  EXPECT_EQ(Texts(), texts);
+  EXPECT_EQ(Search()->ModulesReadByLastRun(), 3u);  // sample, second and the broken one
 }
 
 TEST_F(SearchWindowTest, StopKeepsWhatIsShown) {

@@ -66,7 +66,7 @@ TEST_F(DiffCommand, ThreeFormsAndNeitherFileWritten) {
   EXPECT_EQ(text.err, "ecview-cli: warning: " + a + ": 程序段的校验值与内容不符\n" +
                           "ecview-cli: warning: " + b + ": 程序段的校验值与内容不符\n");
   EXPECT_NE(text.out.find("\n  + 新的\n      .子程序 新的, , 公开, \n"), std::string::npos) << text.out;
-  EXPECT_NE(text.out.find("\n  ~ 取值（returnType）\n    - .子程序 取值, 整数型"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("\n  ~ 取值（返回值类型）\n    - .子程序 取值, 整数型"), std::string::npos) << text.out;
 
   const test::CliResult js = Diff({"--json", a, b});
   EXPECT_EQ(js.status, 1);

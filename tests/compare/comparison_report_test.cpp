@@ -1,7 +1,10 @@
 // The changelog text, the HTML report and its declaration links.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "compare/comparison_html.h"
+#include "compare/comparison_json.h"
 #include "compare/comparison_text.h"
 #include "compare/declaration_node.h"
 
@@ -49,7 +52,7 @@ TEST(ComparisonText, AChangelogWithDeclarationLines) {
             "\n子程序：新增 0，删除 1，修改 1\n"
             "  - 旧的\n"
             "      .子程序 旧的, , 公开, \n"
-            "  ~ 取值（returnType, params）\n"
+            "  ~ 取值（返回值类型、参数）\n"
             "    - .子程序 取值, 整数型, 公开, \n"
             "    + .子程序 取值, 文本型, 公开, \n"
             "    + .参数 键, 文本型, 可空, \n"
@@ -60,7 +63,7 @@ TEST(ComparisonText, AChangelogWithDeclarationLines) {
             "  + 窗口.显示\n"
             "      .子程序 显示, , 公开, \n"
             "\n常量：新增 0，删除 0，修改 1\n"
-            "  ~ 上限（value）\n"
+            "  ~ 上限（值）\n"
             "    - .常量 上限, 100, 公开, \n"
             "    + .常量 上限, 200, 公开, \n"
             "\n全局变量：新增 0，删除 1，修改 0\n"
@@ -70,6 +73,38 @@ TEST(ComparisonText, AChangelogWithDeclarationLines) {
   const ModuleComparison same = CompareModules(v.oldModel, v.oldModel);
   EXPECT_EQ(ComparisonText({v.oldModel, v.oldModel, same, "a.ec", "a.ec"}),
             "旧：a.ec（工具 1.0）\n新：a.ec（工具 1.0）\n\n没有差别。\n");
+}
+
+// Text and HTML name the changed fields in Chinese; JSON keeps the names scripts read.
+TEST(ComparisonReports, FieldNamesInChineseExceptInJson) {
+  Versions v;
+  v.oldModel.subroutineGroups = {{{{.name = "取值", .params = {{.name = "键", .remarks = "旧"}}},
+                                   {.name = "比较", .params = {{.name = "甲"}, {.name = "乙"}}}}}};
+  v.oldModel.globals = {{.name = "表", .type = "整数型"}};
+  v.oldModel.dllCommands = {{.name = "调用", .libraryFile = "a.dll", .nameInLibrary = "F"}};
+  v.newModel = v.oldModel;
+  v.newModel.subroutineGroups[0].subroutines[0].params[0].remarks = "新";
+  v.newModel.subroutineGroups[0].subroutines[1].params = {{.name = "乙"}, {.name = "<丙>"}};
+  v.newModel.globals[0] = {.name = "表", .remarks = "r", .type = "文本型", .dimensions = {2}};
+  v.newModel.dllCommands[0] = {.name = "调用", .returnType = "整数型", .libraryFile = "b.dll", .nameInLibrary = "G"};
+  const ModuleComparison result = CompareModules(v.oldModel, v.newModel);
+  const ComparedModules modules{v.oldModel, v.newModel, result, "a.ec", "b.ec"};
+  const std::string text = ComparisonText(modules);
+  EXPECT_NE(text.find("  ~ 取值（参数备注）\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("  ~ 表（类型、数组、备注）\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("  ~ 调用（返回值类型、库文件名、库中名称）\n"), std::string::npos) << text;
+  const std::string html = ComparisonHtml(modules);
+  EXPECT_NE(html.find("取值</span>（参数备注）"), std::string::npos);
+  EXPECT_NE(html.find("表</span>（类型、数组、备注）"), std::string::npos);
+  // Under each changed pair, the parameters that changed, marked.
+  EXPECT_NE(html.find("参数：备注有变 <span style=\"color:#0000FF;\">键</span>"), std::string::npos) << html;
+  EXPECT_NE(html.find("参数：新增 <span style=\"color:#008000;\">&lt;丙&gt;</span>；删除 <span "
+                      "style=\"color:#800000;text-decoration:line-through;\">甲</span>"),
+            std::string::npos);
+  std::ostringstream json;
+  WriteComparisonJson(json, modules);
+  EXPECT_NE(json.str().find("\"paramRemarks\""), std::string::npos) << json.str();
+  EXPECT_NE(json.str().find("\"dimensions\""), std::string::npos);
 }
 
 TEST(ComparisonHtml, SideBySideEscapedAndLinkedIntoOneSide) {

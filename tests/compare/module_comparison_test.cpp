@@ -94,7 +94,13 @@ TEST(CompareModules, EachFieldIsNamedAndOnlyInterfaceFieldsCount) {
        }, {"params", "remarks"}},
       {"parameter flag", [](ModuleModel& m) { m.subroutineGroups[0].subroutines[0].params[0].optional = true; }, {"params"}},
       {"parameter added", [](ModuleModel& m) { m.subroutineGroups[0].subroutines[0].params.push_back({.name = "乙"}); }, {"params"}},
-      {"parameter remark only", [](ModuleModel& m) { m.subroutineGroups[0].subroutines[0].params[0].remarks = "说明"; }, {}},
+      {"parameter remark only", [](ModuleModel& m) { m.subroutineGroups[0].subroutines[0].params[0].remarks = "说明"; }, {"paramRemarks"}},
+      // Paired by name: the remark of a parameter moved behind a new one is still the same remark.
+      {"parameter with a remark put first", [](ModuleModel& m) {
+         auto& params = m.subroutineGroups[0].subroutines[0].params;
+         params.insert(params.begin(), {.name = "新", .remarks = "新的说明"});
+       }, {"params"}},
+
       {"method parameter name", [](ModuleModel& m) { m.classes[0].methods[0].params.push_back({.name = "x"}); }, {"params"}},
       {"base class", [](ModuleModel& m) { m.classes[0].baseType = "窗口"; }, {"baseType"}},
       {"member by reference", [](ModuleModel& m) { m.dataTypes[0].members[0].byRef = true; }, {"members"}},
@@ -127,6 +133,21 @@ TEST(CompareModules, EachFieldIsNamedAndOnlyInterfaceFieldsCount) {
     ASSERT_EQ(c.changed.size(), 1u) << fc.what;
     EXPECT_EQ(c.changed[0].fields, fc.fields) << fc.what;
   }
+}
+
+// Parameter remarks of DLL commands and methods count too; parameters of the
+// same name pair by rank.
+TEST(CompareModules, ParameterRemarksOfDllCommandsAndMethods) {
+  ModuleModel oldModel = OneOfEach("甲");
+  oldModel.dllCommands[0].params = {{.name = "p", .remarks = "一"}, {.name = "p", .remarks = "二"}};
+  oldModel.classes[1].methods[0].params = {{.name = "x", .remarks = "说明"}};
+  ModuleModel newModel = oldModel;
+  EXPECT_TRUE(CompareModules(oldModel, newModel).changed.empty());
+  newModel.dllCommands[0].params[1].remarks = "三";
+  newModel.classes[1].methods[0].params[0].remarks = "";
+  const ModuleComparison c = CompareModules(oldModel, newModel);
+  ASSERT_EQ(c.changed.size(), 2u);
+  for (const DeclarationDifference& d : c.changed) EXPECT_EQ(d.fields, (std::vector<std::string_view>{"paramRemarks"}));
 }
 
 TEST(CompareModules, DuplicatesPairByRankAndTheFirstCounts) {

@@ -75,6 +75,19 @@ TEST_F(FolderSearchTest, UnchangedModulesAreNotReadAgain) {
   while (changed.WaitNext()) {}
   EXPECT_EQ(changed.ModulesRead(), 1u);
 
+  // Names read without their remarks do not serve a search of remarks; names
+  // read with them serve every scope.
+  FolderSearchRequest remarks = Request("y");
+  remarks.scope = SearchScope::Remarks;
+  FolderSearch wider(remarks, cache);
+  while (wider.WaitNext()) {
+  }
+  EXPECT_EQ(wider.ModulesRead(), files_.size() - 1);
+  FolderSearch narrower(Request("y"), cache);
+  while (narrower.WaitNext()) {
+  }
+  EXPECT_EQ(narrower.ModulesRead(), 0u);
+
   // A cache too small for a module keeps nothing and still answers.
   NamesCache tiny(16);
   FolderSearch uncached(Request("y"), tiny);
@@ -113,6 +126,9 @@ TEST(ModuleNames, NamesOnlyReadMatchesTheFullAnalysisOnRealModules) {
     ModuleNames names;
     ASSERT_TRUE(ReadModuleNames(entry.path().string(), true, names));
     EXPECT_EQ(names, NamesOf(model)) << entry.path();
+    ModuleNames withTexts;
+    ASSERT_TRUE(ReadModuleNames(entry.path().string(), true, withTexts, true));
+    EXPECT_EQ(withTexts, NamesOf(model, true)) << entry.path();
     ++modules;
   }
   EXPECT_GE(modules, 5);

@@ -1,5 +1,7 @@
 #include "search/module_files.h"
 
+#include "support/natural_order.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -85,6 +87,35 @@ TEST_F(ModuleFilesTest, MissingFolderAndRootFolder) {
   ListModuleFiles(std::string(1, kSep), "*", root);
   EXPECT_EQ(Sorted(out), Sorted(root));
   for (const std::string& path : out) EXPECT_EQ(path.rfind(kSep), 0u) << path;
+}
+
+// Whatever order the listing gave, the same natural order comes out: numbers
+// by value (also past 64 bits and with leading zeros), letters without regard
+// to case, a folder's files before its subfolders', subfolders in natural
+// order too.
+TEST(SortNaturally, OneOrderWhateverTheListingOrder) {
+  const std::string d = std::string("mods") + kSep;
+  const std::vector<std::string> natural = {d + "1_a.ec",
+                                            d + "02_a.ec",
+                                            d + "2_a.ec",
+                                            d + "10_a.ec",
+                                            d + "99999999999999999999_a.ec",
+                                            d + "100000000000000000000_a.ec",
+                                            d + "b.ec",
+                                            d + "C.ec",
+                                            d + "取文本.ec",
+                                            d + "sub2" + kSep + "x.ec",
+                                            d + "sub2" + kSep + "deep" + kSep + "y.ec",
+                                            d + "sub10" + kSep + "a.ec"};
+  std::vector<std::string> paths = natural;
+  std::mt19937 shuffle(7);
+  for (int round = 0; round < 20; ++round) {
+    std::shuffle(paths.begin(), paths.end(), shuffle);
+    SortNaturally(paths);
+    ASSERT_EQ(paths, natural);
+  }
+  EXPECT_GT(NaturalCompare("a", "A"), 0);  // different texts never tie
+  EXPECT_EQ(NaturalCompare("x10", "x10"), 0);
 }
 
 TEST(WildcardMatchesFileName, StarQuestionMarkAndCase) {

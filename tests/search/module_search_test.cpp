@@ -52,5 +52,52 @@ TEST(ModuleSearch, KindsAndPinyinAndStopping) {
   EXPECT_EQ(asked, 3);
 }
 
+// Remarks and parameters: each scope finds what it should, what matched is
+// shown, and the names scope gives exactly what a names-only read gives.
+TEST(ModuleSearch, ScopesLookAtRemarksAndParameters) {
+  ModuleModel m = SearchModel();
+  Subroutine& sub = m.subroutineGroups[0].subroutines[1];  // 写文件
+  sub.remarks = "第一行\r\n把内容写进磁盘文件" + std::string(70, 'x');
+  sub.params = {{.name = "文件号", .remarks = "由打开得到"}, {.name = "磁盘", .remarks = ""}};
+  m.classes[2].remarks = "磁盘缓存";  // 无关: a bare class by its remark
+  m.dataTypes[0].members = {{.name = "长度", .remarks = "磁盘上的字节数"}};
+  m.dllCommands[0].params = {{.name = "磁盘号"}};
+  m.globals[0].remarks = "打开的磁盘";
+  const ModuleNames names = NamesOf(m, true);
+
+  NameMatcher disk("磁盘");
+  const ModuleSearchResult byName = SearchModule(names, disk, {});
+  EXPECT_EQ(byName.hitCount, 0);
+  EXPECT_EQ(SearchModule(NamesOf(m), disk, {}, {}, SearchScope::Remarks).hitCount, 0);  // no texts read: names only
+
+  const ModuleSearchResult remarks = SearchModule(names, disk, {}, {}, SearchScope::Remarks);
+  ASSERT_EQ(remarks.groups.size(), 4u);
+  EXPECT_EQ(remarks.groups[0].names, (std::vector<std::string>{"写文件"}));
+  const std::string shown = remarks.groups[0].details[0];
+  EXPECT_TRUE(shown.starts_with("备注：把内容写进磁盘文件xxx")) << shown;  // the matching line, cut
+  EXPECT_TRUE(shown.ends_with("x…")) << shown;
+  EXPECT_EQ(remarks.groups[1].Text(), "无关");
+  EXPECT_EQ(remarks.groups[1].classDetail, "备注：磁盘缓存");
+  EXPECT_EQ(remarks.groups[2].details, (std::vector<std::string>{"参数 长度：磁盘上的字节数"}));
+  EXPECT_EQ(remarks.groups[3].Text(), "全局变量(1)");
+  EXPECT_EQ(remarks.hitCount, 4);
+
+  // Parameter names count only in the widest scope; a name hit shows nothing more.
+  NameMatcher number("号");
+  EXPECT_EQ(SearchModule(names, number, {}, {}, SearchScope::Remarks).hitCount, 0);
+  const ModuleSearchResult params = SearchModule(names, number, {}, {}, SearchScope::Params);
+  ASSERT_EQ(params.groups.size(), 2u);
+  EXPECT_EQ(params.groups[0].details, (std::vector<std::string>{"参数 文件号"}));
+  EXPECT_EQ(params.groups[1].details, (std::vector<std::string>{"参数 磁盘号"}));
+  NameMatcher text("取文本");
+  const ModuleSearchResult wide = SearchModule(names, text, {}, {}, SearchScope::Params);
+  const ModuleSearchResult narrow = SearchModule(NamesOf(m), text, {});
+  ASSERT_EQ(wide.groups.size(), narrow.groups.size());
+  for (size_t i = 0; i < wide.groups.size(); ++i) {
+    EXPECT_EQ(wide.groups[i].names, narrow.groups[i].names);
+    EXPECT_EQ(wide.groups[i].details, std::vector<std::string>(wide.groups[i].names.size()));
+  }
+}
+
 }  // namespace
 }  // namespace ec

@@ -4,9 +4,11 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -21,6 +23,8 @@
 #include "dirtree/dir_tree_panel.h"
 #include "platform/path_text.h"
 #include "search/module_files.h"
+#include "search/names_index.h"
+#include "search/search_tally.h"
 #include "settings/control_state_store.h"
 #include "support/utf8_path.h"
 
@@ -80,6 +84,11 @@ void ModuleSearchWindow::CreateControls() {
   kindBoxes_.front()->setChecked(true);
   allBox_ = Place(new QCheckBox(QStringLiteral("全部"), this), "选择框查找全部", 443, 8, 61, 24);
   allBox_->setChecked(true);
+  // A second row: what is compared, and whether programs are searched too.
+  Place(new QLabel(QStringLiteral("范围"), this), "标签范围", 10, 36, 36, 24);
+  scopeBox_ = Place(new QComboBox(this), "组合框范围", 48, 36, 170, 24);
+  scopeBox_->addItems({QStringLiteral("名称"), QStringLiteral("名称和备注"), QStringLiteral("名称、备注和参数")});
+  programsBox_ = Place(new QCheckBox(QStringLiteral("含程序(.e)"), this), "选择框含程序", 230, 36, 120, 24);
   startButton_ = Place(new QPushButton(QString::fromUtf8(kStart), this), "按钮开始搜索", 512, 8, 144, 24);
   startButton_->installEventFilter(this);
   textBox_ = Place(new QLineEdit(QStringLiteral("输入要搜索的字词"), this), "编辑框查找字符", 664, 8, 224, 24);
@@ -104,8 +113,8 @@ void ModuleSearchWindow::ApplyAllRule() {
 }
 
 void ModuleSearchWindow::Layout() {
-  const int top = kindBoxes_.front()->y() + kindBoxes_.front()->height() + 10;
-  const int height = std::max(0, this->height() - kindBoxes_.front()->y() - kindBoxes_.front()->height() - 20);
+  const int top = scopeBox_->y() + scopeBox_->height() + 10;
+  const int height = std::max(0, this->height() - top - 10);
   panel_->setGeometry(10, top, 480, height);
   resultsTree_->setGeometry(510, top, std::max(0, width() - 520), height);
 }
@@ -114,6 +123,17 @@ SearchKinds ModuleSearchWindow::CheckedKinds() const {
   if (allBox_->isChecked()) return {};
   const auto on = [this](size_t i) { return kindBoxes_[i]->isChecked(); };
   return {on(0), on(1), on(2), on(3), on(4), on(5)};
+}
+
+SearchScope ModuleSearchWindow::ChosenScope() const {
+  switch (scopeBox_->currentIndex()) {
+    case 1:
+      return SearchScope::Remarks;
+    case 2:
+      return SearchScope::Params;
+    default:
+      return SearchScope::Names;
+  }
 }
 
 void ModuleSearchWindow::OnStartClicked() {
@@ -129,10 +149,18 @@ void ModuleSearchWindow::OnStartClicked() {
   damagedModules_ = 0;
   resultsTree_->setToolTip({});
   startButton_->setText(QString::fromUtf8(kStop));
-  ListModuleFiles(panel_->NodePath(), "*.ec", files_);
+  ListModuleFiles(panel_->NodePath(), programsBox_->isChecked() ? "*.ec|*.e" : "*.ec", files_);
+  SortNaturally(files_);
+  tally_ = {};
   // The viewer's own analysis: check values are repaired where the file allows.
   run_ = std::make_unique<FolderSearch>(
-      FolderSearchRequest{.files = files_, .text = text, .kinds = CheckedKinds(), .readOnly = false, .repairOnlyWhole = true}, cache_);
+      FolderSearchRequest{.files = files_,
+                          .text = text,
+                          .kinds = CheckedKinds(),
+                          .scope = ChosenScope(),
+                          .readOnly = false,
+                          .repairOnlyWhole = true},
+      cache_);
   tick_.start();
   TakeResults();
 }
@@ -147,9 +175,9 @@ void ModuleSearchWindow::TakeResults() {
     const std::string& path = files_[outcome->index];
     for (const std::string& problem : outcome->result.problems) damaged_.push_back(path + "：" + problem);
     if (!outcome->result.problems.empty()) ++damagedModules_;
-    if (QTreeWidgetItem* last = AppendModuleResults(results_, path, static_cast<int>(outcome->index + 1), outcome->result)) {
-      resultsTree_->scrollToItem(last);
-    }
+    tally_.Add(outcome->result);
+    // The view stays where the user left it (at the top): modules keep arriving below.
+    AppendModuleResults(results_, path, static_cast<int>(outcome->index + 1), outcome->result);
   }
   if (run_->Finished()) return FinishRun();
   ShowProgress();
@@ -172,8 +200,7 @@ void ModuleSearchWindow::FinishRun() {
   modulesRead_ = run_->ModulesRead();
   run_.reset();
   startButton_->setText(QString::fromUtf8(kStart));
-  if (const int count = results_.Count(); count > 0) resultsTree_->scrollToItem(results_.Item(count - 1));
-  setWindowTitle(QString::fromUtf8(kSearchDoneTitle) + DamagedNote());
+  setWindowTitle(QString::fromStdString(FinishedTitle(tally_)) + DamagedNote());
   // The list is at hand over the results.
   QString list;
   for (const std::string& line : damaged_) list += (list.isEmpty() ? "" : "\n") + QString::fromStdString(line);
@@ -220,12 +247,22 @@ void ModuleSearchWindow::OnFirstActivation() {
   store_.SetSection(kSearchSection);
   const std::string folder = store_.ReadText(kSearchFolderKey, "");
   if (!folder.empty()) panel_->LocatePath(folder);
+  LoadIndex();
+}
+
+// The names of the last runs, kept in the user's cache folder, so that the
+// first search after a restart reads only the modules that changed.
+void ModuleSearchWindow::LoadIndex() {
+  indexPath_ = DefaultNamesIndexPath();
+  if (indexPath_.empty()) return;
+  if (!LoadNamesIndex(indexPath_, cache_).empty()) setWindowTitle(QString::fromUtf8(kIndexIgnoredTitle));
 }
 
 void ModuleSearchWindow::SaveState() {
   SaveControls(this, store_, kSearchSection);
   store_.SetSection(kSearchSection);
   store_.WriteText(kSearchFolderKey, panel_->NodePath());
+  if (!indexPath_.empty()) SaveNamesIndex(indexPath_, cache_);
 }
 
 void ModuleSearchWindow::showEvent(QShowEvent* event) {

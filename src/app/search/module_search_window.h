@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,8 +16,10 @@
 
 #include "dirtree/treeview/tree_view_helper.h"
 #include "search/folder_search.h"
+#include "search/search_tally.h"
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -29,8 +32,8 @@ struct DirTreeServices;
 
 inline constexpr char kSearchSection[] = "批量搜索";
 inline constexpr char kSearchFolderKey[] = "目录路径";
+inline constexpr char kIndexIgnoredTitle[] = "名称索引已损坏或版本不同，已忽略：本次搜索将重新读取所有模块";
 inline constexpr char kSearchWindowTitle[] = "批量搜索目录下所有EC模块的数据（可拖放模块目录到目录树）";
-inline constexpr char kSearchDoneTitle[] = "搜索停止！右击列表中的名称可复制，双击可在主界面打开该模块";
 
 class ModuleSearchWindow : public QWidget {
   Q_OBJECT
@@ -79,24 +82,30 @@ class ModuleSearchWindow : public QWidget {
   void CreateControls();
   void ConnectSignals();
   SearchKinds CheckedKinds() const;
+  SearchScope ChosenScope() const;
   void TakeResults();
   void ShowProgress();
+  void LoadIndex();
   void FinishRun();
   QString DamagedNote() const;
 
   ControlStateStore& store_;
   OpenModule openModule_;
   NamesCache cache_;
+  std::filesystem::path indexPath_;  // the names index; empty until loaded, or without a cache folder
   std::vector<std::string> files_;
   std::unique_ptr<FolderSearch> run_;
   QTimer tick_;
   size_t modulesRead_ = 0;
+  SearchTally tally_;  // of the run in progress, or the last one
   std::vector<std::string> damaged_;
   size_t damagedModules_ = 0;
   bool activated_ = false;
 
   std::vector<QCheckBox*> kindBoxes_;   // 程序集, 类, 类型, DLL接口, 常量, 全局变量
   QCheckBox* allBox_ = nullptr;         // 选择框查找全部
+  QComboBox* scopeBox_ = nullptr;       // 组合框范围: 名称 / 名称和备注 / 名称、备注和参数
+  QCheckBox* programsBox_ = nullptr;    // 选择框含程序: .e files too
   QPushButton* startButton_ = nullptr;  // 按钮开始搜索
   QLineEdit* textBox_ = nullptr;        // 编辑框查找字符
   QTreeWidget* resultsTree_ = nullptr;  // 树型框

@@ -9,6 +9,23 @@
 #include "support/utf8_path.h"
 
 namespace ec {
+namespace {
+
+// What matched in a remark or parameter, one level below its hit (below the
+// class for a bare class), marked by its item data so that a double click
+// finds the declaration's name rather than this text.
+void AppendDetails(TreeViewHelper& tree, QTreeWidgetItem* groupItem, const SearchHitGroup& group) {
+  if (!group.classDetail.empty())
+    tree.AppendChild(groupItem, {group.classDetail, group.image, group.image, kSearchDetailItemData});
+  for (size_t i = 0; i < group.details.size() && static_cast<int>(i) < groupItem->childCount(); ++i) {
+    if (group.details[i].empty()) continue;
+    QTreeWidgetItem* hit = groupItem->child(static_cast<int>(i));
+    tree.AppendChild(hit, {group.details[i], group.childImage, group.childImage, kSearchDetailItemData});
+    hit->setExpanded(true);
+  }
+}
+
+}  // namespace
 
 QTreeWidgetItem* AppendModuleResults(TreeViewHelper& tree, const std::string& modulePath, int position,
                                      const ModuleSearchResult& result) {
@@ -25,6 +42,7 @@ QTreeWidgetItem* AppendModuleResults(TreeViewHelper& tree, const std::string& mo
     hits.reserve(group.names.size());
     for (const std::string& hit : group.names) hits.push_back({hit, group.childImage, group.childImage, 0});
     tree.BatchAppend(last, hits);
+    AppendDetails(tree, last, group);
     last->setExpanded(true);
   }
   module->setExpanded(true);
@@ -37,6 +55,7 @@ SearchHitTarget HitTargetOf(TreeViewHelper& tree, int index) {
   int module = index;
   while (tree.Parent(module) >= 0) module = tree.Parent(module);
   target.position = tree.ItemData(module);
+  if (tree.ItemData(index) == kSearchDetailItemData) index = tree.Parent(index);
   if (module != index) {
     // A category's or class's count in parentheses is no part of the name.
     const std::string text = tree.Text(index);

@@ -13,6 +13,9 @@ namespace ec {
 
 class TreeViewHelper;
 
+// The item data of a node that shows what matched in a remark or parameter.
+inline constexpr int kSearchDetailItemData = -1;
+
 // Appends the module's nodes at the end of the tree in one go and opens its
 // categories; nothing for a module without hits. Answers the last category
 // node added (to scroll to), or nullptr.

@@ -1,5 +1,6 @@
 #include "platform/file_stream.h"
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <string>
@@ -15,9 +16,9 @@ bool SeekFileStream(std::FILE* file, std::uint64_t position) {
 }
 
 std::uint64_t FileStreamSize(std::FILE* file) {
-  if (fseeko(file, 0, SEEK_END) != 0) return 0;
-  const off_t end = ftello(file);
-  return end > 0 ? static_cast<std::uint64_t>(end) : 0;
+  struct stat status {};
+  if (fstat(fileno(file), &status) != 0 || status.st_size < 0) return 0;
+  return static_cast<std::uint64_t>(status.st_size);
 }
 
 }  // namespace ec
