@@ -1,6 +1,7 @@
 #include "app/same_folder_menu.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
