@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "platform/path_separator.h"
+
 namespace ec {
 namespace {
 
@@ -33,7 +35,7 @@ TEST(ModuleList, RecentFirstThenTheFolderInNaturalOrderProgramsMarkedAndFiltered
   EXPECT_TRUE(EntryMatchesFilter(entries[3], ""));
   EXPECT_TRUE(EntryMatchesFilter(entries[3], "Y.e"));
   EXPECT_FALSE(EntryMatchesFilter(entries[3], "m/"));  // the folder is not part of the name
-  EXPECT_EQ(NoModulesText("/m"), "当前目录暂无EC文件：/m/");
+  EXPECT_EQ(NoModulesText("/m"), std::string("当前目录暂无EC文件：/m") + kPathSeparator);
 }
 
 }  // namespace
