@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config python3
-  qt6-base-dev libgl-dev qt6-translations-l10n
+  qt6-base-dev libgl-dev qt6-translations-l10n qt6-image-formats-plugins
   libpcre2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev

@@ -4,8 +4,6 @@
 #include <QIcon>
 
 #include <cstdio>
-#include <string>
-#include <vector>
 
 #include "app/main_window.h"
 #include "app/node_icons.h"
@@ -13,16 +11,18 @@
 #include "app/screenshot_command.h"
 #include "app/settings_location.h"
 #include "app/single_instance.h"
+#include "app/viewer_command_line.h"
 #include "app/viewer_application.h"
 #include "platform/file_association.h"
 #include "render/node_kind.h"
 #include "support/utf8_path.h"
-#include "viewer/viewer_arguments.h"
 
 int main(int argc, char** argv) {
   // Help and version need no window (the application object needs a display)
   // and leave the settings alone.
-  if (const ec::ViewerArguments early = ec::ParseViewerArguments(std::vector<std::string>(argv + 1, argv + argc), {});
+  QStringList raw;
+  for (int i = 1; i < argc; ++i) raw.append(QString::fromLocal8Bit(argv[i]));
+  if (const ec::ViewerArguments early = ec::ParseViewerCommandLine(raw, {});
       early.action == ec::ViewerArguments::Action::Help || early.action == ec::ViewerArguments::Action::Version) {
     std::fputs(early.message.c_str(), stdout);
     return 0;
@@ -31,21 +31,9 @@ int main(int argc, char** argv) {
   ec::InstallQtTranslations(app);
   // The installed theme icon when there is one, else the module box of the tree.
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("ecview"), QIcon(ec::NodeIconPixmap(ec::kKindModule, 64))));
-  const QStringList arguments = QApplication::arguments().mid(1);
-
-  std::string error;
-  if (const auto screenshot = ec::ParseScreenshotArguments(arguments, error)) {
-    if (!error.empty()) {
-      std::fprintf(stderr, "%s\n", error.c_str());
-      return 2;
-    }
-    return ec::RunScreenshot(*screenshot);
-  }
-
   // Parsed again without the options the application object took (-platform ...).
-  std::vector<std::string> list;
-  for (const QString& argument : arguments) list.push_back(argument.toStdString());
-  const ec::ViewerArguments start = ec::ParseViewerArguments(list, ec::PathFromUtf8(QDir::currentPath().toStdString()));
+  const ec::ViewerArguments start = ec::ParseViewerCommandLine(QApplication::arguments().mid(1), QDir::currentPath());
+  if (start.action == ec::ViewerArguments::Action::Screenshot) return ec::RunScreenshot(start.screenshot);
   if (start.action != ec::ViewerArguments::Action::Open) {
     std::fputs(start.message.c_str(), stderr);
     return 2;

@@ -72,7 +72,7 @@ MainWindow::MainWindow(ControlStateStore& store, FileAssociation& association, s
   contextMenu_ = new TreeContextMenu(*presenter_, controls_.treeWidget, this);
   comparer_ = new ModuleComparer(*loader_, this, this);
   links_ = new PageLinks(*loader_, tree_, this);
-  history_ = new NodeHistory(tree_, *loader_, controls_.backButton, controls_.forwardButton, this);
+  history_ = new NodeHistory(tree_, *loader_, controls_.pageView, controls_.backButton, controls_.forwardButton, this);
   history_->WatchMouseButtons(controls_.treeWidget->viewport());
   history_->WatchMouseButtons(controls_.pageView->viewport());
   new TypeToFind(controls_.treeWidget, controls_.findBox, this);
@@ -92,6 +92,9 @@ void MainWindow::ConnectSignals() {
   connect(contextMenu_, &TreeContextMenu::CompareRequested, comparer_, &ModuleComparer::CompareWithChosenModule);
   connect(c.pageView, &PageView::anchorClicked, links_, &PageLinks::OnLinkClicked);
   connect(contextMenu_, &TreeContextMenu::UsesRequested, links_, &PageLinks::ShowUses);
+  connect(links_, &PageLinks::UsesShown, history_, &NodeHistory::OnOwnPageShown);
+  connect(links_, &PageLinks::SaveResourceRequested, contextMenu_, &TreeContextMenu::SaveResourceWithDialog);
+  connect(comparer_, &ModuleComparer::ReportShown, history_, &NodeHistory::OnOwnPageShown);
   connect(c.copyTextButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsText);
   connect(c.copyHtmlButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsHtml);
   connect(c.copyIdeButton, &QPushButton::clicked, copying_, &CopyButtons::CopyAsIdeHtml);
@@ -103,6 +106,7 @@ void MainWindow::ConnectSignals() {
   connect(&opener_->Menu(), &SameFolderMenu::MissingRecentChosen, this, &MainWindow::ForgetMissingModule);
   connect(c.pollingTimer, &QTimer::timeout, opener_, &ModuleOpener::OnPollingTick);
   connect(loader_, &ModuleLoader::ModuleShown, this, &MainWindow::OnModuleShown);
+  connect(loader_, &ModuleLoader::OpenProblemChanged, this, &MainWindow::ShowOpenProblem);
   connect(watcher_, &ModuleFileWatcher::Changed, loader_, &ModuleLoader::Reload);
   connect(c.splitterBar, &SplitterBar::Dragged, this, &MainWindow::OnSplitterDragged);
   connect(c.splitterBar, &SplitterBar::Released, this, [this] { treeWidthAtPress_ = 0; });
@@ -157,9 +161,18 @@ void MainWindow::OnModuleShown() {
                  QStringLiteral(" - ") + QString::fromStdString(name));
   watcher_->Watch(loader_->CurrentPath());
   history_->OnModuleShown();
+  // Only modules that opened are worth offering again.
+  if (loader_->Model().outcome.rejected) return;
   recent_.Add(loader_->CurrentPath());
   recent_.Save(store_);
   opener_->Menu().SetRecent(recent_.Paths());
+}
+
+void MainWindow::ShowOpenProblem(const QString& problem) {
+  controls_.messageLine->setText(problem);
+  controls_.messageLine->setToolTip(problem);
+  controls_.messageLine->setHidden(problem.isEmpty());
+  Layout();
 }
 
 void MainWindow::ForgetMissingModule(const QString& path) {
@@ -180,6 +193,8 @@ void MainWindow::OnFirstActivation() {
   if (activated_) return;
   activated_ = true;
   RestoreControls(this, store_, kMainSection);
+  // Earlier versions kept the hint as the box's text, and saved it so.
+  if (controls_.findBox->text() == QString::fromUtf8(kFindBoxHint)) controls_.findBox->clear();
   recent_.Load(store_);
   opener_->Menu().SetRecent(recent_.Paths());
   controls_.pollingTimer->start(kPollingMilliseconds);
@@ -199,6 +214,10 @@ void MainWindow::Layout() { LayOutMainWindow(controls_, size(), treeWidth_); }
 void MainWindow::SaveState() {
   SaveControls(this, store_, kMainSection);
   store_.SetSection(kMainSection);
+  // The box may hold a path that could not be opened; the next start shows
+  // the module shown now.
+  if (!loader_->CurrentPath().empty())
+    store_.WriteText(controls_.pathBox->objectName().toStdString(), loader_->CurrentPath());
   WriteWindowGeometry(store_, {normalGeometry(), isMaximized(), controls_.treeWidget->width()});
 }
 
@@ -266,8 +285,8 @@ void MainWindow::FocusFindBox() {
 }
 
 void MainWindow::RunFind(bool forward) {
-  // The designed text of the box is a hint, not something to look for.
-  if (controls_.findBox->text() == QString::fromUtf8(kFindBoxHint)) return;
+  // An empty box shows the hint: there is nothing to look for.
+  if (controls_.findBox->text().isEmpty()) return;
   TreeFindBar bar;
   bar.findBox = controls_.findBox;
   bar.modeBox = controls_.modeBox;

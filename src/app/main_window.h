@@ -110,6 +110,7 @@ class MainWindow : public QWidget {
   void AddShortcut(const QKeySequence& keys, void (MainWindow::*handler)());
   void RunFind(bool forward);
   void OnModuleShown();
+  void ShowOpenProblem(const QString& problem);
   void ForgetMissingModule(const QString& path);
   void OnSplitterDragged(int dx);
   void RestoreGeometry();

@@ -73,8 +73,10 @@ void CreateBanner(QWidget* window, MainWindowControls& c) {
   c.searchButton = Place(MakeButton(c.banner, "批量搜索"), "按钮1", 912, 42, 88, 32);
   // Enabled once the viewer hands the window the folder panel's services.
   c.searchButton->setEnabled(false);
+  c.searchButton->setToolTip(QStringLiteral("在一个目录的所有模块中按名称搜索（也可按拼音首字母）"));
   c.associationBox = Place(new QCheckBox(QStringLiteral("关联.EC"), c.banner), "选择框关联", 919, 11, 81, 24);
   c.associationBox->setChecked(true);
+  c.associationBox->setToolTip(QStringLiteral("勾选：双击 .ec 文件时用本程序打开；取消勾选：撤销这一关联"));
   c.logo = Place(MakePictureButton(c.banner, LogoPicture()), "图片澜禾软件", 368, 12, 195, 64);
   c.notesLink = Place(MakeLink(c.banner, "疑点说明"), "链接疑点说明", 16, 64, 64, 24);
   c.notesPicture = Place(MakePictureButton(c.banner, NotesPicture()), "图片疑点说明", 16, 0, 64, 64);
@@ -92,10 +94,15 @@ void CreateBanner(QWidget* window, MainWindowControls& c) {
 
 void CreateToolbar(QWidget* window, MainWindowControls& c) {
   c.toolbar = Place(MakePanel(window, window->palette().color(QPalette::Window)), "图片框1", 0, 90, 1016, 74);
-  c.findBox = Place(new QLineEdit(QString::fromUtf8(kFindBoxHint), c.toolbar), "编辑框查找文本", 8, 10, 208, 24);
+  // The designed text is a hint: shown while the box is empty, never typed into.
+  c.findBox = Place(new QLineEdit(c.toolbar), "编辑框查找文本", 8, 10, 208, 24);
+  c.findBox->setPlaceholderText(QString::fromUtf8(kFindBoxHint));
   c.modeBox = Place(new QComboBox(c.toolbar), "组合框匹配", 219, 10, 58, 23);
   // New modes go after the designed three, so saved positions keep their meaning.
   c.modeBox->addItems({QStringLiteral("一般"), QStringLiteral("通配"), QStringLiteral("正则"), QStringLiteral("拼音")});
+  c.modeBox->setToolTip(
+      QStringLiteral("一般：名称含有此文本\n通配：* 任意个字符，? 一个字符（取*本）\n"
+                     "正则：正则表达式\n拼音：拼音首字母（qwb 找到 取文本）"));
   c.pathBox = Place(new QLineEdit(QString::fromUtf8(kPathBoxHint), c.toolbar),
                    "编辑框模块文件", 296, 10, 702, 24);
   // The two small buttons sit over the right end of the path box.
@@ -120,6 +127,10 @@ void CreateToolbar(QWidget* window, MainWindowControls& c) {
       Place(MakeButton(c.toolbar, "复制代码(HTML)"), "按钮复制代码HTML", 529, 38, 235, 24);
   c.copyIdeButton = Place(MakeButton(c.toolbar, "复制代码(HTML·IDE)"), "按钮复制代码HTMLIDE",
                          764, 38, 235, 24);
+  c.copyTextButton->setToolTip(QStringLiteral("把选中节点的声明复制为易语言源代码文本"));
+  c.copyHtmlButton->setToolTip(
+      QStringLiteral("把选中节点的声明复制为带颜色的 HTML（文本编辑器得到源码，字处理软件得到格式）"));
+  c.copyIdeButton->setToolTip(QStringLiteral("把选中节点的声明复制为易语言 IDE 样式的表格 HTML"));
 }
 
 }  // namespace
@@ -139,6 +150,12 @@ MainWindowControls CreateMainWindowControls(QWidget* window) {
   c.treeWidget->setUniformRowHeights(true);
   c.treeWidget->setContextMenuPolicy(Qt::CustomContextMenu);
   c.pageView = Place(new PageView(window), "浏览器", 294, 170, 712, 520);
+  c.messageLine = Place(new QLabel(window), "标签打开问题", 294, 170, 712, kMessageLineHeight);
+  c.messageLine->setStyleSheet(
+      QStringLiteral("QLabel { background: #fff4e5; color: #8a3b00; border: 1px solid #f0b27a; padding: 0 6px; }"));
+  c.messageLine->setTextFormat(Qt::PlainText);
+  c.messageLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  c.messageLine->hide();
   c.splitterBar = new SplitterBar(window);
   c.splitterBar->setGeometry(277, 170, 294 - 277, 520);
   return c;

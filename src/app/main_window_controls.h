@@ -24,6 +24,9 @@ inline constexpr char kMainWindowCaption[] = "澜禾·观澄 v";
 inline constexpr char kFindBoxHint[] = "要在树中查找的文本";
 inline constexpr char kPathBoxHint[] = "这是模块文件路径；可拖放模块到窗口；右侧按钮可选择模块、查看同目录下其他模块";
 
+// The message line's height; the page moves down by it and a gap while it shows.
+inline constexpr int kMessageLineHeight = 24;
+
 struct MainWindowControls {
   QFrame* banner = nullptr;               // 图片框2
   QPushButton* searchButton = nullptr;    // 按钮1
@@ -51,6 +54,7 @@ struct MainWindowControls {
   QTimer* pollingTimer = nullptr;         // 时钟1
   QTreeWidget* treeWidget = nullptr;      // 树型框
   PageView* pageView = nullptr;           // 浏览器
+  QLabel* messageLine = nullptr;          // above the page: why a path could not be opened
   SplitterBar* splitterBar = nullptr;     // the border between tree and page
 };
 

@@ -4,7 +4,8 @@
 // window widens the path box and the three copy buttons and moves the
 // banner's right-hand controls along, a taller one lengthens the tree and
 // the page view. The tree's width is the user's (dragged at the bar between
-// tree and page).
+// tree and page); the toolbar's find row spans the tree and its path box
+// and copy buttons start over the page, so both follow the bar.
 
 #include <QRect>
 #include <QSize>

@@ -48,17 +48,21 @@ void ModuleComparer::CompareWith(const std::string& otherPath) {
   pool_.start([this, request, loadNumber, otherPath, shown = loader_.SharedModel(), shownPath = loader_.CurrentPath()] {
     std::string page = ComparisonPage(otherPath, *shown, shownPath);
     QMetaObject::invokeMethod(
-        this, [this, request, loadNumber, page = std::move(page)] { ShowReport(request, loadNumber, page); },
+        this,
+        [this, request, loadNumber, otherPath, page = std::move(page)] {
+          ShowReport(request, loadNumber, otherPath, page);
+        },
         Qt::QueuedConnection);
   });
 }
 
-void ModuleComparer::ShowReport(uint64_t request, uint64_t loadNumber, const std::string& page) {
+void ModuleComparer::ShowReport(uint64_t request, uint64_t loadNumber, const std::string& otherPath,
+                                const std::string& page) {
   if (request != pending_) return;
   pending_ = 0;
   if (loadNumber != loader_.LoadNumber()) return;  // another module is shown by now
   loader_.writePage(page);
-  emit ReportShown();
+  emit ReportShown(QString::fromStdString("comparison:" + otherPath));
 }
 
 }  // namespace ec

@@ -45,11 +45,12 @@ class ModuleComparer : public QObject {
   bool IsComparing() const { return pending_ != 0; }
 
  signals:
-  // The report (or the page saying why there is none) is on the page view.
-  void ReportShown();
+  // The report (or the page saying why there is none) is on the page view;
+  // `key` names it among the pages of the history.
+  void ReportShown(const QString& key);
 
  private:
-  void ShowReport(uint64_t request, uint64_t loadNumber, const std::string& page);
+  void ShowReport(uint64_t request, uint64_t loadNumber, const std::string& otherPath, const std::string& page);
 
   ModuleLoader& loader_;
   FileChooser chooser_;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/declaration_tree.h"
+#include "app/main_window_controls.h"
 #include "app/node_text_path.h"
 #include "app/page_view.h"
 #include "app/wait_processing_messages.h"
@@ -18,6 +19,7 @@
 #include "render/summary_page.h"
 #include "support/plain_text.h"
 #include "support/utf8_path.h"
+#include "viewer/open_problem.h"
 
 namespace ec {
 namespace {
@@ -39,17 +41,14 @@ std::string ProgramFileNote(const std::string& path) {
 ModuleLoader::ModuleLoader(QLineEdit* pathBox, TreeViewHelper& tree, PageView* page, QObject* parent)
     : QObject(parent), pathBox_(pathBox), tree_(tree), page_(page) {}
 
-bool ModuleLoader::fileExists(const std::string& path) {
-  if (path.empty()) return false;
-  std::error_code error;
-  // A folder is no module: analysing one would only show an empty module.
-  return std::filesystem::is_regular_file(PathFromUtf8(path), error);
-}
-
 // No events are handled here: a page is written from the tree's own
 // selection handler, and a key or click handled inside it would be undone by
 // the rest of that handler (the highlight would stay on the older node).
-void ModuleLoader::writePage(const std::string& html, const QImage& picture) { page_->WritePage(html, picture); }
+void ModuleLoader::writePage(const std::string& html, const QImage& picture) {
+  writingPage_ = true;
+  page_->WritePage(html, picture);
+  writingPage_ = false;
+}
 
 void ModuleLoader::loadModule(const std::string& path) {
   // Events are handled during a load; a request arriving meanwhile is dropped
@@ -61,28 +60,41 @@ void ModuleLoader::loadModule(const std::string& path) {
   } else {
     pathBox_->setText(QString::fromStdString(target));
   }
-  if (target == currentPath_) return;
-  if (!fileExists(target)) return RefuseMissing(target);
+  if (target == currentPath_) return SetOpenProblem({});
+  if (!CanShow(target)) return;
   loading_ = true;
   RunLoad(target);
   loading_ = false;
   emit ModuleShown();
 }
 
-// The module shown stays; the path box goes back to it, so the bad path is
-// not what the settings keep, and the root says why. With no module shown
-// the box keeps what was typed (there is nothing to go back to).
-void ModuleLoader::RefuseMissing(const std::string& path) {
-  if (currentPath_.empty()) return;
-  std::error_code error;
-  const bool folder = std::filesystem::is_directory(PathFromUtf8(path), error);
-  openProblem_ = "未能打开 " + path + "：" + (folder ? "这是文件夹，不是模块" : "没有这个文件");
-  pathBox_->setText(QString::fromStdString(currentPath_));
-  tree_.SetText(0, std::string(kRootDone) + "(" + openProblem_ + ")");
+// A file the reader rejects is rejected by its header, so reading no part
+// of it says so at the cost of its first bytes, and the module shown stays.
+// The designed sentence of the box (a first start) is no path to complain of.
+bool ModuleLoader::CanShow(const std::string& path) {
+  const PathProblem problem = ProblemOpening(path);
+  std::string reason = OpenProblemText(problem);
+  if (problem == PathProblem::kNone) {
+    ModuleModel probe;
+    analyseModule(path, probe, {.parts = ModelParts::None(), .readOnly = true});
+    if (probe.outcome.rejected) reason = probe.outcome.problems.empty() ? "不是易模块文件" : probe.outcome.problems[0];
+  }
+  if (reason.empty()) return true;
+  if (path != kPathBoxHint) SetOpenProblem(OpenProblemLine(path, reason));
+  return false;
+}
+
+void ModuleLoader::SetOpenProblem(std::string problem) {
+  if (problem == openProblem_) return;
+  openProblem_ = std::move(problem);
+  emit OpenProblemChanged(QString::fromStdString(openProblem_));
 }
 
 void ModuleLoader::Reload() {
   if (loading_ || currentPath_.empty()) return;
+  // A file caught half written, or replaced by something else, leaves the
+  // module as it was read last.
+  if (!CanShow(currentPath_)) return;
   const std::vector<std::string> selected = NodeTextPath(tree_, tree_.CurrentIndex());
   pathBox_->setText(QString::fromStdString(currentPath_));
   loading_ = true;
@@ -99,7 +111,7 @@ void ModuleLoader::RunLoad(std::string path) {
   ProcessPendingEvents();
 
   currentPath_ = std::move(path);
-  openProblem_.clear();
+  SetOpenProblem({});
   ++loadNumber_;
   // The old model goes first (unless a comparison still reads it), so two
   // large modules are never held at once.

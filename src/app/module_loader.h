@@ -26,14 +26,13 @@ class ModuleLoader : public QObject {
 
   // Shows the module at `path`; "" takes the path box's text. Nothing happens
   // for the module already shown or while a load runs (events are handled
-  // during a load). A path that names no file leaves the module shown, puts
-  // its path back into the path box and says why (OpenProblem, and the
-  // tree's root).
+  // during a load). A path that cannot be shown (missing, a folder, empty,
+  // too big, unreadable, no module) leaves the module shown and the path box
+  // as it is, so a typo can be corrected, and says why (OpenProblemChanged).
   void loadModule(const std::string& path);
   // Reads the module shown again (F5, or its file changed on disk) and selects
   // the node that was selected when it still exists, else the root.
   void Reload();
-  static bool fileExists(const std::string& path);
   void writePage(const std::string& html, const QImage& picture = {});
 
   const ModuleModel& Model() const { return *model_; }
@@ -45,7 +44,10 @@ class ModuleLoader : public QObject {
   // Counts the loads; a selection made in an earlier load renders nothing.
   uint64_t LoadNumber() const { return loadNumber_; }
   bool IsLoading() const { return loading_; }
-  // Why the last path given could not be opened; "" after a load.
+  // True inside writePage: the view's scrolling then is the new page's, not the user's.
+  bool IsWritingPage() const { return writingPage_; }
+  // Why the last path given could not be opened ("未能打开 " + path + "：" +
+  // reason); "" after a load.
   const std::string& OpenProblem() const { return openProblem_; }
 
  signals:
@@ -54,10 +56,14 @@ class ModuleLoader : public QObject {
   void CurrentNodeReselected();
   // A module was loaded (or reloaded) and shown.
   void ModuleShown();
+  // OpenProblem() changed: a path was refused, or "" once that is over.
+  void OpenProblemChanged(const QString& problem);
 
  private:
   void RunLoad(std::string path);
-  void RefuseMissing(const std::string& path);
+  // Checks `path` before the module shown is torn down; false after saying why.
+  bool CanShow(const std::string& path);
+  void SetOpenProblem(std::string problem);
 
   QLineEdit* pathBox_;
   TreeViewHelper& tree_;
@@ -69,6 +75,7 @@ class ModuleLoader : public QObject {
   std::string openProblem_;
   uint64_t loadNumber_ = 0;
   bool loading_ = false;
+  bool writingPage_ = false;
 };
 
 }  // namespace ec

@@ -1,8 +1,8 @@
 #include "app/module_opener.h"
 
-#include <QCursor>
 #include <QDir>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <utility>
@@ -15,7 +15,6 @@
 namespace ec {
 namespace {
 constexpr char kOpenDialogTitle[] = "选择要查看的易模块：";
-constexpr char kOpenDialogFilter[] = "易模块(*.ec)|*.ec|所有文件(*.*)|*.*";
 }  // namespace
 
 ModuleOpener::ModuleOpener(ModuleLoader& loader, QLineEdit* pathBox, QWidget* dialogParent, QObject* parent)
@@ -23,7 +22,9 @@ ModuleOpener::ModuleOpener(ModuleLoader& loader, QLineEdit* pathBox, QWidget* di
       loader_(loader),
       pathBox_(pathBox),
       dialogParent_(dialogParent),
-      sameFolderMenu_(new SameFolderMenu(this)) {}
+      sameFolderMenu_(new SameFolderMenu(this)) {
+  pathBox_->installEventFilter(this);
+}
 
 void ModuleOpener::HandleDroppedFiles(const std::vector<std::string>& paths) {
   const std::string module = DroppedModulePath(paths);
@@ -40,7 +41,24 @@ void ModuleOpener::ChooseModuleWithDialog() {
   if (!chosen.isEmpty()) loader_.loadModule(QDir::toNativeSeparators(chosen).toStdString());
 }
 
-void ModuleOpener::ShowSameFolderMenu() { sameFolderMenu_->Popup(pathBox_->text().toStdString(), QCursor::pos()); }
+// Below the right end of the path box, where the list button is.
+void ModuleOpener::ShowSameFolderMenu() {
+  const QPoint below = pathBox_->mapToGlobal(QPoint(pathBox_->width() - kSameFolderPopupWidth, pathBox_->height()));
+  sameFolderMenu_->Show(pathBox_->text().toStdString(), below);
+}
+
+void ModuleOpener::RestorePathBox() {
+  if (!loader_.CurrentPath().empty()) pathBox_->setText(QString::fromStdString(loader_.CurrentPath()));
+}
+
+bool ModuleOpener::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == pathBox_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    RestorePathBox();
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
 
 void ModuleOpener::SetPendingModulePath(const std::string& path) { pendingModulePath_ = path; }
 

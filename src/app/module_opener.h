@@ -16,6 +16,11 @@ namespace ec {
 class ModuleLoader;
 class SameFolderMenu;
 
+// The open dialog's filters; programs (.e) open as modules do, so the first,
+// preselected one shows both.
+inline constexpr char kOpenDialogFilter[] =
+    "易模块和易程序(*.ec *.e)|*.ec;*.e|易模块(*.ec)|*.ec|易程序(*.e)|*.e|所有文件(*.*)|*.*";
+
 class ModuleOpener : public QObject {
   Q_OBJECT
 
@@ -32,6 +37,11 @@ class ModuleOpener : public QObject {
   void SetPendingModulePath(const std::string& path);
   // Loads the module chosen from the menu, once no load is running.
   void OnPollingTick();
+  // Esc in the path box: the path of the module shown again.
+  void RestorePathBox();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   ModuleLoader& loader_;

@@ -2,19 +2,25 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QToolButton>
+
+#include <memory>
 
 #include "app/module_loader.h"
 #include "app/node_text_path.h"
+#include "app/page_view.h"
 #include "dirtree/treeview/tree_view_helper.h"
 
 namespace ec {
 
-NodeHistory::NodeHistory(TreeViewHelper& tree, ModuleLoader& loader, QToolButton* back, QToolButton* forward,
-                         QObject* parent)
-    : QObject(parent), tree_(tree), loader_(loader), back_(back), forward_(forward) {
+NodeHistory::NodeHistory(TreeViewHelper& tree, ModuleLoader& loader, PageView* page, QToolButton* back,
+                         QToolButton* forward, QObject* parent)
+    : QObject(parent), tree_(tree), loader_(loader), page_(page), back_(back), forward_(forward) {
   connect(back_, &QToolButton::clicked, this, &NodeHistory::GoBack);
   connect(forward_, &QToolButton::clicked, this, &NodeHistory::GoForward);
+  connect(page_->verticalScrollBar(), &QScrollBar::valueChanged, this, &NodeHistory::OnScrolled);
+  connect(page_, &PageView::PageShown, this, &NodeHistory::OnPageShown);
   UpdateButtons();
 }
 
@@ -22,8 +28,31 @@ void NodeHistory::OnSelectionChanged() {
   if (moving_ || loader_.IsLoading()) return;
   const int index = tree_.CurrentIndex();
   if (index < 0) return;
+  pendingScroll_ = -1;
   history_.Visit(NodeTextPath(tree_, index));
   UpdateButtons();
+}
+
+void NodeHistory::OnOwnPageShown(const QString& key) {
+  if (moving_ || loader_.IsLoading()) return;
+  pendingScroll_ = -1;
+  history_.Visit(HistoryEntry{NodeTextPath(tree_, tree_.CurrentIndex()), key.toStdString(),
+                              std::make_shared<const std::string>(page_->Page()), 0});
+  UpdateButtons();
+}
+
+// Only the user's scrolling counts: writing a page scrolls it to its top
+// before the history hears of the new page.
+void NodeHistory::OnScrolled(int value) {
+  if (moving_ || loader_.IsWritingPage() || pendingScroll_ >= 0) return;
+  history_.SetScroll(value);
+}
+
+// A big page gone back to shows its top first; its place is reached once
+// the whole page is laid out.
+void NodeHistory::OnPageShown(bool complete) {
+  if (!complete || pendingScroll_ < 0) return;
+  page_->verticalScrollBar()->setValue(std::exchange(pendingScroll_, -1));
 }
 
 void NodeHistory::OnModuleShown() {
@@ -41,16 +70,30 @@ void NodeHistory::GoForward() { Go(true); }
 
 void NodeHistory::Go(bool forward) {
   if (loader_.IsLoading()) return;
-  while (const auto path = forward ? history_.Forward() : history_.Back()) {
-    const int index = FindNodeByTextPath(tree_, *path);
-    if (index < 0) continue;  // gone since: try the next entry
-    moving_ = true;
-    tree_.EnsureVisible(index);
-    tree_.Select(index);
-    moving_ = false;
-    break;
+  while (const auto entry = forward ? history_.Forward() : history_.Back()) {
+    if (Show(*entry)) break;  // else gone since: try the next entry
   }
   UpdateButtons();
+}
+
+bool NodeHistory::Show(const HistoryEntry& entry) {
+  const int index = FindNodeByTextPath(tree_, entry.node);
+  if (index < 0) return false;
+  moving_ = true;
+  tree_.EnsureVisible(index);
+  if (tree_.CurrentIndex() != index) {
+    tree_.Select(index);
+  } else if (entry.page == nullptr) {
+    emit loader_.CurrentNodeReselected();  // a page of its own was shown beside it
+  }
+  if (entry.page != nullptr) loader_.writePage(*entry.page);
+  moving_ = false;
+  if (page_->IsBuilding()) {
+    pendingScroll_ = entry.scroll;
+  } else {
+    page_->verticalScrollBar()->setValue(entry.scroll);
+  }
+  return true;
 }
 
 void NodeHistory::UpdateButtons() {

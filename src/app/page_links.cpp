@@ -3,6 +3,7 @@
 #include <QUrl>
 
 #include "app/module_loader.h"
+#include "app/resource_picture.h"
 #include "compare/declaration_node.h"
 #include "dirtree/treeview/tree_view_helper.h"
 #include "navigate/type_uses.h"
@@ -31,6 +32,8 @@ void PageLinks::OnLinkClicked(const QUrl& url) {
     GoTo(*link);
   } else if (const auto target = ParseUsesHref(href)) {
     ShowUses(*target);
+  } else if (href == kSaveResourceHref) {
+    emit SaveResourceRequested();
   }
 }
 
@@ -54,6 +57,7 @@ const TypeUseIndex& PageLinks::Uses() {
 void PageLinks::ShowUses(const DeclarationLink& target) {
   if (target.kind != DeclarationKind::DataType && target.kind != DeclarationKind::Class) return;
   loader_.writePage(WhereUsedPage(loader_.Model(), Uses(), target));
+  emit UsesShown(QString::fromStdString(UsesHref(target)));
 }
 
 }  // namespace ec

@@ -38,6 +38,12 @@ class PageLinks : public QObject {
   // Shows the page of the uses of a data type or class of the module shown.
   void ShowUses(const DeclarationLink& target);
 
+ signals:
+  // A uses page is shown; `key` names it among the pages of the history.
+  void UsesShown(const QString& key);
+  // The page's "保存为文件…" of a resource was clicked.
+  void SaveResourceRequested();
+
  private:
   const TypeUseIndex& Uses();
 

@@ -94,40 +94,6 @@ int RunSearchScreenshot(const ScreenshotRequest& request) {
 
 }  // namespace
 
-std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arguments, std::string& error) {
-  if (arguments.isEmpty() || arguments.first() != QStringLiteral("--screenshot")) return std::nullopt;
-  ScreenshotRequest request;
-  qsizetype i = 1;
-  if (i < arguments.size()) request.output = arguments[i++].toStdString();
-  if (i < arguments.size() && arguments[i] == QStringLiteral("--dirtree")) {
-    if (i + 1 < arguments.size()) request.dirtreePath = arguments[i + 1].toStdString();
-    if (request.dirtreePath.empty() || i + 2 != arguments.size()) error = "usage: ecview --screenshot OUT.png --dirtree PATH";
-    return request;
-  }
-  if (i < arguments.size() && arguments[i] == QStringLiteral("--search")) {
-    if (i + 2 < arguments.size()) {
-      request.searchFolder = arguments[i + 1].toStdString();
-      request.searchText = arguments[i + 2].toStdString();
-    }
-    if (request.searchText.empty() || i + 3 != arguments.size()) error = "usage: ecview --screenshot OUT.png --search FOLDER TEXT";
-    return request;
-  }
-  while (i + 1 < arguments.size() && arguments[i].startsWith(QStringLiteral("--"))) {
-    std::string* value = arguments[i] == QStringLiteral("--find")      ? &request.findText
-                         : arguments[i] == QStringLiteral("--compare") ? &request.compareWith
-                         : arguments[i] == QStringLiteral("--uses")    ? &request.usesOf
-                                                                       : nullptr;
-    if (value == nullptr) break;
-    *value = arguments[i + 1].toStdString();
-    i += 2;
-  }
-  if (i < arguments.size()) request.module = arguments[i++].toStdString();
-  if (request.output.empty() || request.module.empty() || i != arguments.size()) {
-    error = "usage: ecview --screenshot OUT.png [--find TEXT] [--compare OLD] [--uses TYPE] MODULE";
-  }
-  return request;
-}
-
 int RunScreenshot(const ScreenshotRequest& request) {
   UseCjkFont();
   if (!request.dirtreePath.empty()) return RunDirTreeScreenshot(request);

@@ -8,28 +8,9 @@
 // --search FOLDER TEXT` for the search window after a run over FOLDER. None
 // needs a display: QT_QPA_PLATFORM=offscreen does.
 
-#include <QStringList>
-
-#include <optional>
-#include <string>
+#include "viewer/viewer_arguments.h"
 
 namespace ec {
-
-struct ScreenshotRequest {
-  std::string output;
-  std::string findText;  // "" for no find
-  std::string compareWith;  // "" for no comparison
-  std::string usesOf;  // "" for no uses page
-  std::string module;
-  std::string dirtreePath;  // set for a picture of the directory tree
-  std::string searchFolder;  // set for a picture of the search window after a run
-  std::string searchText;
-};
-
-// The request when `arguments` (without the program name) start with
-// "--screenshot"; nullopt when they do not. `error` is set when they do but
-// are incomplete.
-std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arguments, std::string& error);
 
 // Answers the process's exit status: 0 when the picture was written.
 int RunScreenshot(const ScreenshotRequest& request);

@@ -47,6 +47,7 @@ void SelectionPresenter::OnTreeSelectionChanged() {
   if (!page) return;
   const QImage picture = SelectedResourcePicture();
   if (!picture.isNull()) *page += ResourcePicturePage(picture, selection_.constant.value.bytes.size());
+  if (selection_.kind == kKindConstants && !selection_.wholeCategory) *page += ResourceSoundPage(selection_.constant);
   loader_.writePage(*page, picture);
 }
 

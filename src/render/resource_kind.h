@@ -6,7 +6,8 @@
 
 namespace ec {
 
-// ".png", ".jpg", ".gif", ".bmp", ".ico", ".wav", ".mid", ".mp3", or ".bin"
+// ".png", ".jpg", ".gif", ".bmp", ".ico", ".cur", ".tif", ".webp", ".wav",
+// ".mid", ".mp3", or ".bin"
 // for bytes no known format starts with.
 std::string_view ResourceFileExtension(std::string_view bytes);
 

@@ -9,7 +9,8 @@ std::string DroppedModulePath(const std::vector<std::string>& paths) {
   const std::string& last = paths.back();
   const size_t dot = last.rfind('.');
   const std::string_view extension = dot == std::string::npos ? last : std::string_view(last).substr(dot + 1);
-  return LowerAscii(extension) == "ec" ? last : std::string();
+  const std::string lower = LowerAscii(extension);
+  return lower == "ec" || lower == "e" ? last : std::string();
 }
 
 }  // namespace ec

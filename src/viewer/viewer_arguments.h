@@ -1,7 +1,8 @@
 #pragma once
-// The viewer's command line: `ecview [--new-window] [MODULE.ec]`,
-// `ecview --help`, `ecview --version` (`--screenshot` is handled by
-// screenshot_command.h).
+// What the viewer's command line asks for: open a module (in this viewer or
+// one of its own), save a picture of a window (`--screenshot`), or print the
+// help or the version. The parsing itself is the window layer's
+// (viewer_command_line.h); what it decides lands here.
 //
 // The module path is made absolute against the current folder before it is
 // used: it is saved in the settings, and the next start may be from another
@@ -10,23 +11,36 @@
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
 namespace ec {
 
+// `ecview --screenshot OUT.png [--find TEXT] [--compare OLD] [--uses TYPE] MODULE`,
+// `... --dirtree PATH`, `... --search FOLDER TEXT`.
+struct ScreenshotRequest {
+  std::string output;
+  std::string findText;     // "" for no find
+  std::string compareWith;  // "" for no comparison
+  std::string usesOf;       // "" for no uses page
+  std::string module;
+  std::string dirtreePath;   // set for a picture of the directory tree
+  std::string searchFolder;  // set for a picture of the search window after a run
+  std::string searchText;
+};
+
 struct ViewerArguments {
-  enum class Action { Open, Help, Version, Refuse };
+  enum class Action { Open, Screenshot, Help, Version, Refuse };
   Action action = Action::Open;
   std::string modulePath;  // absolute, UTF-8; "" when none was given
   std::string message;     // the usage, the version line, or why the arguments were refused
   bool newWindow = false;  // a viewer of its own, not handed over to a running one
+  ScreenshotRequest screenshot;  // for Action::Screenshot
 };
 
-// `arguments` are without the program name. The first argument that is no
-// option names the module; later ones are ignored, and "--" ends the options
-// (for a module whose name starts with "-"). --help (-h) and --version win
-// wherever they stand; any other option is refused.
-ViewerArguments ParseViewerArguments(const std::vector<std::string>& arguments,
-                                     const std::filesystem::path& currentFolder);
+// `path` (UTF-8) made absolute against `currentFolder`, without "." and "..".
+std::string AbsoluteModulePath(const std::string& path, const std::filesystem::path& currentFolder);
+
+// Why the options of a picture do not go together, or "" when they do:
+// `positional` are the arguments that are no option.
+std::string ScreenshotProblem(const ScreenshotRequest& request, size_t positional);
 
 }  // namespace ec

@@ -33,7 +33,7 @@ class KeysTest : public ShownWindowTest {
 };
 
 TEST_F(KeysTest, FindKeysAndTypeToFind) {
-  // The designed hint is never searched for.
+  // The designed hint (shown in the empty box) is never searched for.
   Control<QPushButton>("按钮下一个")->click();
   EXPECT_EQ(Current(), 0);
 

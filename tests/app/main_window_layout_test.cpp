@@ -1,6 +1,7 @@
 // The main window's layout beyond the designed size: the minimum size, the
 // controls that follow the width, the draggable tree border, and the size,
 // place and tree width kept between runs.
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -41,6 +42,21 @@ TEST_F(LayoutTest, ControlsFollowTheWidthAndTheBorderDrags) {
   QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(108, 50));
   EXPECT_EQ(Control<QTreeWidget>("树型框")->width(), 367);
   EXPECT_EQ(Window().Page()->x(), 394);
+  // The toolbar follows: the find row spans the tree, the path box and the
+  // copy buttons start over the page.
+  EXPECT_EQ(Control<QLineEdit>("编辑框查找文本")->geometry(), QRect(8, 10, 308, 24));
+  EXPECT_EQ(Control<QComboBox>("组合框匹配")->geometry().right() + 1, 10 + 367);
+  EXPECT_EQ(Control<QPushButton>("按钮上一个")->geometry().right() + 1, 10 + 367 + 1);
+  EXPECT_EQ(Control<QLineEdit>("编辑框模块文件")->x(), 394 + 2);
+  EXPECT_EQ(Control<QPushButton>("按钮复制代码")->x(), 394);
+  EXPECT_EQ(Control<QPushButton>("按钮复制代码HTMLIDE")->geometry().right(), 1416 - 17 - 1);
+  // Narrowed, the find box keeps room for its text and the path box never overlaps it.
+  QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(8, 50));
+  QTest::mouseMove(bar, QPoint(-1000, 50));
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(-1000, 50));
+  EXPECT_EQ(Control<QTreeWidget>("树型框")->width(), kTreeMinimumWidth);
+  EXPECT_EQ(Control<QLineEdit>("编辑框查找文本")->width(), 120);
+  EXPECT_GT(Control<QLineEdit>("编辑框模块文件")->x(), Control<QComboBox>("组合框匹配")->geometry().right());
   QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(8, 50));
   QTest::mouseMove(bar, QPoint(3000, 50));
   QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(3000, 50));

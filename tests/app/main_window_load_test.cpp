@@ -1,6 +1,9 @@
 // Loading modules into the main window: the declaration tree, the summary
 // page, and the requests that must change nothing.
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <filesystem>
@@ -8,12 +11,13 @@
 #include <vector>
 
 #include "app/page_view.h"
+#include "app/same_folder_menu.h"
 #include "render/summary_page.h"
 #include "support/file_bytes.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/corpus.h"
 #include "tools/module_writer/large_module.h"
 #include "tools/module_writer/module_writer.h"
-#include "tests/support/corpus.h"
 
 namespace ec::test {
 
@@ -37,6 +41,7 @@ std::vector<Node> TreeNodes(TreeViewHelper& tree) {
 }
 
 using LoadTest = WindowTest;
+using RefusedPathTest = ShownWindowTest;
 
 TEST_F(LoadTest, SampleModuleBuildsTheDeclarationTree) {
   Window().loadModule(CopyOf(SampleModule(), "sample.ec"));
@@ -129,6 +134,7 @@ TEST_F(LoadTest, RequestsThatChangeNothing) {
   // Enter with the designed sentence: no such file, and no module to go back to.
   Window().Opener().OnPathBoxEnter();
   EXPECT_EQ(Window().Loader().CurrentPath(), "");
+  EXPECT_EQ(Window().Loader().OpenProblem(), "");  // the sentence is no path to complain of
   EXPECT_EQ(Window().Tree().Count(), 0);
   EXPECT_EQ(pathBox->text().toStdString().substr(0, 6), "这是");
 
@@ -139,24 +145,23 @@ TEST_F(LoadTest, RequestsThatChangeNothing) {
   Window().Tree().Select(5);
   const std::string page = Window().Page()->Page();
 
-  // The same path again, a missing file and a folder leave tree, page and
-  // model alone. The path box goes back to the module shown, so a bad path
-  // is never what the settings keep, and the root says why.
+  // The same path again, a missing file, a folder, an empty file and a file
+  // that is no module leave tree, page and model alone; the path box keeps
+  // what was asked for, so a typo can be corrected.
   const std::string missing = files_.File("missing.ec"), folder = files_.path().string();
-  for (const std::string& request : {sample, missing, folder}) {
+  const std::string empty = files_.File("empty.ec"), junk = files_.File("junk.ec");
+  ASSERT_TRUE(WriteFileBytes(empty, ""));
+  ASSERT_TRUE(WriteFileBytes(junk, "this is no module at all"));
+  for (const std::string& request : {sample, missing, folder, empty, junk}) {
     Window().loadModule(request);
     EXPECT_EQ(Window().Loader().CurrentPath(), sample);
     EXPECT_EQ(Window().Tree().Count(), nodes);
     EXPECT_EQ(Window().Tree().CurrentIndex(), 5);
+    EXPECT_EQ(Window().Tree().Text(0), "澜禾·易模块");
     EXPECT_EQ(Window().Page()->Page(), page);
-    EXPECT_EQ(pathBox->text().toStdString(), sample);
+    EXPECT_EQ(pathBox->text().toStdString(), request);
   }
-  EXPECT_EQ(Window().Tree().Text(0), "澜禾·易模块(未能打开 " + folder + "：这是文件夹，不是模块)");
-  pathBox->setText(QString::fromStdString(missing));
-  Window().Opener().OnPathBoxEnter();
-  EXPECT_EQ(pathBox->text().toStdString(), sample);
-  EXPECT_EQ(Window().Loader().OpenProblem(), "未能打开 " + missing + "：没有这个文件");
-  EXPECT_EQ(Window().Tree().Text(0), "澜禾·易模块(" + Window().Loader().OpenProblem() + ")");
+  EXPECT_EQ(Window().Loader().OpenProblem(), "未能打开 " + junk + "：不是易模块文件（头标志1错误）");
   Window().SaveState();
   viewer_->Store().SetSection("主界面");
   EXPECT_EQ(viewer_->Store().ReadText("编辑框模块文件", ""), sample);
@@ -164,21 +169,67 @@ TEST_F(LoadTest, RequestsThatChangeNothing) {
 
 std::string RootToolTip(TreeViewHelper& tree) { return tree.Item(0)->toolTip(0).toStdString(); }
 
-TEST_F(LoadTest, UnreadableFilesSayWhy) {
-  const std::string junk = files_.File("junk.ec");
-  ASSERT_TRUE(WriteFileBytes(junk, "this is no module at all"));
-  const std::string locked = files_.File("locked.ec");
+// What the user sees of a refused path: the message line above the page
+// with the path and the reason, until a module opens; Esc in the path box
+// puts back the module shown; refused paths never become recent modules.
+TEST_F(RefusedPathTest, TheMessageLineSaysWhyAndTheTypedPathStaysToBeCorrected) {
+  auto* pathBox = Control<QLineEdit>("编辑框模块文件");
+  auto* line = Control<QLabel>("标签打开问题");
+  const std::string sample = CopyOf(SampleModule(), "sample.ec");
+  Window().loadModule(sample);
+  EXPECT_TRUE(line->isHidden());
+  const int pageTop = Window().Page()->y();
+
+  const std::string locked = files_.File("locked.ec"), empty = files_.File("empty.ec");
   ASSERT_TRUE(WriteFileBytes(locked, "WTLE" + std::string(36, '\0') + "encoded!"));
-  for (const auto& [path, why] : {std::pair{junk, "不是易模块文件（头标志1错误）"}, std::pair{locked, "此模块已加密，无法查看"}}) {
-    Window().loadModule(path);
-    EXPECT_EQ(Window().Loader().CurrentPath(), path);
-    ASSERT_EQ(Window().Tree().Count(), 1);
-    EXPECT_EQ(Window().Tree().Text(0), "澜禾·易模块");
-    const std::string& page = Window().Page()->Page();
-    EXPECT_NE(page.find(why), std::string::npos) << page;
-    EXPECT_EQ(page.find("版本"), std::string::npos) << page;
-    EXPECT_NE(RootToolTip(Window().Tree()).find(why), std::string::npos);
+  ASSERT_TRUE(WriteFileBytes(empty, ""));
+  const std::pair<std::string, std::string> refused[] = {{files_.File("sampel.ec"), "没有这个文件"},
+                                                         {files_.path().string(), "这是文件夹，不是模块"},
+                                                         {empty, "文件是空的（0 字节），不是易模块（头标志1错误）"},
+                                                         {locked, "此模块已加密，无法查看"}};
+  for (const auto& [path, why] : refused) {
+    pathBox->selectAll();
+    QTest::keyClicks(pathBox, QString::fromStdString(path));
+    QTest::keyClick(pathBox, Qt::Key_Return);
+    EXPECT_FALSE(line->isHidden()) << path;
+    EXPECT_EQ(line->text().toStdString(), "未能打开 " + path + "：" + why);
+    EXPECT_EQ(pathBox->text().toStdString(), path);
+    EXPECT_EQ(Window().Loader().CurrentPath(), sample);
   }
+  EXPECT_GT(Window().Page()->y(), line->geometry().bottom());
+  EXPECT_LE(line->y(), pageTop);
+
+  QTest::keyClick(pathBox, Qt::Key_Escape);
+  EXPECT_EQ(pathBox->text().toStdString(), sample);
+  // Correcting the path opens the module and the line goes.
+  const std::string other = CopyOf(SampleModule(), "other.ec");
+  pathBox->selectAll();
+  QTest::keyClicks(pathBox, QString::fromStdString(other));
+  QTest::keyClick(pathBox, Qt::Key_Return);
+  EXPECT_EQ(Window().Loader().CurrentPath(), other);
+  EXPECT_TRUE(line->isHidden());
+  EXPECT_EQ(Window().Page()->y(), pageTop);
+
+  SameFolderMenu& menu = Window().Opener().Menu();
+  menu.Build(other);
+  QStringList recent;
+  for (int row = 0; row < menu.List()->count(); ++row) recent.append(menu.List()->item(row)->toolTip());
+  EXPECT_TRUE(recent.contains(QString::fromStdString(sample)));
+  EXPECT_FALSE(recent.contains(QString::fromStdString(empty)));
+  EXPECT_FALSE(recent.contains(QString::fromStdString(locked)));
+}
+
+// `ecview MISSING.ec`: the window opens and the message line names the path.
+TEST_F(LoadTest, AMissingModuleOnTheCommandLineOpensTheWindowWithTheMessageLine) {
+  const std::string missing = files_.File("missing.ec");
+  Start(missing);
+  Window().show();
+  Window().OnFirstActivation();
+  auto* line = Control<QLabel>("标签打开问题");
+  EXPECT_TRUE(Window().isVisible());
+  EXPECT_FALSE(line->isHidden());
+  EXPECT_EQ(line->text().toStdString(), "未能打开 " + missing + "：没有这个文件");
+  EXPECT_EQ(Control<QLineEdit>("编辑框模块文件")->text().toStdString(), missing);
 }
 
 TEST_F(LoadTest, ACutModuleShowsWhatWasReadAndSaysItIsCut) {

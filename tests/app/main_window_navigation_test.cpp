@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <QWidgetAction>
 
 #include "app/module_opener.h"
 #include "app/node_history.h"
@@ -58,12 +58,18 @@ TEST_F(NavigationTest, TypeLinksUsesPageAndHistory) {
   Click("ecview-uses:dataType/0/0");
   EXPECT_NE(Page().find("使用处"), std::string::npos) << Page();
   EXPECT_NE(Page().find("ecview-declaration:global/0/0"), std::string::npos) << Page();
+  const std::string usesPage = Page();
   Click("ecview-declaration:global/0/0");
   EXPECT_EQ(CurrentText(), "原点");
 
-  // Back and forward walk the nodes visited, by keys and by the buttons.
+  // Back and forward walk the pages visited, the uses page among them, by
+  // keys and by the buttons.
   Keys(Qt::Key_Left);
   EXPECT_EQ(CurrentText(), "点");
+  EXPECT_EQ(Page(), usesPage);
+  Keys(Qt::Key_Left);
+  EXPECT_EQ(CurrentText(), "点");
+  EXPECT_NE(Page(), usesPage);
   Keys(Qt::Key_Left);
   EXPECT_EQ(CurrentText(), "画");
   Control<QToolButton>("按钮前进")->click();
@@ -100,19 +106,24 @@ TEST_F(NavigationTest, PinyinFindAndRecentModules) {
   Window().loadModule(sample);
   const std::string point = files_.File("点.ec");
   // The module list starts with the modules opened last, newest first.
-  QMenu* list = Window().Opener().Menu().Build(sample);
-  ASSERT_GE(list->actions().size(), 3);
-  EXPECT_EQ(list->actions()[0]->data().toString().toStdString(), sample);
-  EXPECT_EQ(list->actions()[1]->data().toString().toStdString(), point);
+  SameFolderMenu& menu = Window().Opener().Menu();
+  const auto recentPaths = [&menu] {
+    QStringList paths;
+    for (int row = 0; row < menu.List()->count(); ++row)
+      paths.append(menu.List()->item(row)->data(Qt::UserRole).toString());
+    return paths;
+  };
+  menu.Build(sample);
+  ASSERT_GE(menu.List()->count(), 3);
+  EXPECT_EQ(recentPaths().mid(0, 2), (QStringList{QString::fromStdString(sample), QString::fromStdString(point)}));
   // A module that is gone is greyed; choosing it drops it, here and in the settings.
   std::filesystem::remove(point);
-  list = Window().Opener().Menu().Build(sample);
-  ASSERT_GE(list->actions().size(), 3);
-  EXPECT_EQ(list->actions()[0]->data().toString().toStdString(), sample);
-  auto* gone = qobject_cast<QWidgetAction*>(list->actions()[1]);
-  ASSERT_NE(gone, nullptr);
-  gone->trigger();
-  EXPECT_NE(Window().Opener().Menu().Build(sample)->actions()[1]->data().toString().toStdString(), point);
+  menu.Build(sample);
+  EXPECT_EQ(menu.List()->item(1)->toolTip().toStdString(), point + "（文件已不存在）");
+  menu.List()->setCurrentRow(1);
+  menu.ChooseCurrent();
+  menu.Build(sample);
+  EXPECT_FALSE(recentPaths().contains(QString::fromStdString(point)));
   Stop();
   ControlStateStore store;
   ASSERT_TRUE(store.Bind(SettingsFilePath(settings_.path())));

@@ -6,11 +6,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "app/about_box.h"
 #include "app/banner_motion.h"
 #include "app/file_dialog_filter.h"
+#include "app/module_opener.h"
 #include "app/notes_box.h"
 #include "app/page_view.h"
 #include "app/same_folder_menu.h"
@@ -48,7 +50,18 @@ TEST_F(ShellTest, ControlsAreWhereTheDesignPutsThem) {
     EXPECT_EQ(button->geometry(), d.rect) << d.name;
     EXPECT_EQ(button->text(), QString::fromUtf8(d.caption)) << d.name;
   }
-  EXPECT_EQ(Control<QLineEdit>("编辑框查找文本")->text(), "要在树中查找的文本");
+  // The designed text is a hint shown while the box is empty: typing goes into an empty box.
+  auto* findBox = Control<QLineEdit>("编辑框查找文本");
+  EXPECT_EQ(findBox->placeholderText(), "要在树中查找的文本");
+  EXPECT_EQ(findBox->text(), "");
+  QTest::keyClicks(findBox, QStringLiteral("qwb"));
+  EXPECT_EQ(findBox->text(), "qwb");
+  findBox->clear();
+  // What the buttons and boxes of the design do is told when the mouse rests on them.
+  for (const char* name :
+       {"按钮复制代码", "按钮复制代码HTML", "按钮复制代码HTMLIDE", "按钮1", "选择框关联", "组合框匹配"}) {
+    EXPECT_FALSE(Window().findChild<QWidget*>(QString::fromUtf8(name))->toolTip().isEmpty()) << name;
+  }
   EXPECT_EQ(Control<QLineEdit>("编辑框模块文件")->geometry(), QRect(296, 10, 702, 24));
   auto* mode = Control<QComboBox>("组合框匹配");
   ASSERT_EQ(mode->count(), 4);  // the designed three, then pinyin
@@ -128,14 +141,16 @@ TEST_F(ShellTest, SameFolderMenuListsTheModulesAndLoadsTheChosenOne) {
   const std::string a = CopyOf(SampleModule(), "a.ec");
   const std::string b = CopyOf(SampleModule(), "b.ec");
   ASSERT_TRUE(WriteFileBytes(files_.File("c.txt"), "text"));
+  const std::string program = CopyOf(SampleModule(), "c.e");
   Window().loadModule(a);
-  SameFolderMenu menu;
-  QMenu* popup = menu.Build(Control<QLineEdit>("编辑框模块文件")->text().toStdString());
-  QStringList entries;
-  for (QAction* action : popup->actions()) entries << action->text();
-  EXPECT_EQ(entries, (QStringList{"a.ec", "b.ec"}));
-
-  Window().Opener().SetPendingModulePath(b);
+  // The arrow button opens the list; its filter box takes the keys.
+  QTest::mouseClick(Control<QPushButton>("按钮弹出模块列表"), Qt::LeftButton);
+  SameFolderMenu& menu = Window().Opener().Menu();
+  ASSERT_TRUE(menu.Popup()->isVisible());
+  EXPECT_EQ(menu.VisibleTexts().mid(1), (QStringList{"a.ec", "b.ec", QStringLiteral("c.e") + kProgramMark}));
+  QTest::keyClicks(menu.FilterBox(), QStringLiteral("b"));
+  QTest::keyClick(menu.FilterBox(), Qt::Key_Return);
+  EXPECT_FALSE(menu.Popup()->isVisible());
   Window().Opener().OnPollingTick();
   EXPECT_EQ(Window().Loader().CurrentPath(), b);
   // Loaded once: later ticks find nothing pending.
@@ -176,6 +191,8 @@ TEST_F(ShellTest, NotesBoxOpensOnceAndAboutNamesTheSettingsFile) {
 TEST(ShellParts, DialogFilterAndBanner) {
   EXPECT_EQ(QtFileFilter("易模块(*.ec)|*.ec|所有文件(*.*)|*.*"), "易模块(*.ec);;所有文件(*.*)");
   EXPECT_EQ(QtFileFilter("Texts|*.txt;*.md|dangling"), "Texts (*.txt *.md)");
+  // The open dialog's first, preselected filter shows modules and programs.
+  EXPECT_EQ(QtFileFilter(kOpenDialogFilter).section(QStringLiteral(";;"), 0, 0), "易模块和易程序(*.ec *.e)");
 
   // The logo travels right until within 20 pixels of the right bound, then
   // back until within 20 pixels of the left bound.

@@ -1,11 +1,16 @@
 // Comparing the module shown with an older version, offscreen: the tree's
 // menu, the report on the page, its links into the tree, an unreadable file.
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMenu>
+#include <QScrollBar>
+#include <QTest>
 #include <QThread>
 #include <QTreeWidget>
 #include <QUrl>
+
+#include <filesystem>
 
 #include "app/module_comparer.h"
 #include "app/page_view.h"
@@ -114,6 +119,42 @@ TEST_F(ComparerTest, AnUnreadableFileSaysWhyAndAnotherModuleReplacesTheReport) {
   ReportAfter([&] { Window().Comparer().CompareWith(OldVersion()); });
   Window().loadModule(CopyOf(SampleModule(), "sample2.ec"));
   EXPECT_EQ(Window().Page()->Page(), Window().Loader().SummaryPage());
+}
+
+// The report is a page of the history: Back from a declaration reached from
+// it shows it again where it was scrolled to, without reading the other
+// file again (it is gone by then), and Back once more reaches the node before.
+TEST_F(ComparerTest, BackFromADeclarationReturnsToTheReportWhereItWasScrolled) {
+  Window().show();
+  Window().resize(Window().minimumSize());
+  QApplication::setActiveWindow(&Window());
+  Window().Tree().Select(3);
+  const std::string old = OldVersion();
+  const std::string report = ReportAfter([&] { Window().Comparer().CompareWith(old); });
+  ASSERT_NE(report.find("<h2>模块比较</h2>"), std::string::npos);
+  QScrollBar* scroll = Window().Page()->verticalScrollBar();
+  ASSERT_GT(scroll->maximum(), 0) << "the report must be taller than the page view";
+  scroll->setValue(scroll->maximum() / 2);
+  const int scrolled = scroll->value();
+  std::filesystem::remove(old);
+
+  Click("ecview-declaration:constant/0/2");
+  ASSERT_EQ(Window().Tree().CurrentIndex(), 22);
+  auto* tree = Control<QTreeWidget>("树型框");
+  QTest::keyClick(tree, Qt::Key_Left, Qt::AltModifier);
+  EXPECT_EQ(Window().Page()->Page(), report);
+  EXPECT_EQ(scroll->value(), scrolled);
+  EXPECT_EQ(Window().Tree().CurrentIndex(), 3);  // the node the report was made beside
+  EXPECT_FALSE(Window().Comparer().IsComparing());
+  QTest::keyClick(tree, Qt::Key_Left, Qt::AltModifier);
+  EXPECT_NE(Window().Page()->Page(), report);
+  EXPECT_EQ(Window().Tree().CurrentIndex(), 3);
+  EXPECT_NE(Window().Page()->Page().find("取文本中间"), std::string::npos);
+  QTest::keyClick(tree, Qt::Key_Right, Qt::AltModifier);
+  EXPECT_EQ(Window().Page()->Page(), report);
+  QTest::keyClick(tree, Qt::Key_Right, Qt::AltModifier);
+  EXPECT_EQ(Window().Tree().CurrentIndex(), 22);
+  EXPECT_EQ(scroll->value(), 0);
 }
 
 }  // namespace

@@ -98,12 +98,9 @@ TEST_F(PanelTest, EnablingRulesOfTheLocalMenu) {
     const char* expected;  // 删除 改名 新建 移除-visible 加入虚拟夹
   };
   const Case cases[] = {
-      {Child(DriveNode(), "f"), "11101"},
-      {Root("桌面"), "00001"},
-      {Root("我的文档"), "00001"},
-      {DriveNode(), "01001"},
-      {Root("系统夹")->child(0), "00001"},
-      {Root("虚拟夹")->child(0), "11110"},
+      {Child(DriveNode(), "f"), "11101"},  {Root("桌面"), "00101"},
+      {Root("我的文档"), "00101"},         {DriveNode(), "01101"},
+      {Root("系统夹")->child(0), "00101"}, {Root("虚拟夹")->child(0), "11110"},
   };
   for (const Case& c : cases) {
     ASSERT_NE(c.node, nullptr);
@@ -175,6 +172,12 @@ TEST_F(PanelTest, KeysActOnTheSelectedNode) {
   PressKey(tree, Qt::Key_F2);
   RunDeferredSteps();
   EXPECT_EQ(OpenEditor(tree), nullptr);
+  // A drive is a real folder: F1 makes a new folder in it.
+  Select(DriveNode());
+  PressKey(tree, Qt::Key_F1);
+  RunDeferredSteps();
+  EXPECT_TRUE(std::filesystem::is_directory(PathFromUtf8(Path("d/新文件夹 1"))));
+  EXPECT_THAT(prompter_.messages, IsEmpty());
   // Del on "我的电脑" has no "清空".
   Select(Root("我的电脑"));
   PressKey(tree, Qt::Key_Delete);

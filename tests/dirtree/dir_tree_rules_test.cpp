@@ -86,6 +86,16 @@ TEST(DirTreeKeys, CommandsByKindAndKey) {
   EXPECT_EQ(CommandForKey(TreeKey::kF4, computer), DirTreeCommand::kNone);
   EXPECT_EQ(CommandForKey(TreeKey::kF12, std::nullopt), DirTreeCommand::kRebuild);
   EXPECT_EQ(CommandForKey(TreeKey::kF1, std::nullopt), DirTreeCommand::kNone);
+  // Each of these is a real folder: F1 makes a new folder in it, and the
+  // menu's "新建" is enabled, while deleting the folder itself stays refused.
+  for (const SelectedNode node : {desktop, SelectedNode{DirTreeNodeKind::kDocuments, DirTreeNodeKind::kFolder},
+                                  SelectedNode{DirTreeNodeKind::kDrive, DirTreeNodeKind::kComputer},
+                                  SelectedNode{DirTreeNodeKind::kSystemDrive, DirTreeNodeKind::kComputer},
+                                  SelectedNode{DirTreeNodeKind::kEntry, DirTreeNodeKind::kSystemFolderRoot}}) {
+    EXPECT_EQ(CommandForKey(TreeKey::kF1, node), DirTreeCommand::kNewFolder) << static_cast<int>(node.kind);
+    EXPECT_TRUE(LocalMenuRulesFor(node).newEnabled);
+    EXPECT_FALSE(LocalMenuRulesFor(node).deleteEnabled);
+  }
 }
 
 TEST(NewFolderNumber, FirstFreeAfterTakenOnes) {

@@ -7,11 +7,13 @@
 namespace ec {
 namespace {
 
-TEST(DroppedModulePath, OnlyALastPathEndingInEcInAnyCaseOpens) {
+TEST(DroppedModulePath, OnlyALastPathEndingInEcOrEInAnyCaseOpens) {
   EXPECT_EQ(DroppedModulePath({"/a/b.Ec"}), "/a/b.Ec");
   EXPECT_EQ(DroppedModulePath({"/a/模块.EC"}), "/a/模块.EC");
   EXPECT_EQ(DroppedModulePath({"/a.ec/readme"}), "");
   EXPECT_EQ(DroppedModulePath({"/a/b.ecx"}), "");
+  EXPECT_EQ(DroppedModulePath({"/a/程序.E"}), "/a/程序.E");  // programs open as modules do
+  EXPECT_EQ(DroppedModulePath({"/a/b.exe"}), "");
   EXPECT_EQ(DroppedModulePath({"ec"}), "ec");  // no dot: the whole path is the extension
   EXPECT_EQ(DroppedModulePath({"/a/b.ec", ""}), "");
   EXPECT_EQ(DroppedModulePath({"/a/b.ec", "/a/c.txt"}), "");

@@ -42,7 +42,9 @@ LocalMenuRules LocalMenuRulesFor(const SelectedNode& node) {
   const bool folderOrPinned = kind == DirTreeNodeKind::kFolder || node.IsVirtualEntry();
   LocalMenuRules rules;
   rules.deleteEnabled = folderOrPinned;
-  rules.newEnabled = folderOrPinned;
+  // The desktop, the documents, a drive and a system folder are real folders
+  // too: a new folder can go into any of them.
+  rules.newEnabled = !IsSpecialRoot(kind);
   rules.renameEnabled = folderOrPinned || IsDriveKind(kind);
   rules.removeVisible = node.IsVirtualEntry();
   rules.addEnabled = !rules.removeVisible;

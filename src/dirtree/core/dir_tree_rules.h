@@ -31,8 +31,8 @@ struct LocalMenuRules {
   bool addEnabled = true;
 };
 
-// Deleting and creating folders act on listed folders and pinned folders
-// only; renaming also changes a drive's label.
+// Deleting acts on listed folders and pinned folders only; renaming also
+// changes a drive's label; a new folder goes into any node that is a folder.
 LocalMenuRules LocalMenuRulesFor(const SelectedNode& node);
 
 // The keys by their Windows virtual-key codes.

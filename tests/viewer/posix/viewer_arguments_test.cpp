@@ -5,22 +5,25 @@
 namespace ec {
 namespace {
 
-using Action = ViewerArguments::Action;
-
-TEST(ViewerArgumentsTest, ModulePathIsAbsoluteAndOptionsAreAnsweredOrRefused) {
+TEST(ViewerArgumentsTest, ModulePathIsAbsoluteAndPictureOptionsGoTogether) {
   const std::filesystem::path here = "/home/user/work";
-  EXPECT_EQ(ParseViewerArguments({"w1/x.ec"}, here).modulePath, "/home/user/work/w1/x.ec");
-  EXPECT_EQ(ParseViewerArguments({"../y.ec", "ignored.ec"}, here).modulePath, "/home/user/y.ec");
-  EXPECT_EQ(ParseViewerArguments({"/abs/z.ec"}, here).modulePath, "/abs/z.ec");
-  EXPECT_EQ(ParseViewerArguments({}, here).modulePath, "");
-  EXPECT_EQ(ParseViewerArguments({"--", "-dash.ec"}, here).modulePath, "/home/user/work/-dash.ec");
-  EXPECT_EQ(ParseViewerArguments({"x.ec", "--help"}, here).action, Action::Help);
-  EXPECT_EQ(ParseViewerArguments({"-platform", "--version"}, here).action, Action::Version);
-  EXPECT_EQ(ParseViewerArguments({"--", "--help"}, here).action, Action::Open);
-  EXPECT_TRUE(ParseViewerArguments({"--new-window", "x.ec"}, here).newWindow);
-  const ViewerArguments bogus = ParseViewerArguments({"x.ec", "--bogus"}, here);
-  EXPECT_EQ(bogus.action, Action::Refuse);
-  EXPECT_NE(bogus.message.find("--bogus"), std::string::npos);
+  EXPECT_EQ(AbsoluteModulePath("w1/x.ec", here), "/home/user/work/w1/x.ec");
+  EXPECT_EQ(AbsoluteModulePath("../y.ec", here), "/home/user/y.ec");
+  EXPECT_EQ(AbsoluteModulePath("/abs/./z.ec", here), "/abs/z.ec");
+  EXPECT_EQ(AbsoluteModulePath("", here), "");
+
+  ScreenshotRequest window{.output = "o.png", .findText = "取"};
+  EXPECT_EQ(ScreenshotProblem(window, 1), "");
+  EXPECT_NE(ScreenshotProblem(window, 0), "");  // no module
+  EXPECT_NE(ScreenshotProblem(window, 2), "");
+  ScreenshotRequest tree{.output = "o.png", .dirtreePath = "/etc"};
+  EXPECT_EQ(ScreenshotProblem(tree, 0), "");
+  EXPECT_NE(ScreenshotProblem(tree, 1), "");
+  tree.findText = "x";  // a find belongs to the main window's picture
+  EXPECT_NE(ScreenshotProblem(tree, 0), "");
+  ScreenshotRequest search{.output = "o.png", .searchFolder = "/m"};
+  EXPECT_EQ(ScreenshotProblem(search, 1), "");  // the search text
+  EXPECT_NE(ScreenshotProblem(search, 0), "");
 }
 
 }  // namespace
