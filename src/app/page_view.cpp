@@ -28,6 +28,7 @@ PageView::PageView(QWidget* parent)
       builder_([this](std::shared_ptr<PageDocument> document) {
         Show(std::move(document), true, keepScrollOnDelivery_);
       }) {
+  face_.family = InstalledCodeFamily();
   viewport()->setBackgroundRole(QPalette::Base);
   viewport()->setAutoFillBackground(true);
   viewport()->setCursor(Qt::IBeamCursor);
@@ -56,11 +57,11 @@ void PageView::WritePage(const std::string& html, const QImage& picture) {
   const std::string top = ItemPageTop(html, kTopLines);
   if (!top.empty()) Show(BuildHere(top), false, false);
   keepScrollOnDelivery_ = !top.empty();
-  builder_.Request(html, LayoutWidth(), font(), picture_);
+  builder_.Request(html, LayoutWidth(), face_, picture_);
 }
 
 std::shared_ptr<PageDocument> PageView::BuildHere(const std::string& html) const {
-  return BuildPageDocument(html, LayoutWidth(), font(), picture_);
+  return BuildPageDocument(html, LayoutWidth(), face_, picture_);
 }
 
 QString PageView::PlainText() const { return document_ ? document_->toPlainText() : QString(); }
@@ -97,7 +98,7 @@ void PageView::LayOutAgain() {
     return;
   }
   keepScrollOnDelivery_ = true;
-  builder_.Request(page_, LayoutWidth(), font(), picture_);
+  builder_.Request(page_, LayoutWidth(), face_, picture_);
 }
 
 void PageView::UpdateScrollBars() {

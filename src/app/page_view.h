@@ -42,6 +42,8 @@ class PageView : public QAbstractScrollArea {
   // The text shown now, and the part of it selected with the mouse.
   QString PlainText() const;
   QString SelectedText() const;
+  // The face and zoom the page is shown in.
+  const PageFace& Face() const { return face_; }
   // What the page shown answers for a resource it names: only its picture.
   QVariant loadResource(int type, const QUrl& name) const;
 
@@ -70,6 +72,7 @@ class PageView : public QAbstractScrollArea {
 
   std::string page_;
   QImage picture_;
+  PageFace face_;
   std::shared_ptr<PageDocument> document_;
   PageBuilder builder_;
   QTimer relayoutTimer_;  // a resize lays a big page out again once it has settled
