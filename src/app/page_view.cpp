@@ -60,6 +60,24 @@ void PageView::WritePage(const std::string& html, const QImage& picture) {
   builder_.Request(html, LayoutWidth(), face_, picture_);
 }
 
+void PageView::SetZoom(int percent) {
+  percent = ClampZoomPercent(percent);
+  if (percent == face_.zoomPercent) return;
+  const double scale = static_cast<double>(percent) / face_.zoomPercent;
+  face_.zoomPercent = percent;
+  if (page_.empty()) return;
+  // The same part of the page stays in view: its offsets grow and shrink
+  // with the zoom.
+  scrollScale_ *= scale;
+  if (page_.size() <= kDirectPageBytes) {
+    Show(BuildHere(page_), true, true);
+    return;
+  }
+  // A big page shows its old dress until the new one is laid out.
+  keepScrollOnDelivery_ = true;
+  builder_.Request(page_, LayoutWidth(), face_, picture_);
+}
+
 std::shared_ptr<PageDocument> PageView::BuildHere(const std::string& html) const {
   return BuildPageDocument(html, LayoutWidth(), face_, picture_);
 }
@@ -76,12 +94,13 @@ QString PageView::SelectedText() const {
 }
 
 void PageView::Show(std::shared_ptr<PageDocument> document, bool complete, bool keepScrollPosition) {
-  const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+  const QPointF scrolled = QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value()) *
+                          std::exchange(scrollScale_, 1.0);
   selection_ = QTextCursor();
   builder_.Dispose(std::exchange(document_, std::move(document)));
   UpdateScrollBars();
-  horizontalScrollBar()->setValue(keepScrollPosition ? scrolled.x() : 0);
-  verticalScrollBar()->setValue(keepScrollPosition ? scrolled.y() : 0);
+  horizontalScrollBar()->setValue(keepScrollPosition ? qRound(scrolled.x()) : 0);
+  verticalScrollBar()->setValue(keepScrollPosition ? qRound(scrolled.y()) : 0);
   viewport()->update();
   emit PageShown(complete);
 }

@@ -44,6 +44,10 @@ class PageView : public QAbstractScrollArea {
   QString SelectedText() const;
   // The face and zoom the page is shown in.
   const PageFace& Face() const { return face_; }
+  // The page in the code face at `percent` % (clamped to the zoom's range),
+  // the same part of it in view.
+  void SetZoom(int percent);
+  int Zoom() const { return face_.zoomPercent; }
   // What the page shown answers for a resource it names: only its picture.
   QVariant loadResource(int type, const QUrl& name) const;
 
@@ -79,6 +83,7 @@ class PageView : public QAbstractScrollArea {
   QTextCursor selection_;
   QString pressedAnchor_;  // a click is a press and a release on the same link
   bool keepScrollOnDelivery_ = false;
+  double scrollScale_ = 1.0;  // a zoom since the page shown was laid out
 };
 
 }  // namespace ec

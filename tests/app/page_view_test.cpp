@@ -85,6 +85,9 @@ TEST(PageView, ShowsCodeInAMonospacedFaceThatCoversChinese) {
   const int tall = view.verticalScrollBar()->maximum() + view.viewport()->height();
   EXPECT_LT(tall, 41 * metrics.lineSpacing() * 6 / 5);
   EXPECT_GT(tall, 40 * metrics.lineSpacing());
+  view.SetZoom(200);
+  EXPECT_EQ(view.Page(), code);
+  EXPECT_GT(view.verticalScrollBar()->maximum() + view.viewport()->height(), tall * 3 / 2);
 }
 
 TEST(PageView, ABigPageShowsItsTopFirstAndOnlyTheNewestPageWhole) {
