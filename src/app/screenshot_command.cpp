@@ -13,6 +13,8 @@
 #include "app/module_loader.h"
 #include "app/node_icons.h"
 #include "app/page_links.h"
+#include "app/page_view.h"
+#include "app/page_zoom.h"
 #include "app/search/module_search_window.h"
 #include "app/settings_location.h"
 #include "app/wait_processing_messages.h"
@@ -113,6 +115,16 @@ std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arg
     return request;
   }
   while (i + 1 < arguments.size() && arguments[i].startsWith(QStringLiteral("--"))) {
+    if (arguments[i] == QStringLiteral("--end")) {
+      request.atEnd = true;
+      ++i;
+      continue;
+    }
+    if (arguments[i] == QStringLiteral("--zoom")) {
+      request.zoomPercent = arguments[i + 1].toInt();
+      i += 2;
+      continue;
+    }
     std::string* value = arguments[i] == QStringLiteral("--find")      ? &request.findText
                          : arguments[i] == QStringLiteral("--compare") ? &request.compareWith
                          : arguments[i] == QStringLiteral("--uses")    ? &request.usesOf
@@ -123,7 +135,8 @@ std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arg
   }
   if (i < arguments.size()) request.module = arguments[i++].toStdString();
   if (request.output.empty() || request.module.empty() || i != arguments.size()) {
-    error = "usage: ecview --screenshot OUT.png [--find TEXT] [--compare OLD] [--uses TYPE] MODULE";
+    error = "usage: ecview --screenshot OUT.png [--find TEXT] [--compare OLD] [--uses TYPE] [--end] [--zoom PERCENT] "
+            "MODULE";
   }
   return request;
 }
@@ -159,6 +172,9 @@ int RunScreenshot(const ScreenshotRequest& request) {
     }
     window.Links().ShowUses(*target);
   }
+  if (request.zoomPercent > 0) window.Zoom().SetPercent(request.zoomPercent);
+  if (request.atEnd) window.Page()->ScrollToEnd();
+  while (window.Page()->IsBuilding()) WaitProcessingMessages(10);
   return SavePicture(window, request.output) ? 0 : 1;
 }
 

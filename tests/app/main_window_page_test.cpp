@@ -1,14 +1,19 @@
 // The page as a user reads it: zoomed with the keys and the wheel, the zoom
-// kept for the next start.
+// kept for the next start, and a big page's end reached at once.
+#include <QEventLoop>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QScrollBar>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QWheelEvent>
 
 #include "app/page_view.h"
 #include "app/page_zoom.h"
 #include "render/page_face.h"
+#include "support/file_bytes.h"
 #include "tests/app/window_fixture.h"
+#include "tools/module_writer/large_module.h"
 
 namespace ec::test {
 namespace {
@@ -60,6 +65,38 @@ TEST_F(PageTest, ZoomsPageAndTreeAndKeepsTheZoom) {
   Press(Window().Page(), Qt::Key_0);
   EXPECT_EQ(Window().Page()->Zoom(), kDefaultZoomPercent);
   EXPECT_EQ(QFontInfo(Tree()->font()).pixelSize(), QFontInfo(treeFont).pixelSize());
+}
+
+TEST_F(PageTest, CtrlEndAtOnceLandsAtTheEndOfTheWholePage) {
+  constexpr int kCommands = 300;
+  const std::string path = files_.File("big.ec");
+  ASSERT_TRUE(WriteFileBytes(path, writer::LargeModuleBytes({.programSets = 1, .subroutinesPerSet = 100,
+                                                             .constants = 100, .dllCommands = kCommands})));
+  Window().loadModule(path);
+  // The biggest category: every DLL command with a table of four parameters.
+  int api = -1;
+  for (int i = 0; i < Window().Tree().Count() && api < 0; ++i)
+    if (Window().Tree().Text(i) == "API(" + std::to_string(kCommands) + ")") api = i;
+  ASSERT_GE(api, 0);
+  PageView* page = Window().Page();
+  QEventLoop whole;
+  QObject::connect(page, &PageView::PageShown, &whole, [&](bool complete) {
+    if (complete) whole.quit();
+  });
+  ASSERT_TRUE(Window().Tree().Select(api));
+  ASSERT_TRUE(page->IsBuilding());
+  auto* buildingLine = page->findChild<QLabel*>(QStringLiteral("标签页面生成中"));
+  ASSERT_NE(buildingLine, nullptr);
+  EXPECT_TRUE(buildingLine->isVisible());
+  Press(page, Qt::Key_End);
+  QTimer::singleShot(60000, &whole, &QEventLoop::quit);
+  whole.exec();
+  ASSERT_FALSE(page->IsBuilding());
+  EXPECT_FALSE(buildingLine->isVisible());
+  EXPECT_EQ(page->verticalScrollBar()->value(), page->verticalScrollBar()->maximum());
+  const std::string last = "外部命令_" + std::to_string(kCommands - 1);
+  EXPECT_TRUE(page->VisibleText().contains(QString::fromStdString(last))) << page->VisibleText().toStdString();
+  EXPECT_FALSE(page->VisibleText().contains(QStringLiteral(".版本 2")));
 }
 
 }  // namespace
