@@ -49,6 +49,8 @@ void PageZoom::Apply(int percent) {
   else
     font.setPointSizeF(treeFont_.pointSizeF() * percent / 100.0);
   tree_->setFont(font);
+  // Taller rows push the current node out of view otherwise.
+  if (tree_->currentItem() != nullptr) tree_->scrollToItem(tree_->currentItem());
 }
 
 bool PageZoom::HandleKey(const QKeyEvent& key) {
