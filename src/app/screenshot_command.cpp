@@ -114,11 +114,17 @@ std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arg
     if (request.searchText.empty() || i + 3 != arguments.size()) error = "usage: ecview --screenshot OUT.png --search FOLDER TEXT";
     return request;
   }
-  while (i + 1 < arguments.size() && arguments[i].startsWith(QStringLiteral("--"))) {
+  bool optionWithoutValue = false;
+  while (i < arguments.size() && arguments[i].startsWith(QStringLiteral("--"))) {
     if (arguments[i] == QStringLiteral("--end")) {
       request.atEnd = true;
       ++i;
       continue;
+    }
+    // An option's value is never taken for the module.
+    if (i + 1 >= arguments.size()) {
+      optionWithoutValue = true;
+      break;
     }
     if (arguments[i] == QStringLiteral("--zoom")) {
       request.zoomPercent = arguments[i + 1].toInt();
@@ -133,7 +139,7 @@ std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arg
     *value = arguments[i + 1].toStdString();
     i += 2;
   }
-  if (i < arguments.size()) request.module = arguments[i++].toStdString();
+  if (i < arguments.size() && !optionWithoutValue) request.module = arguments[i++].toStdString();
   if (request.output.empty() || request.module.empty() || i != arguments.size()) {
     error = "usage: ecview --screenshot OUT.png [--find TEXT] [--compare OLD] [--uses TYPE] [--end] [--zoom PERCENT] "
             "MODULE";
