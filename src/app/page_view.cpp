@@ -26,9 +26,7 @@ constexpr char kBuildingText[] = "页面生成中..";
 
 PageView::PageView(QWidget* parent)
     : QAbstractScrollArea(parent),
-      builder_([this](std::shared_ptr<PageDocument> document) {
-        Show(std::move(document), true, landingOnDelivery_);
-      }),
+      builder_([this](std::shared_ptr<PageDocument> document) { Show(std::move(document), true, landingOnDelivery_); }),
       buildingLine_(new QLabel(QString::fromUtf8(kBuildingText), this)) {
   face_.family = InstalledCodeFamily();
   viewport()->setBackgroundRole(QPalette::Base);
@@ -123,8 +121,8 @@ QString PageView::SelectedText() const {
 }
 
 void PageView::Show(std::shared_ptr<PageDocument> document, bool complete, Landing landing) {
-  const QPointF scrolled = QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value()) *
-                          std::exchange(scrollScale_, 1.0);
+  const QPointF scrolled =
+      QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value()) * std::exchange(scrollScale_, 1.0);
   selection_ = QTextCursor();
   builder_.Dispose(std::exchange(document_, std::move(document)));
   if (complete) ShowBuildingLine(false);

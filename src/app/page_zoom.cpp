@@ -44,10 +44,8 @@ void PageZoom::SetPercent(int percent) {
 void PageZoom::Apply(int percent) {
   page_->SetZoom(percent);
   QFont font = treeFont_;
-  if (treeFont_.pixelSize() > 0)
-    font.setPixelSize(ZoomedPixels(treeFont_.pixelSize(), percent));
-  else
-    font.setPointSizeF(treeFont_.pointSizeF() * percent / 100.0);
+  if (treeFont_.pixelSize() > 0) font.setPixelSize(ZoomedPixels(treeFont_.pixelSize(), percent));
+  else font.setPointSizeF(treeFont_.pointSizeF() * percent / 100.0);
   tree_->setFont(font);
   // Taller rows push the current node out of view otherwise.
   if (tree_->currentItem() != nullptr) tree_->scrollToItem(tree_->currentItem());

@@ -141,8 +141,9 @@ std::optional<ScreenshotRequest> ParseScreenshotArguments(const QStringList& arg
   }
   if (i < arguments.size() && !optionWithoutValue) request.module = arguments[i++].toStdString();
   if (request.output.empty() || request.module.empty() || i != arguments.size()) {
-    error = "usage: ecview --screenshot OUT.png [--find TEXT] [--compare OLD] [--uses TYPE] [--end] [--zoom PERCENT] "
-            "MODULE";
+    error =
+        "usage: ecview --screenshot OUT.png [--find TEXT] [--compare OLD] [--uses TYPE] [--end] [--zoom PERCENT] "
+        "MODULE";
   }
   return request;
 }

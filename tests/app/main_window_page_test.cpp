@@ -70,8 +70,9 @@ TEST_F(PageTest, ZoomsPageAndTreeAndKeepsTheZoom) {
 TEST_F(PageTest, CtrlEndAtOnceLandsAtTheEndOfTheWholePage) {
   constexpr int kCommands = 300;
   const std::string path = files_.File("big.ec");
-  ASSERT_TRUE(WriteFileBytes(path, writer::LargeModuleBytes({.programSets = 1, .subroutinesPerSet = 100,
-                                                             .constants = 100, .dllCommands = kCommands})));
+  ASSERT_TRUE(WriteFileBytes(
+      path, writer::LargeModuleBytes(
+                {.programSets = 1, .subroutinesPerSet = 100, .constants = 100, .dllCommands = kCommands})));
   Window().loadModule(path);
   // The biggest category: every DLL command with a table of four parameters.
   int api = -1;

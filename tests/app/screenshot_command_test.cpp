@@ -9,9 +9,8 @@ namespace {
 
 TEST(ScreenshotCommand, ReadsEndAndZoomBesideTheOtherOptions) {
   std::string error;
-  auto request = ParseScreenshotArguments({"--screenshot", "out.png", "--end", "--find", "API", "--zoom", "150",
-                                           "big.ec"},
-                                          error);
+  auto request =
+      ParseScreenshotArguments({"--screenshot", "out.png", "--end", "--find", "API", "--zoom", "150", "big.ec"}, error);
   ASSERT_TRUE(request);
   EXPECT_EQ(error, "");
   EXPECT_TRUE(request->atEnd);

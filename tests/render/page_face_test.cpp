@@ -12,8 +12,7 @@ TEST(PageFace, DressesTheTagsAndLeavesTheTextAlone) {
   EXPECT_EQ(DressPage("<div style=\"font-size:14px;font-family:SimSun;line-height:1.5;\">a;font-size:14px</div>", face),
             "<div style=\"font-size:21px;font-family:'WenQuanYi Zen Hei Mono';\">a;font-size:14px</div>");
   // A family list, a size not in pixels and a property that only ends like one.
-  EXPECT_EQ(DressPage("<table style=\"font-family:YaHei Consolas Hybrid,宋体;font-size:1.2em;x-font-size:9px\">",
-                      face),
+  EXPECT_EQ(DressPage("<table style=\"font-family:YaHei Consolas Hybrid,宋体;font-size:1.2em;x-font-size:9px\">", face),
             "<table style=\"font-family:'WenQuanYi Zen Hei Mono';font-size:1.2em;x-font-size:9px\">");
   // A line height last in its attribute, and an unterminated tag.
   EXPECT_EQ(DressPage("<p style=\"line-height:2\">x</p><b style=\"font-size:10px", face),
