@@ -30,6 +30,7 @@
 #include "app/notes_box.h"
 #include "app/page_links.h"
 #include "app/page_view.h"
+#include "app/page_zoom.h"
 #include "app/same_folder_menu.h"
 #include "app/search/module_search_window.h"
 #include "app/selection_presenter.h"
@@ -75,6 +76,7 @@ MainWindow::MainWindow(ControlStateStore& store, FileAssociation& association, s
   history_ = new NodeHistory(tree_, *loader_, controls_.pageView, controls_.backButton, controls_.forwardButton, this);
   history_->WatchMouseButtons(controls_.treeWidget->viewport());
   history_->WatchMouseButtons(controls_.pageView->viewport());
+  zoom_ = new PageZoom(store_, controls_.pageView, controls_.treeWidget, this);
   new TypeToFind(controls_.treeWidget, controls_.findBox, this);
   new TreeToolTips(controls_.treeWidget, this);
   ConnectSignals();
@@ -196,6 +198,7 @@ void MainWindow::OnFirstActivation() {
   // Earlier versions kept the hint as the box's text, and saved it so.
   if (controls_.findBox->text() == QString::fromUtf8(kFindBoxHint)) controls_.findBox->clear();
   recent_.Load(store_);
+  zoom_->Restore();
   opener_->Menu().SetRecent(recent_.Paths());
   controls_.pollingTimer->start(kPollingMilliseconds);
   controls_.bannerTimer->start();

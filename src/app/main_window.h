@@ -35,6 +35,7 @@ class NodeHistory;
 class NotesBox;
 class PageLinks;
 class PageView;
+class PageZoom;
 class SelectionPresenter;
 class TreeContextMenu;
 
@@ -95,6 +96,7 @@ class MainWindow : public QWidget {
   PageLinks& Links() { return *links_; }
   TreeViewHelper& Tree() { return tree_; }
   PageView* Page() const { return controls_.pageView; }
+  PageZoom& Zoom() { return *zoom_; }
 
  protected:
   bool event(QEvent* event) override;
@@ -131,6 +133,7 @@ class MainWindow : public QWidget {
   ModuleComparer* comparer_ = nullptr;
   PageLinks* links_ = nullptr;
   NodeHistory* history_ = nullptr;
+  PageZoom* zoom_ = nullptr;
   RecentModules recent_;
 
   // The tree's width: the designed one until the user drags the bar.

@@ -19,10 +19,10 @@ PageBuilder::~PageBuilder() {
   thread_.wait();
 }
 
-void PageBuilder::Request(std::string html, qreal width, const QFont& font, const QImage& picture) {
+void PageBuilder::Request(std::string html, qreal width, const PageFace& face, const QImage& picture) {
   const uint64_t id = ++latest_;
   QMetaObject::invokeMethod(
-      worker_, [this, id, html = std::move(html), width, font, picture] { Build(id, html, width, font, picture); },
+      worker_, [this, id, html = std::move(html), width, face, picture] { Build(id, html, width, face, picture); },
       Qt::QueuedConnection);
 }
 
@@ -36,11 +36,11 @@ void PageBuilder::Dispose(std::shared_ptr<PageDocument> document) {
 }
 
 // Runs on the worker thread.
-void PageBuilder::Build(uint64_t id, const std::string& html, qreal width, const QFont& font,
+void PageBuilder::Build(uint64_t id, const std::string& html, qreal width, const PageFace& face,
                         const QImage& picture) {
   const auto current = [this, id] { return latest_.load() == id; };
   if (!current()) return;
-  std::shared_ptr<PageDocument> document = BuildPageDocument(html, width, font, picture, current);
+  std::shared_ptr<PageDocument> document = BuildPageDocument(html, width, face, picture, current);
   if (!document || !current()) return;
   document->moveToThread(thread());
   QMetaObject::invokeMethod(

@@ -5,7 +5,6 @@
 // travel as shared pointers, so one whose delivery never happens (the
 // receiver is gone) is still freed.
 
-#include <QFont>
 #include <QObject>
 #include <QThread>
 
@@ -27,7 +26,7 @@ class PageBuilder : public QObject {
   // Waits for the build in progress to reach its next step.
   ~PageBuilder() override;
 
-  void Request(std::string html, qreal width, const QFont& font, const QImage& picture = {});
+  void Request(std::string html, qreal width, const PageFace& face, const QImage& picture = {});
   // Nothing requested so far will be delivered.
   void Cancel();
   // A request is being built and has not been delivered.
@@ -37,7 +36,7 @@ class PageBuilder : public QObject {
   void Dispose(std::shared_ptr<PageDocument> document);
 
  private:
-  void Build(uint64_t id, const std::string& html, qreal width, const QFont& font, const QImage& picture);
+  void Build(uint64_t id, const std::string& html, qreal width, const PageFace& face, const QImage& picture);
   void Deliver(uint64_t id, std::shared_ptr<PageDocument> document);
 
   Delivery delivery_;

@@ -1,8 +1,17 @@
 #include "app/page_document.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontDatabase>
+
+#include "platform/code_font.h"
 
 namespace ec {
+namespace {
+
+// The pages' code is 14 pixels high.
+constexpr int kCodePixels = 14;
+
+}  // namespace
 
 PageDocument::PageDocument(QImage picture, QString pictureUrl)
     : picture_(std::move(picture)), pictureUrl_(pictureUrl) {
@@ -16,14 +25,28 @@ QVariant PageDocument::loadResource(int type, const QUrl& name) {
   return {};
 }
 
-std::unique_ptr<PageDocument> BuildPageDocument(const std::string& html, qreal width, const QFont& font,
+std::string InstalledCodeFamily() {
+  for (const std::string& family : CodeFontFamilies())
+    if (QFontDatabase::hasFamily(QString::fromStdString(family))) return family;
+  return {};
+}
+
+QFont PageFont(const PageFace& face) {
+  QFont font;
+  if (!face.family.empty()) font.setFamily(QString::fromStdString(face.family));
+  font.setStyleHint(QFont::Monospace);
+  font.setPixelSize(ZoomedPixels(kCodePixels, face.zoomPercent));
+  return font;
+}
+
+std::unique_ptr<PageDocument> BuildPageDocument(const std::string& html, qreal width, const PageFace& face,
                                                 const QImage& picture, const std::function<bool()>& keepGoing) {
   auto document = std::make_unique<PageDocument>(picture, QString::fromLatin1(kPagePictureUrl));
   document->setUndoRedoEnabled(false);
-  document->setDefaultFont(font);
+  document->setDefaultFont(PageFont(face));
   // The width first: setting it after the content would lay everything out twice.
   document->setTextWidth(width);
-  document->setHtml(QString::fromStdString(html));
+  document->setHtml(QString::fromStdString(DressPage(html, face)));
   if (keepGoing && !keepGoing()) return nullptr;
   document->documentLayout()->documentSize();  // finishes the layout, which is otherwise lazy
   return document;

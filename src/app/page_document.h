@@ -16,6 +16,8 @@
 #include <memory>
 #include <string>
 
+#include "render/page_face.h"
+
 namespace ec {
 
 // Where a page shows its picture: <img src="ecview-resource:picture">.
@@ -36,12 +38,18 @@ class PageDocument : public QTextDocument {
   QUrl pictureUrl_;
 };
 
-// Parses `html` (UTF-8) in `font` and lays it out `width` pixels wide, all of
-// it, so painting never has to lay anything out. Touches nothing shared; the
+// The first face of CodeFontFamilies() that is installed, "" for none.
+std::string InstalledCodeFamily();
+
+// The font of the page's text that names none: the face at the code's size.
+QFont PageFont(const PageFace& face);
+
+// Parses `html` (UTF-8) dressed in `face` and lays it out `width` pixels
+// wide, all of it, so painting never has to lay anything out. Touches nothing shared; the
 // document belongs to the calling thread. Answers nullptr when `keepGoing`
 // answers false between the two steps (a newer page made this one moot).
 // `picture` is what the page's kPagePictureUrl shows.
-std::unique_ptr<PageDocument> BuildPageDocument(const std::string& html, qreal width, const QFont& font,
+std::unique_ptr<PageDocument> BuildPageDocument(const std::string& html, qreal width, const PageFace& face,
                                                 const QImage& picture = {},
                                                 const std::function<bool()>& keepGoing = {});
 

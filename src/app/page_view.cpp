@@ -20,14 +20,15 @@ constexpr size_t kDirectPageBytes = 64 * 1024;
 // holds, and cheap to lay out.
 constexpr size_t kTopLines = 150;
 constexpr int kRelayoutDelayMilliseconds = 150;
+constexpr char kBuildingText[] = "页面生成中..";
 
 }  // namespace
 
 PageView::PageView(QWidget* parent)
     : QAbstractScrollArea(parent),
-      builder_([this](std::shared_ptr<PageDocument> document) {
-        Show(std::move(document), true, keepScrollOnDelivery_);
-      }) {
+      builder_([this](std::shared_ptr<PageDocument> document) { Show(std::move(document), true, landingOnDelivery_); }),
+      buildingLine_(new QLabel(QString::fromUtf8(kBuildingText), this)) {
+  face_.family = InstalledCodeFamily();
   viewport()->setBackgroundRole(QPalette::Base);
   viewport()->setAutoFillBackground(true);
   viewport()->setCursor(Qt::IBeamCursor);
@@ -39,6 +40,12 @@ PageView::PageView(QWidget* parent)
   relayoutTimer_.setSingleShot(true);
   relayoutTimer_.setInterval(kRelayoutDelayMilliseconds);
   connect(&relayoutTimer_, &QTimer::timeout, this, &PageView::LayOutAgain);
+  buildingLine_->setObjectName(QStringLiteral("标签页面生成中"));
+  buildingLine_->setContentsMargins(4, 0, 4, 0);
+  buildingLine_->setAutoFillBackground(true);
+  buildingLine_->setBackgroundRole(QPalette::ToolTipBase);
+  buildingLine_->setForegroundRole(QPalette::ToolTipText);
+  buildingLine_->hide();
 }
 
 PageView::~PageView() = default;
@@ -49,21 +56,60 @@ void PageView::WritePage(const std::string& html, const QImage& picture) {
   builder_.Cancel();
   relayoutTimer_.stop();
   if (html.size() <= kDirectPageBytes) {
-    Show(BuildHere(html), true, false);
+    Show(BuildHere(html), true, Landing::Top);
     return;
   }
   // The old page stays up when this one has no top to show first.
   const std::string top = ItemPageTop(html, kTopLines);
-  if (!top.empty()) Show(BuildHere(top), false, false);
-  keepScrollOnDelivery_ = !top.empty();
-  builder_.Request(html, LayoutWidth(), font(), picture_);
+  if (!top.empty()) Show(BuildHere(top), false, Landing::Top);
+  landingOnDelivery_ = top.empty() ? Landing::Top : Landing::Kept;
+  builder_.Request(html, LayoutWidth(), face_, picture_);
+  ShowBuildingLine(true);
+}
+
+void PageView::ShowBuildingLine(bool building) {
+  if (building == !buildingLine_->isHidden()) return;
+  const int height = building ? buildingLine_->sizeHint().height() : 0;
+  setViewportMargins(0, height, 0, 0);
+  buildingLine_->setGeometry(frameWidth(), frameWidth(), viewport()->width(), height);
+  buildingLine_->setVisible(building);
+}
+
+void PageView::SetZoom(int percent) {
+  percent = ClampZoomPercent(percent);
+  if (percent == face_.zoomPercent) return;
+  const double scale = static_cast<double>(percent) / face_.zoomPercent;
+  face_.zoomPercent = percent;
+  if (page_.empty()) return;
+  // The same part of the page stays in view: its offsets grow and shrink
+  // with the zoom.
+  scrollScale_ *= scale;
+  if (page_.size() <= kDirectPageBytes) {
+    Show(BuildHere(page_), true, Landing::Kept);
+    return;
+  }
+  // A big page shows its old dress until the new one is laid out.
+  if (!IsBuilding()) landingOnDelivery_ = Landing::Kept;  // a page still being built keeps its landing
+  builder_.Request(page_, LayoutWidth(), face_, picture_);
+  ShowBuildingLine(true);
 }
 
 std::shared_ptr<PageDocument> PageView::BuildHere(const std::string& html) const {
-  return BuildPageDocument(html, LayoutWidth(), font(), picture_);
+  return BuildPageDocument(html, LayoutWidth(), face_, picture_);
 }
 
 QString PageView::PlainText() const { return document_ ? document_->toPlainText() : QString(); }
+
+QString PageView::VisibleText() const {
+  if (!document_) return {};
+  const QRect shown = viewport()->rect();
+  const int first = PositionAt(shown.topLeft()), last = PositionAt(shown.bottomRight());
+  if (first < 0 || last < 0) return {};
+  QTextCursor cursor(document_.get());
+  cursor.setPosition(first);
+  cursor.setPosition(last, QTextCursor::KeepAnchor);
+  return cursor.selection().toPlainText();
+}
 
 QVariant PageView::loadResource(int type, const QUrl& name) const {
   return document_ ? document_->resource(type, name) : QVariant();
@@ -74,15 +120,31 @@ QString PageView::SelectedText() const {
   return selection_.hasSelection() ? selection_.selection().toPlainText() : QString();
 }
 
-void PageView::Show(std::shared_ptr<PageDocument> document, bool complete, bool keepScrollPosition) {
-  const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+void PageView::Show(std::shared_ptr<PageDocument> document, bool complete, Landing landing) {
+  const QPointF scrolled =
+      QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value()) * std::exchange(scrollScale_, 1.0);
   selection_ = QTextCursor();
   builder_.Dispose(std::exchange(document_, std::move(document)));
+  if (complete) ShowBuildingLine(false);
   UpdateScrollBars();
-  horizontalScrollBar()->setValue(keepScrollPosition ? scrolled.x() : 0);
-  verticalScrollBar()->setValue(keepScrollPosition ? scrolled.y() : 0);
+  const bool kept = landing == Landing::Kept;
+  horizontalScrollBar()->setValue(kept ? qRound(scrolled.x()) : 0);
+  verticalScrollBar()->setValue(kept ? qRound(scrolled.y()) : 0);
+  if (landing == Landing::End) verticalScrollBar()->setValue(verticalScrollBar()->maximum());
   viewport()->update();
   emit PageShown(complete);
+}
+
+void PageView::ScrollToTop() { ScrollTo(Landing::Top); }
+
+void PageView::ScrollToEnd() { ScrollTo(Landing::End); }
+
+// While a big page is built, the part shown scrolls now and the whole page
+// lands there when it goes up.
+void PageView::ScrollTo(Landing landing) {
+  verticalScrollBar()->triggerAction(landing == Landing::Top ? QAbstractSlider::SliderToMinimum
+                                                             : QAbstractSlider::SliderToMaximum);
+  if (IsBuilding()) landingOnDelivery_ = landing;
 }
 
 // A width change: a small page is laid out again at once, a big one off the
@@ -96,8 +158,8 @@ void PageView::LayOutAgain() {
     viewport()->update();
     return;
   }
-  keepScrollOnDelivery_ = true;
-  builder_.Request(page_, LayoutWidth(), font(), picture_);
+  if (!IsBuilding()) landingOnDelivery_ = Landing::Kept;  // a page still being built keeps its landing
+  builder_.Request(page_, LayoutWidth(), face_, picture_);
 }
 
 void PageView::UpdateScrollBars() {
@@ -133,6 +195,7 @@ void PageView::paintEvent(QPaintEvent* event) {
 
 void PageView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
+  if (!buildingLine_->isHidden()) buildingLine_->resize(viewport()->width(), buildingLine_->height());
   UpdateScrollBars();
   if (!document_) return;
   if (page_.size() <= kDirectPageBytes)
@@ -197,8 +260,7 @@ void PageView::keyPressEvent(QKeyEvent* event) {
     return;
   }
   if (event->key() == Qt::Key_Home || event->key() == Qt::Key_End) {
-    verticalScrollBar()->triggerAction(event->key() == Qt::Key_Home ? QAbstractSlider::SliderToMinimum
-                                                                    : QAbstractSlider::SliderToMaximum);
+    ScrollTo(event->key() == Qt::Key_Home ? Landing::Top : Landing::End);
     return;
   }
   QAbstractScrollArea::keyPressEvent(event);

@@ -6,7 +6,9 @@
 // thousand declarations is several megabytes of tables) shows its top at
 // once, its first lines of code, while a worker thread lays out the whole
 // page; the window only paints what is visible, so it never waits for the
-// layout. Text can be selected with the mouse and copied with Ctrl+C; a
+// layout. Home and End pressed meanwhile land at the whole page's top or
+// end once it is up, and a thin line above the page says it is still being
+// built. Text can be selected with the mouse and copied with Ctrl+C; a
 // click on a link is reported (anchorClicked) and followed nowhere.
 //
 // The view runs no script, fetches nothing and follows no link. The one
@@ -14,6 +16,7 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <QLabel>
 #include <QTextCursor>
 #include <QTimer>
 
@@ -42,6 +45,17 @@ class PageView : public QAbstractScrollArea {
   // The text shown now, and the part of it selected with the mouse.
   QString PlainText() const;
   QString SelectedText() const;
+  // The part of the text the viewport shows.
+  QString VisibleText() const;
+  // Home and End: the page's top or end, also of a page still being built.
+  void ScrollToTop();
+  void ScrollToEnd();
+  // The face and zoom the page is shown in.
+  const PageFace& Face() const { return face_; }
+  // The page in the code face at `percent` % (clamped to the zoom's range),
+  // the same part of it in view.
+  void SetZoom(int percent);
+  int Zoom() const { return face_.zoomPercent; }
   // What the page shown answers for a resource it names: only its picture.
   QVariant loadResource(int type, const QUrl& name) const;
 
@@ -60,7 +74,12 @@ class PageView : public QAbstractScrollArea {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void Show(std::shared_ptr<PageDocument> document, bool complete, bool keepScrollPosition);
+  // Where a page lands when it goes up.
+  enum class Landing { Top, Kept, End };
+
+  void Show(std::shared_ptr<PageDocument> document, bool complete, Landing landing);
+  void ScrollTo(Landing landing);
+  void ShowBuildingLine(bool building);
   std::shared_ptr<PageDocument> BuildHere(const std::string& html) const;
   void LayOutAgain();
   void UpdateScrollBars();
@@ -70,12 +89,15 @@ class PageView : public QAbstractScrollArea {
 
   std::string page_;
   QImage picture_;
+  PageFace face_;
   std::shared_ptr<PageDocument> document_;
   PageBuilder builder_;
   QTimer relayoutTimer_;  // a resize lays a big page out again once it has settled
   QTextCursor selection_;
   QString pressedAnchor_;  // a click is a press and a release on the same link
-  bool keepScrollOnDelivery_ = false;
+  Landing landingOnDelivery_ = Landing::Top;
+  QLabel* buildingLine_;
+  double scrollScale_ = 1.0;  // a zoom since the page shown was laid out
 };
 
 }  // namespace ec

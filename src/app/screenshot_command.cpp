@@ -13,6 +13,8 @@
 #include "app/module_loader.h"
 #include "app/node_icons.h"
 #include "app/page_links.h"
+#include "app/page_view.h"
+#include "app/page_zoom.h"
 #include "app/search/module_search_window.h"
 #include "app/settings_location.h"
 #include "app/wait_processing_messages.h"
@@ -125,6 +127,9 @@ int RunScreenshot(const ScreenshotRequest& request) {
     }
     window.Links().ShowUses(*target);
   }
+  if (request.zoomPercent > 0) window.Zoom().SetPercent(request.zoomPercent);
+  if (request.atEnd) window.Page()->ScrollToEnd();
+  while (window.Page()->IsBuilding()) WaitProcessingMessages(10);
   return SavePicture(window, request.output) ? 0 : 1;
 }
 

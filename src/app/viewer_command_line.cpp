@@ -11,7 +11,7 @@ namespace ec {
 namespace {
 
 // Where an option's value goes.
-enum class Target { kNone, kHelp, kVersion, kNewWindow, kOutput, kFind, kCompare, kUses, kDirtree, kSearch };
+enum class Target { kNone, kHelp, kVersion, kNewWindow, kOutput, kFind, kCompare, kUses, kEnd, kZoom, kDirtree, kSearch };
 
 struct OptionRow {
   QStringList names;
@@ -27,6 +27,8 @@ const std::vector<OptionRow>& OptionTable() {
       {{"find"}, "TEXT", "with --screenshot: find TEXT in the module's tree first", Target::kFind},
       {{"compare"}, "OLD.ec", "with --screenshot: show the comparison with the older OLD.ec", Target::kCompare},
       {{"uses"}, "TYPE", "with --screenshot: show the uses of the data type or class TYPE", Target::kUses},
+      {{"end"}, "", "with --screenshot: the end of the page, once the whole page is drawn", Target::kEnd},
+      {{"zoom"}, "PERCENT", "with --screenshot: the page and the tree at PERCENT zoom", Target::kZoom},
       {{"dirtree"}, "PATH", "with --screenshot: the directory-tree panel alone, PATH located", Target::kDirtree},
       {{"search"}, "FOLDER", "with --screenshot: the search window after searching FOLDER for TEXT", Target::kSearch},
       {{"h", "help"}, "", "print this help and exit", Target::kHelp},
@@ -37,7 +39,8 @@ const std::vector<OptionRow>& OptionTable() {
 
 constexpr char kUsage[] =
     "usage: ecview [--new-window] [MODULE.ec]\n"
-    "       ecview --screenshot OUT.png [--find TEXT] [--compare OLD.ec] [--uses TYPE] MODULE.ec\n"
+    "       ecview --screenshot OUT.png [--find TEXT] [--compare OLD.ec] [--uses TYPE] [--end]\n"
+    "              [--zoom PERCENT] MODULE.ec\n"
     "       ecview --screenshot OUT.png --dirtree PATH\n"
     "       ecview --screenshot OUT.png --search FOLDER TEXT\n"
     "Shows an E language module (.ec file) or program (.e file). Without MODULE.ec, the\n"
@@ -105,6 +108,11 @@ ViewerArguments ParseViewerCommandLine(const QStringList& arguments, const QStri
     if (target == Target::kVersion)
       return {ViewerArguments::Action::Version, {}, std::string("ecview ") + kProgramVersion + "\n"};
     if (target == Target::kNewWindow) result.newWindow = true;
+    if (target == Target::kEnd) request.atEnd = setScreenshotOption = true;
+    if (target == Target::kZoom) {
+      request.zoomPercent = parser.value(options[i]).toInt();
+      setScreenshotOption = true;
+    }
     if (std::string* slot = ValueSlot(request, target)) {
       *slot = parser.value(options[i]).toStdString();
       if (target != Target::kOutput) setScreenshotOption = true;
@@ -116,7 +124,7 @@ ViewerArguments ParseViewerCommandLine(const QStringList& arguments, const QStri
   }
   const QStringList positional = parser.positionalArguments();
   if (request.output.empty()) {
-    if (setScreenshotOption) return Refused("--find, --compare, --uses, --dirtree and --search need --screenshot");
+    if (setScreenshotOption) return Refused("--find, --compare, --uses, --end, --zoom, --dirtree and --search need --screenshot");
     // Further arguments are ignored, as a file manager may hand over several.
     if (!positional.isEmpty())
       result.modulePath = AbsoluteModulePath(positional.first().toStdString(), PathFromUtf8(currentFolder.toStdString()));

@@ -12,7 +12,8 @@ std::string AbsoluteModulePath(const std::string& path, const std::filesystem::p
 }
 
 std::string ScreenshotProblem(const ScreenshotRequest& request, size_t positional) {
-  const bool windowOptions = !request.findText.empty() || !request.compareWith.empty() || !request.usesOf.empty();
+  const bool windowOptions = !request.findText.empty() || !request.compareWith.empty() || !request.usesOf.empty() ||
+                             request.atEnd || request.zoomPercent != 0;
   if (!request.dirtreePath.empty()) {
     if (windowOptions || !request.searchFolder.empty() || positional != 0)
       return "usage: ecview --screenshot OUT.png --dirtree PATH";
@@ -23,7 +24,8 @@ std::string ScreenshotProblem(const ScreenshotRequest& request, size_t positiona
     return {};
   }
   if (positional != 1)
-    return "usage: ecview --screenshot OUT.png [--find TEXT] [--compare OLD.ec] [--uses TYPE] MODULE.ec";
+    return "usage: ecview --screenshot OUT.png [--find TEXT] [--compare OLD.ec] [--uses TYPE] [--end] [--zoom PERCENT] "
+           "MODULE.ec";
   return {};
 }
 

@@ -21,6 +21,8 @@ struct ScreenshotRequest {
   std::string findText;     // "" for no find
   std::string compareWith;  // "" for no comparison
   std::string usesOf;       // "" for no uses page
+  bool atEnd = false;       // the page's end, once the whole page is up
+  int zoomPercent = 0;      // 0 for the default zoom
   std::string module;
   std::string dirtreePath;   // set for a picture of the directory tree
   std::string searchFolder;  // set for a picture of the search window after a run

@@ -5,9 +5,11 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
@@ -16,6 +18,8 @@
 #include <vector>
 
 #include "app/page_view.h"
+#include "platform/code_font.h"
+#include "render/declaration_code.h"
 #include "render/item_page.h"
 
 namespace ec {
@@ -62,6 +66,28 @@ TEST(PageView, LoadsNoResourceAndKeepsTheWrittenPage) {
   QCoreApplication::sendEvent(view.viewport(), &release);
   EXPECT_EQ(clicked, QStringList{QStringLiteral("ecview-decl:x")});
   EXPECT_EQ(view.PlainText(), QStringLiteral("链接链接链接"));
+}
+
+// The code lines up in columns and Chinese names show in the same face; the
+// page's own line spacing (1.5) gives way to the face's.
+TEST(PageView, ShowsCodeInAMonospacedFaceThatCoversChinese) {
+  PageView view;
+  ASSERT_FALSE(view.Face().family.empty()) << "none of the code faces is installed";
+  EXPECT_EQ(view.Face().family, CodeFontFamilies().front());
+  const QFontMetrics metrics(PageFont(view.Face()));
+  EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("iiii")), metrics.horizontalAdvance(QStringLiteral("MMMM")));
+  EXPECT_TRUE(metrics.inFont(QChar(0x53D6)));  // 取
+  std::string code(kCodeOpening);
+  for (int i = 0; i < 40; ++i) code += ".常量 常" + std::to_string(i) + "<br>";
+  code += "</div>";
+  view.resize(400, 300);
+  view.WritePage(code);
+  const int tall = view.verticalScrollBar()->maximum() + view.viewport()->height();
+  EXPECT_LT(tall, 41 * metrics.lineSpacing() * 6 / 5);
+  EXPECT_GT(tall, 40 * metrics.lineSpacing());
+  view.SetZoom(200);
+  EXPECT_EQ(view.Page(), code);
+  EXPECT_GT(view.verticalScrollBar()->maximum() + view.viewport()->height(), tall * 3 / 2);
 }
 
 TEST(PageView, ABigPageShowsItsTopFirstAndOnlyTheNewestPageWhole) {
