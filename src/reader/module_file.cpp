@@ -1,71 +1,110 @@
 #include "reader/module_file.h"
 
+#include <algorithm>
 #include <cstring>
-#include <filesystem>
 
+#include "platform/file_facts.h"
 #include "platform/file_stream.h"
-#include "support/utf8_path.h"
 
 namespace ec {
+namespace {
+
+// The bytes of the last file a thread read, kept for the next: a folder
+// search reads hundreds of modules in turn, and memory freed and taken again
+// for each is given back to the system and faulted in again every time.
+struct SpareBytes {
+  std::unique_ptr<char[]> bytes;
+  uint64_t capacity = 0;
+};
+thread_local SpareBytes spare;
+// Bigger buffers are not kept: a viewer that read one big module once should
+// not hold its size for the rest of its life.
+constexpr uint64_t kMaxSpareBytes = 8 * 1024 * 1024;
+
+}  // namespace
 
 ModuleFile::~ModuleFile() { Close(); }
 
-bool ModuleFile::Open(const std::string& path, bool readOnly) {
+ModuleFile::Opening ModuleFile::Open(const std::string& path, bool readOnly, uint64_t maxBytes) {
   Close();
-  std::error_code ec;
-  const std::filesystem::path file = PathFromUtf8(path);
-  if (path.empty() || !std::filesystem::is_regular_file(file, ec)) return false;
+  // Only a regular file is opened: opening a FIFO or a device could block.
+  const std::optional<FileFacts> facts = LookAtFile(path);
+  if (!facts || !facts->regular) return Opening::CannotOpen;
+  if (facts->size > maxBytes) {
+    size_ = facts->size;
+    return Opening::TooLarge;
+  }
   // The mode bits decide, not only whether the open succeeds: run as root, a
   // program may open any file for writing, even one marked read-only.
-  const auto perms = std::filesystem::status(file, ec).permissions();
-  if (ec || (perms & std::filesystem::perms::owner_write) == std::filesystem::perms::none) readOnly = true;
+  if (!facts->ownerWritable) readOnly = true;
   if (!readOnly) file_ = OpenFileStream(path, "r+b");
   writable_ = file_ != nullptr;
   if (!file_) file_ = OpenFileStream(path, "rb");
-  if (!file_) return false;
-  size_ = FileStreamSize(file_);
+  if (!file_) return Opening::CannotOpen;
+  // Unbuffered, a read of the whole file is one read of the system.
+  std::setvbuf(file_, nullptr, _IONBF, 0);
+  TakeBytes(facts->size);
+  // A file that changed size since the look is read as far as it was then.
+  size_ = std::fread(bytes_.get(), 1, static_cast<size_t>(facts->size), file_);
   position_ = 0;
-  SeekFileStream(file_, 0);
-  return true;
+  return Opening::Opened;
 }
 
 void ModuleFile::Close() {
   if (file_) std::fclose(file_);
   file_ = nullptr;
   writable_ = false;
+  if (bytes_ && capacity_ <= kMaxSpareBytes && capacity_ > spare.capacity) {
+    spare.bytes = std::move(bytes_);
+    spare.capacity = capacity_;
+  }
+  bytes_.reset();
+  capacity_ = 0;
   size_ = position_ = 0;
 }
 
+void ModuleFile::TakeBytes(uint64_t size) {
+  if (spare.bytes && spare.capacity >= size) {
+    bytes_ = std::move(spare.bytes);
+    capacity_ = spare.capacity;
+    spare.capacity = 0;
+    return;
+  }
+  capacity_ = std::max<uint64_t>(size, 1);
+  bytes_.reset(new char[capacity_]);
+}
+
 bool ModuleFile::Seek(uint64_t position) {
-  if (!file_ || !SeekFileStream(file_, position)) return false;
+  if (!bytes_) return false;
   position_ = position;
   return true;
 }
 
 std::string ModuleFile::Read(uint64_t n) {
-  if (!file_ || position_ >= size_) return {};
-  // Never allocate more than the file still holds, whatever n claims.
+  if (!bytes_ || position_ >= size_) return {};
+  // Never more than the file still holds, whatever n claims.
   const uint64_t take = std::min(n, size_ - position_);
-  std::string bytes(static_cast<size_t>(take), '\0');
-  const size_t got = std::fread(bytes.data(), 1, bytes.size(), file_);
-  bytes.resize(got);
-  position_ += got;
+  std::string bytes(bytes_.get() + position_, static_cast<size_t>(take));
+  position_ += take;
   return bytes;
 }
 
 int32_t ModuleFile::ReadInt32() {
-  const std::string bytes = Read(4);
-  if (bytes.size() != 4) return 0;
+  if (!bytes_ || position_ >= size_ || size_ - position_ < 4) {
+    position_ = std::max(position_, size_);
+    return 0;
+  }
   int32_t value;
-  std::memcpy(&value, bytes.data(), 4);
+  std::memcpy(&value, bytes_.get() + position_, 4);
+  position_ += 4;
   return value;
 }
 
 bool ModuleFile::WriteAt(uint64_t offset, const void* data, size_t size) {
   if (!file_ || !writable_) return false;
-  bool ok = SeekFileStream(file_, offset) && std::fwrite(data, 1, size, file_) == size && std::fflush(file_) == 0;
-  // Switching from writing back to reading needs a seek in C streams.
-  ok = SeekFileStream(file_, position_) && ok;
+  const bool ok = SeekFileStream(file_, offset) && std::fwrite(data, 1, size, file_) == size && std::fflush(file_) == 0;
+  // What is read afterwards is what the file now holds.
+  if (ok && offset < size_) std::memcpy(bytes_.get() + offset, data, static_cast<size_t>(std::min<uint64_t>(size, size_ - offset)));
   return ok;
 }
 

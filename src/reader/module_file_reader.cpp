@@ -1,7 +1,6 @@
 #include "reader/module_file_reader.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -10,7 +9,6 @@
 #include "reader/read_report.h"
 #include "reader/segment_node.h"
 #include "support/gbk_codec.h"
-#include "support/utf8_path.h"
 
 namespace ec {
 namespace {
@@ -173,15 +171,14 @@ bool ReadModuleFile(const std::string& path, const ReaderOptions& options, Modul
   ReadReport ignored;
   ReadReport& out = report ? *report : ignored;
   out = ReadReport{};
-  std::error_code error;
-  const uintmax_t size = std::filesystem::file_size(PathFromUtf8(path), error);
-  if (!error && size > kMaxModuleFileBytes) {
-    NoteReadFailure(&out, TooLargeText(size));
+  ModuleFile file;
+  const ModuleFile::Opening opening = file.Open(path, options.readOnly, kMaxModuleFileBytes);
+  if (opening == ModuleFile::Opening::TooLarge) {
+    NoteReadFailure(&out, TooLargeText(file.Size()));
     out.rejected = RejectReason::TooLarge;
     return false;
   }
-  ModuleFile file;
-  if (!file.Open(path, options.readOnly)) {
+  if (opening != ModuleFile::Opening::Opened) {
     NoteReadFailure(&out, "打开文件失败");
     out.rejected = RejectReason::CannotOpen;
     return false;
@@ -203,7 +200,8 @@ void RepairMismatchedNodes(const std::string& path, ReadReport& report) {
     nodes.push_back({problem.offset, 0, problem.segment});
   }
   ModuleFile file;
-  if (nodes.empty() || !file.Open(path, false) || !file.Writable()) return;
+  if (nodes.empty() || file.Open(path, false, kMaxModuleFileBytes) != ModuleFile::Opening::Opened || !file.Writable())
+    return;
   for (MismatchedNode& node : nodes) {
     // The data length as the node stores it; the walk read the node whole.
     file.Seek(node.start + kNodeHeaderSize + kNodeInfoDataLengthOffset);

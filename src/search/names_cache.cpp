@@ -1,22 +1,13 @@
 #include "search/names_cache.h"
 
-#include <system_error>
-
-#include "support/utf8_path.h"
+#include "platform/file_facts.h"
 
 namespace ec {
 
 std::optional<FileStamp> StampOf(const std::string& path) {
-  std::error_code error;
-  const std::filesystem::path file = PathFromUtf8(path);
-  // file_size fails for anything but a regular file: one look at the file
-  // fewer for each module of a folder search.
-  FileStamp stamp;
-  stamp.size = std::filesystem::file_size(file, error);
-  if (error) return std::nullopt;
-  stamp.modified = std::filesystem::last_write_time(file, error);
-  if (error) return std::nullopt;
-  return stamp;
+  const std::optional<FileFacts> facts = LookAtFile(path);
+  if (!facts || !facts->regular) return std::nullopt;
+  return FileStamp{.size = facts->size, .modified = facts->modified};
 }
 
 NamesCache::NamesCache(size_t capacityBytes) : capacity_(capacityBytes) {}

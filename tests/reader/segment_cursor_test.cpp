@@ -18,13 +18,18 @@ TEST(CheckValue, XorsBytesIntoFourAccumulators) {
   EXPECT_EQ(CheckValue(""), 0);
   EXPECT_EQ(CheckValue("abc"), 0x00636261);
   EXPECT_EQ(CheckValue("abcde"), 0x64636204);
-  // Long inputs take the word-at-a-time path; the result must not depend on it.
-  std::string long_input;
-  for (int i = 0; i < 1003; ++i) long_input += static_cast<char>(i * 7);
-  uint8_t acc[4] = {};
-  for (size_t i = 0; i < long_input.size(); ++i) acc[i % 4] ^= static_cast<uint8_t>(long_input[i]);
-  EXPECT_EQ(static_cast<uint32_t>(CheckValue(long_input)),
-            acc[0] | acc[1] << 8 | acc[2] << 16 | static_cast<uint32_t>(acc[3]) << 24);
+  // Long inputs take the paths of several words at a time; whatever the
+  // length, the result must be the bytes XOR-ed into four accumulators.
+  std::string input;
+  for (int i = 0; i < 1003; ++i) input += static_cast<char>(i * 7 + 1);
+  for (size_t length : {size_t{7}, size_t{8}, size_t{31}, size_t{32}, size_t{33}, size_t{71}, size_t{1003}}) {
+    const std::string_view bytes(input.data(), length);
+    uint8_t acc[4] = {};
+    for (size_t i = 0; i < bytes.size(); ++i) acc[i % 4] ^= static_cast<uint8_t>(bytes[i]);
+    EXPECT_EQ(static_cast<uint32_t>(CheckValue(bytes)),
+              acc[0] | acc[1] << 8 | acc[2] << 16 | static_cast<uint32_t>(acc[3]) << 24)
+        << length;
+  }
 }
 
 TEST(SegmentCursor, FixedReadsAtTheEndReadZerosAndExhaust) {
