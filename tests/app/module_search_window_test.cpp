@@ -206,7 +206,7 @@ TEST_F(SearchWindowTest, NaturalOrderTopOfTheViewAndNothingFound) {
 // Beyond the cap on the hits shown the window says how many more it found
 // under the results, and the final title still counts them all.
 TEST_F(SearchWindowTest, HitsBeyondTheCapAreCountedUnderTheResults) {
-  Search()->Results().SetShownHitsCap(3);
+  Search()->Results().SetShownLinesCap(3);
   Run("qwb");
   EXPECT_EQ(ModuleNames(), (std::vector<std::string>{"sample", "second"}));
   EXPECT_EQ(Texts().size(), 7u);  // the second module with one of its two hits
@@ -217,11 +217,10 @@ TEST_F(SearchWindowTest, HitsBeyondTheCapAreCountedUnderTheResults) {
   EXPECT_LE(Search()->ResultsView().geometry().bottom(), line->geometry().top());
   EXPECT_NE(Search()->windowTitle().indexOf(QStringLiteral("2 个模块中找到 4 个名称")), -1);
 
-  Search()->Results().SetShownHitsCap(kDefaultShownHits);
+  Search()->Results().SetShownLinesCap(kDefaultShownLines);
   Run("qwb");
   EXPECT_EQ(Texts().size(), 8u);
   EXPECT_FALSE(line->isVisibleTo(Search()));
-  EXPECT_EQ(Search()->ResultsView().geometry().bottom(), Search()->Panel().geometry().bottom());
 }
 
 // "范围" widens the search to remarks, the remark's line shown under its hit,

@@ -1,5 +1,5 @@
 // The results model of the module search: its tree as a view walks it, the
-// cap on the hits shown, and what a double click on each kind of node finds.
+// cap on the lines shown, and what a double click on each kind of node finds.
 #include <QAbstractItemModelTester>
 #include <QFont>
 
@@ -30,7 +30,7 @@ std::string Text(const QModelIndex& index) { return index.data().toString().toSt
 TEST(SearchResultsModel, ShowsModulesWithinTheCapAndCountsTheRest) {
   SearchResultsModel model;
   QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-  model.SetShownHitsCap(5);
+  model.SetShownLinesCap(7);  // a hit is a line, and what matched beneath it another
   SearchHitGroup bare{.label = "类甲", .image = kKindClass, .childImage = kKindMethod, .bareClass = true};
   bare.classDetail = "备注：甲类";
   model.Stage("/m/1_a.ec", 1, Result({Category("子程序", {"a1", "a2", "a3"}, {"", "备注：二", ""}), bare}));
@@ -40,6 +40,7 @@ TEST(SearchResultsModel, ShowsModulesWithinTheCapAndCountsTheRest) {
   EXPECT_EQ(model.rowCount(), 0);  // nothing shows before the flush
   EXPECT_EQ(model.Flush(), (std::pair<int, int>{0, 2}));
   EXPECT_EQ(model.HitsShown(), 5u);
+  EXPECT_EQ(model.LinesShown(), 7u);
   EXPECT_EQ(model.HitsNotShown(), 4u);
   ASSERT_EQ(model.rowCount(), 2);
   const QModelIndex a = model.index(0, 0);
@@ -82,7 +83,17 @@ TEST(SearchResultsModel, ShowsModulesWithinTheCapAndCountsTheRest) {
   model.Clear();
   EXPECT_EQ(model.rowCount(), 0);
   EXPECT_EQ(model.HitsNotShown(), 0u);
-  model.SetShownHitsCap(kDefaultShownHits);
+  // One line left and a hit that needs two: nothing after it is shown,
+  // though a later hit of one line would fit.
+  model.SetShownLinesCap(5);
+  model.Stage("/m/1_a.ec", 1, Result({Category("子程序", {"a1", "a2", "a3"}, {"", "备注：二", ""}), bare}));
+  model.Stage("/m/3_b.ec", 3, Result({Category("常量", {"b1", "b2"})}));
+  model.Flush();
+  EXPECT_EQ(model.rowCount(), 1);
+  EXPECT_EQ(model.rowCount(model.index(0, 0)), 1);
+  EXPECT_EQ(model.HitsNotShown(), 3u);
+  model.Clear();
+  model.SetShownLinesCap(kDefaultShownLines);
   model.Stage("/m/4_c.ec", 4, Result({Category("常量", {"c1", "c2", "c3"})}));
   model.Flush();
   EXPECT_EQ(model.rowCount(model.index(0, 0, model.index(0, 0))), 3);

@@ -38,8 +38,10 @@ constexpr char kStopping[] = "停止中";
 constexpr qint64 kTickBudgetMilliseconds = 25;
 constexpr int kTickMilliseconds = 10;
 // Taken modules are shown together at this pace: each insertion makes the
-// view lay out its rows again, so a few a second keep the window free.
+// view lay out all its rows again, so the pace slows as the rows grow,
+// keeping the share of the window's time spent on layouts about the same.
 constexpr qint64 kFlushMilliseconds = 150;
+constexpr qint64 kLinesPerFlushMillisecond = 200;
 constexpr int kNotShownLineHeight = 22;
 
 template <typename W>
@@ -125,8 +127,9 @@ void ModuleSearchWindow::Layout() {
   const int height = std::max(0, this->height() - top - 10);
   panel_->setGeometry(10, top, 480, height);
   const int resultsWidth = std::max(0, width() - 520);
-  const int line = notShownLine_->isHidden() ? 0 : kNotShownLineHeight + 4;
-  resultsView_->setGeometry(510, top, resultsWidth, std::max(0, height - line));
+  // The line's room is kept even while it is hidden: resizing the view
+  // when it appears would lay out a hundred thousand rows at once.
+  resultsView_->setGeometry(510, top, resultsWidth, std::max(0, height - kNotShownLineHeight - 4));
   notShownLine_->setGeometry(510, top + height - kNotShownLineHeight, resultsWidth, kNotShownLineHeight);
 }
 
@@ -160,7 +163,6 @@ void ModuleSearchWindow::OnStartClicked() {
   damagedModules_ = 0;
   resultsView_->setToolTip({});
   notShownLine_->hide();
-  Layout();
   startButton_->setText(QString::fromUtf8(kStop));
   ListModuleFiles(panel_->NodePath(), programsBox_->isChecked() ? "*.ec|*.e" : "*.ec", files_);
   SortNaturally(files_);
@@ -195,7 +197,8 @@ void ModuleSearchWindow::TakeResults() {
   if (run_->Finished()) return FinishRun();
   // The first hits show at once, the rest at the flushing pace.
   const bool first = results_.rowCount() == 0 && results_.HasStaged();
-  if (first || sinceFlush_.elapsed() >= kFlushMilliseconds) FlushResults();
+  const qint64 pace = kFlushMilliseconds + static_cast<qint64>(results_.LinesShown()) / kLinesPerFlushMillisecond;
+  if (first || sinceFlush_.elapsed() >= pace) FlushResults();
   ShowProgress();
 }
 
@@ -212,10 +215,7 @@ void ModuleSearchWindow::ShowNotShownLine() {
   const size_t notShown = results_.HitsNotShown();
   if (notShown == 0) return;
   notShownLine_->setText(QStringLiteral("另有 %1 处匹配未显示，请缩小搜索范围").arg(notShown));
-  if (notShownLine_->isHidden()) {
-    notShownLine_->show();
-    Layout();
-  }
+  notShownLine_->show();
 }
 
 void ModuleSearchWindow::ShowProgress() {

@@ -16,27 +16,39 @@ void SearchResultsModel::Clear() {
   staged_.clear();
   records_.clear();
   shown_ = 0;
+  lines_ = 0;
+  full_ = false;
   notShown_ = 0;
   endResetModel();
 }
 
 // The module's groups as far as the cap allows; the category that crosses
-// it is cut and the later ones dropped. A bare class counts one hit.
-std::vector<SearchResultsModel::Group> SearchResultsModel::TakeWithinCap(ModuleSearchResult& result) {
+// it is cut and the later ones dropped. Each hit costs one line, and one
+// more for what matched beneath it; a bare class counts one hit.
+// Once a hit does not fit, no later one is shown, though it might.
+std::vector<SearchResultsModel::Group> SearchResultsModel::TakeWithinCap(std::vector<SearchHitGroup>& found) {
   std::vector<Group> groups;
-  for (SearchHitGroup& hit : result.groups) {
-    const size_t hits = hit.bareClass ? 1 : hit.names.size();
-    const size_t room = cap_ > shown_ ? cap_ - shown_ : 0;
-    const size_t taken = std::min(hits, room);
+  const auto lineCost = [](const SearchHitGroup& g, size_t i) -> size_t {
+    const bool detail = g.bareClass ? !g.classDetail.empty() : i < g.details.size() && !g.details[i].empty();
+    return detail ? 2 : 1;
+  };
+  for (auto hit = found.begin(); hit != found.end(); ++hit) {
+    const size_t hits = hit->bareClass ? 1 : hit->names.size();
+    size_t taken = 0;
+    for (; taken < hits && !full_; ++taken) {
+      full_ = lines_ + lineCost(*hit, taken) > cap_;
+      if (full_) break;
+      lines_ += lineCost(*hit, taken);
+    }
     notShown_ += hits - taken;
     if (taken == 0) continue;
     shown_ += taken;
-    Group group{.text = hit.Text(), .label = hit.label, .image = hit.image, .childImage = hit.childImage};
-    hit.names.resize(std::min(hit.names.size(), taken));
-    if (hit.details.size() > hit.names.size()) hit.details.resize(hit.names.size());
-    group.names = std::move(hit.names);
-    group.details = std::move(hit.details);
-    group.classDetail = std::move(hit.classDetail);
+    Group group{.text = hit->Text(), .label = hit->label, .image = hit->image, .childImage = hit->childImage};
+    hit->names.resize(std::min(hit->names.size(), taken));
+    if (hit->details.size() > hit->names.size()) hit->details.resize(hit->names.size());
+    group.names = std::move(hit->names);
+    group.details = std::move(hit->details);
+    group.classDetail = std::move(hit->classDetail);
     groups.push_back(std::move(group));
   }
   return groups;
@@ -44,7 +56,7 @@ std::vector<SearchResultsModel::Group> SearchResultsModel::TakeWithinCap(ModuleS
 
 void SearchResultsModel::Stage(const std::string& modulePath, int position, ModuleSearchResult result) {
   if (result.hitCount <= 0) return;
-  std::vector<Group> groups = TakeWithinCap(result);
+  std::vector<Group> groups = TakeWithinCap(result.groups);
   if (groups.empty()) return;
   staged_.push_back({Utf8FromPath(PathFromUtf8(modulePath).stem()), position, std::move(groups), 0});
 }

@@ -7,8 +7,9 @@
 // flushes, so a run with a million hits costs the view a few dozen layouts
 // instead of a million inserted items.
 //
-// Beyond a cap on the hits shown, further hits are only counted: the view
-// stays responsive and its memory bounded however much a search finds.
+// Beyond a cap on the lines shown (a hit, and what matched beneath it),
+// further hits are only counted: the view stays responsive and its memory
+// bounded however much a search finds.
 
 #include <QAbstractItemModel>
 #include <QIcon>
@@ -23,7 +24,7 @@ namespace ec {
 
 // The node kind (image index) of a node, as an int.
 inline constexpr int kResultImageRole = Qt::UserRole + 1;
-inline constexpr size_t kDefaultShownHits = 100'000;
+inline constexpr size_t kDefaultShownLines = 100'000;
 
 // What a double click on a node asks for: the module (its 1-based place in
 // the file list) and the name to find there ("" for the module node itself:
@@ -41,8 +42,9 @@ class SearchResultsModel : public QAbstractItemModel {
 
   // Icons by node kind; nodes whose kind has no icon show none.
   void SetIcons(std::vector<QIcon> icons) { icons_ = std::move(icons); }
-  // How many hits are shown at most, counted from the next module staged.
-  void SetShownHitsCap(size_t cap) { cap_ = cap; }
+  // How many lines of hits are shown at most, counted from the next module staged.
+  void SetShownLinesCap(size_t cap) { cap_ = cap; }
+  size_t ShownLinesCap() const { return cap_; }
   void Clear();
   // Keeps the module's result for the next Flush; a module without hits
   // adds nothing. `position` is its 1-based place in the file list.
@@ -53,6 +55,7 @@ class SearchResultsModel : public QAbstractItemModel {
   bool HasStaged() const { return !staged_.empty(); }
 
   size_t HitsShown() const { return shown_; }
+  size_t LinesShown() const { return lines_; }
   // Hits found beyond the cap, not shown.
   size_t HitsNotShown() const { return notShown_; }
 
@@ -105,15 +108,17 @@ class SearchResultsModel : public QAbstractItemModel {
   Place PlaceOf(const QModelIndex& index) const;
   // The record of the node at `place`, or -1 when it has no children.
   int64_t RecordOf(const Place& place) const;
-  std::vector<Group> TakeWithinCap(ModuleSearchResult& result);
+  std::vector<Group> TakeWithinCap(std::vector<SearchHitGroup>& found);
   void AddRecords(Module& module, uint32_t moduleIndex);
   QIcon IconOf(NodeKind kind) const;
   std::string TextOf(const Place& place) const;
   NodeKind ImageOf(const Place& place) const;
 
   std::vector<QIcon> icons_;
-  size_t cap_ = kDefaultShownHits;
+  size_t cap_ = kDefaultShownLines;
   size_t shown_ = 0;
+  size_t lines_ = 0;   // hits shown and the lines beneath them
+  bool full_ = false;  // a hit did not fit: none after it is shown
   size_t notShown_ = 0;
   std::vector<Module> modules_;
   std::vector<Module> staged_;
