@@ -50,5 +50,9 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SECTION devel)
   # Qt, PCRE2 and the C++ runtime, as the programs link them.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  # Qt loads its image readers as plugins, which no linker records: the
+  # pictures of a module's resources (tga, tiff, webp, icns, ...) need them
+  # listed by hand. shlibdeps adds its findings to this list.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins")
 endif()
 include(CPack)

@@ -27,6 +27,13 @@ fail() {
   failures=$((failures + 1))
 }
 
+# The image readers are plugins Qt loads at run time, so no library
+# dependency brings them in: the package has to name them.
+depends=$(dpkg-deb -f "$deb" Depends)
+grep -Eq '(^|, )qt6-image-formats-plugins( |,|$)' <<<"$depends" ||
+  fail "Depends lacks qt6-image-formats-plugins: $depends"
+grep -Eq '(^|, )libqt6gui6' <<<"$depends" || fail "Depends lacks libqt6gui6 (it holds the ico reader): $depends"
+
 usr=$unpacked/usr
 for file in bin/ecview bin/ecview-cli \
   share/applications/ecview.desktop share/mime/packages/ecview-e-module.xml \

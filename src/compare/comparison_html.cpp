@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "compare/parameter_changes.h"
+#include "compare/word_changes.h"
+#include "declarations/declaration_places.h"
 #include "render/html_escape.h"
 
 namespace ec {
@@ -42,6 +44,37 @@ std::string CaptionRow(std::initializer_list<std::string_view> captions) {
 
 std::string Mark(std::string_view word, std::string_view colour) {
   return "<b><span style=\"color:" + std::string(colour) + ";\">" + std::string(word) + "</span></b> ";
+}
+
+// A changed remark with the words it lost struck through and those it gained
+// underlined, each on a tint, so both show up in one line of text.
+std::string MarkedWords(std::string_view before, std::string_view after) {
+  std::string html;
+  for (const WordPiece& piece : WordChanges(before, after)) {
+    switch (piece.change) {
+      case WordPiece::Change::Same:
+        html += TextHtml(piece.text);
+        break;
+      case WordPiece::Change::Removed:
+        html += "<span class=\"removed\" style=\"color:" + std::string(kRemovedColour) +
+                ";background-color:#FBE4E4;text-decoration:line-through;\">" + TextHtml(piece.text) + "</span>";
+        break;
+      case WordPiece::Change::Added:
+        html += "<span class=\"added\" style=\"color:" + std::string(kAddedColour) +
+                ";background-color:#E2F4E2;text-decoration:underline;\">" + TextHtml(piece.text) + "</span>";
+        break;
+    }
+  }
+  return html;
+}
+
+std::string RemarksAt(const ModuleModel& model, DeclarationKind kind, const std::optional<DeclarationPlace>& place) {
+  std::string remarks;
+  if (!place) return remarks;
+  VisitDeclaration(model, kind, *place, [&](const auto& record) {
+    if constexpr (requires { record.remarks; }) remarks = record.remarks;
+  });
+  return remarks;
 }
 
 class ReportWriter {
@@ -85,9 +118,12 @@ class ReportWriter {
     out_ += "<h3>模块信息</h3>\n";
     out_ += kTableOpen;
     out_ += CaptionRow({"项目", "旧", "新"});
-    for (const InfoDifference& d : m_.result.info)
+    for (const InfoDifference& d : m_.result.info) {
       out_ += "<tr>" + Cell(InfoHeading(d.field)) + Cell(TextHtml(d.oldValue), "width=\"45%\"") +
               Cell(TextHtml(d.newValue), "width=\"45%\"") + "</tr>\n";
+      if (d.field == "remarks")
+        out_ += "<tr>" + Cell("改动") + Cell(MarkedWords(d.oldValue, d.newValue), "colspan=\"2\"") + "</tr>\n";
+    }
     out_ += "</table>\n";
   }
 
@@ -139,13 +175,29 @@ class ReportWriter {
     out_ += "<tr>" + Cell(heading, "colspan=\"2\" bgcolor=\"" + std::string(kCaption) + "\"") + "</tr>\n";
     out_ += "<tr>" + Cell(Code(m_.oldModel, d.kind, d.oldPlace), "width=\"50%\" valign=\"top\"") +
             Cell(Code(m_.newModel, d.kind, d.newPlace), "width=\"50%\" valign=\"top\"") + "</tr>\n";
-    ChangedParameters(d);
+    const ParameterChanges changes = ParameterChangesOf(m_, d);
+    ChangedParameters(d, changes);
+    ChangedRemarks(d, changes);
+  }
+
+  // The changed words of the declaration's remarks and of its parameters'
+  // (members') remarks, one line each.
+  void ChangedRemarks(const DeclarationDifference& d, const ParameterChanges& changes) {
+    if (std::find(d.fields.begin(), d.fields.end(), "remarks") != d.fields.end())
+      RemarksRow("备注", RemarksAt(m_.oldModel, d.kind, d.oldPlace), RemarksAt(m_.newModel, d.kind, d.newPlace));
+    const char* what = d.kind == DeclarationKind::DataType ? "成员 " : "参数 ";
+    for (size_t i = 0; i < changes.remarked.size() && i < changes.remarks.size(); ++i)
+      RemarksRow(what + HtmlEscaped(changes.remarked[i]) + " 的备注", changes.remarks[i].first,
+                 changes.remarks[i].second);
+  }
+
+  void RemarksRow(const std::string& label, std::string_view before, std::string_view after) {
+    out_ += "<tr>" + Cell(label + "：" + MarkedWords(before, after), "colspan=\"2\"") + "</tr>\n";
   }
 
   // A line under the pair naming the parameters (members) added, removed or
   // given other remarks, marked in the colours of the whole report.
-  void ChangedParameters(const DeclarationDifference& d) {
-    const ParameterChanges changes = ParameterChangesOf(m_, d);
+  void ChangedParameters(const DeclarationDifference& d, const ParameterChanges& changes) {
     if (changes.Empty()) return;
     const char* what = d.kind == DeclarationKind::DataType ? "成员" : "参数";
     std::string line;

@@ -34,7 +34,9 @@ ParameterChanges ParameterChangesOf(const ComparedModules& modules, const Declar
       continue;
     }
     paired[j] = true;
-    if (after[j].remarks != p.remarks) changes.remarked.push_back(p.name);
+    if (after[j].remarks == p.remarks) continue;
+    changes.remarked.push_back(p.name);
+    changes.remarks.emplace_back(p.remarks, after[j].remarks);
   }
   for (size_t j = 0; j < after.size(); ++j)
     if (!paired[j]) changes.added.push_back(after[j].name);

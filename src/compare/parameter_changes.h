@@ -4,6 +4,7 @@
 // instead of leaving the reader to compare both sides line by line.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "compare/comparison_report.h"
@@ -14,6 +15,8 @@ struct ParameterChanges {
   std::vector<std::string> added;     // in the new version's order
   std::vector<std::string> removed;   // in the old version's order
   std::vector<std::string> remarked;  // in both, with other remarks
+  // The old and new remarks of each of `remarked`, in the same order.
+  std::vector<std::pair<std::string, std::string>> remarks;
   bool Empty() const { return added.empty() && removed.empty() && remarked.empty(); }
 };
 

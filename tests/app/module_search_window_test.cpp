@@ -2,13 +2,17 @@
 // captions, the "全部" rule, a second run served from the cache, stopping,
 // double clicks that open a module in the main window, and the controls
 // and folder kept between runs of the viewer.
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "app/search/module_search_window.h"
 #include "dirtree/dir_tree_panel.h"
@@ -47,10 +51,35 @@ class SearchWindowTest : public WindowTest {
     for (int i = 0; i < 500 && Search()->IsSearching(); ++i) QTest::qWait(10);
     ASSERT_FALSE(Search()->IsSearching());
   }
+  // Every node of the results, depth first, as the view lists them opened.
+  std::vector<QModelIndex> Nodes() {
+    std::vector<QModelIndex> nodes;
+    const QAbstractItemModel& model = Search()->Results();
+    const auto walk = [&](const auto& self, const QModelIndex parent) -> void {
+      for (int row = 0; row < model.rowCount(parent); ++row) {
+        const QModelIndex node = model.index(row, 0, parent);
+        nodes.push_back(node);
+        self(self, node);
+      }
+    };
+    walk(walk, QModelIndex());
+    return nodes;
+  }
   std::vector<std::string> Texts() {
     std::vector<std::string> texts;
-    for (int i = 0; i < Search()->Results().Count(); ++i) texts.push_back(Search()->Results().Text(i));
+    for (const QModelIndex& node : Nodes()) texts.push_back(node.data().toString().toStdString());
     return texts;
+  }
+  std::vector<std::string> ModuleNames() {
+    std::vector<std::string> modules;
+    for (const QModelIndex& node : Nodes())
+      if (!node.parent().isValid()) modules.push_back(node.data().toString().toStdString());
+    return modules;
+  }
+  // Makes the node the view's current one, as a click does, and double-clicks it.
+  void DoubleClick(const QModelIndex& node) {
+    Search()->ResultsView().setCurrentIndex(node);
+    Search()->OnResultDoubleClicked();
   }
   std::string folder_;
 };
@@ -74,7 +103,7 @@ TEST_F(SearchWindowTest, RunListsHitsByModuleAndEndsWithTheFinalTitle) {
   const QString firstTitle = Search()->windowTitle();
   const std::string broken = Utf8FromPath(files_.path() / "mods" / "broken.ec") + "：不是易模块文件（头标志1错误）";
   EXPECT_EQ(Search()->DamagedModules(), std::vector<std::string>{broken});
-  EXPECT_EQ(SearchControl<QTreeWidget>("树型框")->toolTip().toStdString(), broken);
+  EXPECT_EQ(SearchControl<QTreeView>("树型框")->toolTip().toStdString(), broken);
   EXPECT_EQ(SearchControl<QPushButton>("按钮开始搜索")->text(), QStringLiteral("开始搜索"));
   const std::vector<std::string> texts = Texts();
   ASSERT_GE(texts.size(), 4u);
@@ -83,8 +112,13 @@ TEST_F(SearchWindowTest, RunListsHitsByModuleAndEndsWithTheFinalTitle) {
   EXPECT_EQ(std::count(texts.begin(), texts.end(), "子程序(2)"), 2);
   EXPECT_EQ(std::count(texts.begin(), texts.end(), "取文本中间"), 2);
   EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const std::string& t) { return t == "broken"; }), 0);
-  EXPECT_EQ(Search()->Results().Image(0), kKindModule);
-  EXPECT_TRUE(Search()->Results().Item(0)->font(0).bold());
+  const QModelIndex first = Search()->Results().index(0, 0);
+  EXPECT_EQ(first.data(kResultImageRole).toInt(), kKindModule);
+  EXPECT_TRUE(first.data(Qt::FontRole).value<QFont>().bold());
+  EXPECT_FALSE(Nodes()[1].data(Qt::FontRole).value<QFont>().bold());
+  // Modules and categories come opened.
+  EXPECT_TRUE(Search()->ResultsView().isExpanded(first));
+  EXPECT_TRUE(Search()->ResultsView().isExpanded(Nodes()[1]));
 
   // The same folder again: nothing is read, the same nodes come back.
   Run("qwb");
@@ -94,35 +128,58 @@ TEST_F(SearchWindowTest, RunListsHitsByModuleAndEndsWithTheFinalTitle) {
 
   // A bare class counts one hit; an empty folder still ends with the title.
   Run("类_文本缓冲区");
-  EXPECT_NE(std::find(Texts().begin(), Texts().end(), "类_文本缓冲区"), Texts().end());
+  const std::vector<std::string> classHits = Texts();
+  EXPECT_NE(std::find(classHits.begin(), classHits.end(), "类_文本缓冲区"), classHits.end());
   std::filesystem::create_directories(files_.path() / "empty");
   ASSERT_TRUE(Search()->Panel().LocatePath(Utf8FromPath(files_.path() / "empty")));
   Run("qwb");
-  EXPECT_EQ(Search()->Results().Count(), 0);
+  EXPECT_EQ(Search()->Results().rowCount(), 0);
   EXPECT_EQ(Search()->windowTitle(), QString::fromUtf8("没有找到匹配的名称（搜索了 0 个模块）"));
 }
 
 TEST_F(SearchWindowTest, DoubleClicksOpenTheModuleAndFindTheName) {
   Run("qwb");
-  TreeViewHelper& results = Search()->Results();
+  const std::vector<QModelIndex> nodes = Nodes();
   // A hit: the module is shown and the hit found in its tree.
-  ASSERT_TRUE(results.Select(2));
-  ASSERT_EQ(results.Text(2), "取文本中间");
-  Search()->OnResultDoubleClicked();
-  EXPECT_EQ(std::filesystem::path(Window().Loader().CurrentPath()).filename(), std::filesystem::path(results.Item(0)->text(0).toStdString() + ".ec"));
+  ASSERT_GE(nodes.size(), 8u);
+  ASSERT_EQ(nodes[2].data().toString(), QStringLiteral("取文本中间"));
+  DoubleClick(nodes[2]);
+  EXPECT_EQ(std::filesystem::path(Window().Loader().CurrentPath()).filename(),
+            std::filesystem::path(nodes[0].data().toString().toStdString() + ".ec"));
   EXPECT_EQ(Window().Tree().Text(Window().Tree().CurrentIndex()), "取文本中间");
   // A category node finds its label without the count.
-  ASSERT_TRUE(results.Select(1));
-  Search()->OnResultDoubleClicked();
+  DoubleClick(nodes[1]);
   EXPECT_EQ(Control<QLineEdit>("编辑框查找文本")->text(), QStringLiteral("子程序"));
   // The module node opens the second module without a find.
-  const int second = results.Count() - 4;
-  ASSERT_EQ(results.Parent(second), -1);
+  const QModelIndex second = nodes[nodes.size() - 4];
+  ASSERT_FALSE(second.parent().isValid());
   Control<QLineEdit>("编辑框查找文本")->setText(QStringLiteral("unchanged"));
-  ASSERT_TRUE(results.Select(second));
-  Search()->OnResultDoubleClicked();
-  EXPECT_NE(Window().Loader().CurrentPath().find(results.Text(second)), std::string::npos);
+  DoubleClick(second);
+  EXPECT_NE(Window().Loader().CurrentPath().find(second.data().toString().toStdString()), std::string::npos);
   EXPECT_EQ(Control<QLineEdit>("编辑框查找文本")->text(), QStringLiteral("unchanged"));
+}
+
+// Through the mouse: a right click copies a node's text, a double click
+// on a hit opens its module at the declaration.
+TEST_F(SearchWindowTest, RightClickCopiesAndDoubleClickOpens) {
+  Run("qwb");
+  QTreeView& view = Search()->ResultsView();
+  const QModelIndex hit =
+      Search()->Results().index(1, 0, Search()->Results().index(0, 0, Search()->Results().index(0, 0)));
+  ASSERT_EQ(hit.data().toString(), QStringLiteral("快速取文本"));
+  for (int i = 0; i < 100 && view.visualRect(hit).isEmpty(); ++i) QTest::qWait(10);
+  const QPoint at = view.visualRect(hit).center();
+  QApplication::clipboard()->clear();
+  // The press makes the node current; the context-menu request the platform
+  // sends after it is what copies.
+  QTest::mouseClick(view.viewport(), Qt::RightButton, {}, at);
+  QContextMenuEvent request(QContextMenuEvent::Mouse, at, view.viewport()->mapToGlobal(at));
+  QApplication::sendEvent(view.viewport(), &request);
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("快速取文本"));
+  QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, at);
+  EXPECT_EQ(Window().Tree().Text(Window().Tree().CurrentIndex()), "快速取文本");
+  EXPECT_EQ(std::filesystem::path(Window().Loader().CurrentPath()).filename(), "sample.ec");
 }
 
 // Modules in natural order of their names, the view left at the top however
@@ -134,19 +191,36 @@ TEST_F(SearchWindowTest, NaturalOrderTopOfTheViewAndNothingFound) {
   ASSERT_TRUE(Search()->Panel().LocatePath(numbered));
   Search()->resize(903, 300);
   Run("*");
-  std::vector<std::string> modules;
-  for (int i = 0; i < Search()->Results().Count(); ++i)
-    if (Search()->Results().Parent(i) < 0) modules.push_back(Search()->Results().Text(i));
-  EXPECT_EQ(modules, (std::vector<std::string>{"1_x", "2_x", "10_x"}));
-  QTreeWidget* tree = SearchControl<QTreeWidget>("树型框");
+  EXPECT_EQ(ModuleNames(), (std::vector<std::string>{"1_x", "2_x", "10_x"}));
+  QTreeView* tree = SearchControl<QTreeView>("树型框");
   // The view lays its items out when it gets to it.
   for (int i = 0; i < 100 && tree->verticalScrollBar()->maximum() == 0; ++i) QTest::qWait(10);
   ASSERT_GT(tree->verticalScrollBar()->maximum(), 0);  // more hits than the view holds
   EXPECT_EQ(tree->verticalScrollBar()->value(), 0);
 
   Run("nothing_like_this");
-  EXPECT_EQ(Search()->Results().Count(), 0);
+  EXPECT_EQ(Search()->Results().rowCount(), 0);
   EXPECT_EQ(Search()->windowTitle(), QString::fromUtf8("没有找到匹配的名称（搜索了 3 个模块）"));
+}
+
+// Beyond the cap on the hits shown the window says how many more it found
+// under the results, and the final title still counts them all.
+TEST_F(SearchWindowTest, HitsBeyondTheCapAreCountedUnderTheResults) {
+  Search()->Results().SetShownLinesCap(3);
+  Run("qwb");
+  EXPECT_EQ(ModuleNames(), (std::vector<std::string>{"sample", "second"}));
+  EXPECT_EQ(Texts().size(), 7u);  // the second module with one of its two hits
+  auto* line = SearchControl<QLabel>("标签未显示");
+  ASSERT_NE(line, nullptr);
+  EXPECT_TRUE(line->isVisibleTo(Search()));
+  EXPECT_EQ(line->text(), QStringLiteral("另有 1 处匹配未显示，请缩小搜索范围"));
+  EXPECT_LE(Search()->ResultsView().geometry().bottom(), line->geometry().top());
+  EXPECT_NE(Search()->windowTitle().indexOf(QStringLiteral("2 个模块中找到 4 个名称")), -1);
+
+  Search()->Results().SetShownLinesCap(kDefaultShownLines);
+  Run("qwb");
+  EXPECT_EQ(Texts().size(), 8u);
+  EXPECT_FALSE(line->isVisibleTo(Search()));
 }
 
 // "范围" widens the search to remarks, the remark's line shown under its hit,
@@ -154,21 +228,21 @@ TEST_F(SearchWindowTest, NaturalOrderTopOfTheViewAndNothingFound) {
 TEST_F(SearchWindowTest, ScopeShowsWhatMatchedAndProgramsOnlyWhenAsked) {
   CopyOf(SampleModule(), "mods/program.e");
   Run("编码读入");
-  EXPECT_EQ(Search()->Results().Count(), 0);
+  EXPECT_EQ(Search()->Results().rowCount(), 0);
   SearchControl<QComboBox>("组合框范围")->setCurrentIndex(1);
   Run("编码读入");
   std::vector<std::string> texts = Texts();
   ASSERT_EQ(texts.size(), 8u);  // two modules: module, category, hit, what matched
   EXPECT_EQ(texts[2], "读入文本文件");
   EXPECT_EQ(texts[3], "备注：以 GBK 编码读入整个文本文件");
-  ASSERT_TRUE(Search()->Results().Select(3));
-  Search()->OnResultDoubleClicked();
+  DoubleClick(Nodes()[3]);
   EXPECT_EQ(Window().Tree().Text(Window().Tree().CurrentIndex()), "读入文本文件");
 
   SearchControl<QCheckBox>("选择框含程序")->click();
   Run("编码读入");
   EXPECT_EQ(Texts().size(), 12u);
-  EXPECT_NE(std::find(Texts().begin(), Texts().end(), "program"), Texts().end());
+  const std::vector<std::string> withPrograms = Texts();
+  EXPECT_NE(std::find(withPrograms.begin(), withPrograms.end(), "program"), withPrograms.end());
 }
 
 // The names read by one run of the viewer serve the next one; a damaged
@@ -214,14 +288,13 @@ TEST_F(SearchWindowTest, StopKeepsWhatIsShown) {
   QPushButton* start = SearchControl<QPushButton>("按钮开始搜索");
   start->click();
   EXPECT_EQ(start->text(), QStringLiteral("停止搜索"));
-  for (int i = 0; i < 500 && Search()->Results().Count() == 0; ++i) QTest::qWait(5);
+  for (int i = 0; i < 500 && Search()->Results().rowCount() == 0; ++i) QTest::qWait(5);
   start->click();
   EXPECT_EQ(start->text(), QStringLiteral("停止中"));
   for (int i = 0; i < 100 && Search()->IsSearching(); ++i) QTest::qWait(10);
   EXPECT_FALSE(Search()->IsSearching());
   EXPECT_EQ(start->text(), QStringLiteral("开始搜索"));
-  int modules = 0;
-  for (int i = 0; i < Search()->Results().Count(); ++i) modules += Search()->Results().Parent(i) < 0;
+  const int modules = Search()->Results().rowCount();
   EXPECT_GE(modules, 1);
   EXPECT_LT(modules, 40);
 }

@@ -13,13 +13,12 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QUrl>
 
 #include <system_error>
 
 #include "app/control_states.h"
-#include "app/search/search_results.h"
 #include "dirtree/dir_tree_panel.h"
 #include "platform/path_text.h"
 #include "search/module_files.h"
@@ -38,6 +37,12 @@ constexpr char kStopping[] = "停止中";
 // per tick, so that it never stops answering.
 constexpr qint64 kTickBudgetMilliseconds = 25;
 constexpr int kTickMilliseconds = 10;
+// Taken modules are shown together at this pace: each insertion makes the
+// view lay out all its rows again, so the pace slows as the rows grow,
+// keeping the share of the window's time spent on layouts about the same.
+constexpr qint64 kFlushMilliseconds = 150;
+constexpr qint64 kLinesPerExtraMillisecond = 200;  // 100,000 lines: 650 ms between insertions
+constexpr int kNotShownLineHeight = 22;
 
 template <typename W>
 W* Place(W* widget, const char* name, int left, int top, int width, int height) {
@@ -52,8 +57,8 @@ ModuleSearchWindow::ModuleSearchWindow(ControlStateStore& store, const DirTreeSe
                                        std::vector<QIcon> icons, OpenModule openModule, QWidget* parent)
     : QWidget(parent, Qt::Window), store_(store), openModule_(std::move(openModule)) {
   CreateControls();
-  results_.Bind(resultsTree_);
-  results_.SetImageList(std::move(icons));
+  results_.SetIcons(std::move(icons));
+  resultsView_->setModel(&results_);
   RestoreControls(this, store_, kSearchSection);
   ApplyAllRule();
   panel_ = DirTreePanel::EmbedPanel(
@@ -92,9 +97,14 @@ void ModuleSearchWindow::CreateControls() {
   startButton_ = Place(new QPushButton(QString::fromUtf8(kStart), this), "按钮开始搜索", 512, 8, 144, 24);
   startButton_->installEventFilter(this);
   textBox_ = Place(new QLineEdit(QStringLiteral("输入要搜索的字词"), this), "编辑框查找字符", 664, 8, 224, 24);
-  resultsTree_ = Place(new QTreeWidget(this), "树型框", 592, 40, 267, 520);
-  resultsTree_->setHeaderHidden(true);
-  resultsTree_->setContextMenuPolicy(Qt::CustomContextMenu);
+  resultsView_ = Place(new QTreeView(this), "树型框", 592, 40, 267, 520);
+  resultsView_->setHeaderHidden(true);
+  resultsView_->setContextMenuPolicy(Qt::CustomContextMenu);
+  // Every row is one line of text: the view need not measure each of a
+  // hundred thousand rows to lay them out.
+  resultsView_->setUniformRowHeights(true);
+  notShownLine_ = Place(new QLabel(this), "标签未显示", 592, 540, 267, kNotShownLineHeight);
+  notShownLine_->hide();
   tick_.setInterval(kTickMilliseconds);
 }
 
@@ -102,8 +112,8 @@ void ModuleSearchWindow::ConnectSignals() {
   connect(startButton_, &QPushButton::clicked, this, &ModuleSearchWindow::OnStartClicked);
   connect(textBox_, &QLineEdit::returnPressed, this, &ModuleSearchWindow::OnStartClicked);
   connect(allBox_, &QCheckBox::clicked, this, &ModuleSearchWindow::ApplyAllRule);
-  connect(resultsTree_, &QTreeWidget::itemDoubleClicked, this, &ModuleSearchWindow::OnResultDoubleClicked);
-  connect(resultsTree_, &QTreeWidget::customContextMenuRequested, this, &ModuleSearchWindow::CopySelectedResult);
+  connect(resultsView_, &QTreeView::doubleClicked, this, &ModuleSearchWindow::OnResultDoubleClicked);
+  connect(resultsView_, &QTreeView::customContextMenuRequested, this, &ModuleSearchWindow::CopySelectedResult);
   connect(&tick_, &QTimer::timeout, this, &ModuleSearchWindow::TakeResults);
 }
 
@@ -116,7 +126,11 @@ void ModuleSearchWindow::Layout() {
   const int top = scopeBox_->y() + scopeBox_->height() + 10;
   const int height = std::max(0, this->height() - top - 10);
   panel_->setGeometry(10, top, 480, height);
-  resultsTree_->setGeometry(510, top, std::max(0, width() - 520), height);
+  const int resultsWidth = std::max(0, width() - 520);
+  // The line's room is kept even while it is hidden: resizing the view
+  // when it appears would lay out a hundred thousand rows at once.
+  resultsView_->setGeometry(510, top, resultsWidth, std::max(0, height - kNotShownLineHeight - 4));
+  notShownLine_->setGeometry(510, top + height - kNotShownLineHeight, resultsWidth, kNotShownLineHeight);
 }
 
 SearchKinds ModuleSearchWindow::CheckedKinds() const {
@@ -147,7 +161,8 @@ void ModuleSearchWindow::OnStartClicked() {
   results_.Clear();
   damaged_.clear();
   damagedModules_ = 0;
-  resultsTree_->setToolTip({});
+  resultsView_->setToolTip({});
+  notShownLine_->hide();
   startButton_->setText(QString::fromUtf8(kStop));
   ListModuleFiles(panel_->NodePath(), programsBox_->isChecked() ? "*.ec|*.e" : "*.ec", files_);
   SortNaturally(files_);
@@ -161,6 +176,7 @@ void ModuleSearchWindow::OnStartClicked() {
                           .readOnly = false,
                           .repairOnlyWhole = true},
       cache_);
+  sinceFlush_.start();
   tick_.start();
   TakeResults();
 }
@@ -170,17 +186,36 @@ void ModuleSearchWindow::TakeResults() {
   QElapsedTimer clock;
   clock.start();
   while (clock.elapsed() < kTickBudgetMilliseconds) {
-    const auto outcome = run_->TakeReady();
+    auto outcome = run_->TakeReady();
     if (!outcome) break;
     const std::string& path = files_[outcome->index];
     for (const std::string& problem : outcome->result.problems) damaged_.push_back(path + "：" + problem);
     if (!outcome->result.problems.empty()) ++damagedModules_;
     tally_.Add(outcome->result);
-    // The view stays where the user left it (at the top): modules keep arriving below.
-    AppendModuleResults(results_, path, static_cast<int>(outcome->index + 1), outcome->result);
+    results_.Stage(path, static_cast<int>(outcome->index + 1), std::move(outcome->result));
   }
   if (run_->Finished()) return FinishRun();
+  // The first hits show at once, the rest at the flushing pace.
+  const bool first = results_.rowCount() == 0 && results_.HasStaged();
+  const qint64 pace = kFlushMilliseconds + static_cast<qint64>(results_.LinesShown()) / kLinesPerExtraMillisecond;
+  if (first || sinceFlush_.elapsed() >= pace) FlushResults();
   ShowProgress();
+}
+
+// The view stays where the user left it (at the top): modules keep arriving below.
+void ModuleSearchWindow::FlushResults() {
+  sinceFlush_.restart();
+  const auto [first, last] = results_.Flush();
+  for (const QModelIndex& node : results_.OpenedNodes(first, last)) resultsView_->expand(node);
+  ShowNotShownLine();
+}
+
+// "另有 N 处匹配未显示，请缩小搜索范围" under the results once the cap is reached.
+void ModuleSearchWindow::ShowNotShownLine() {
+  const size_t notShown = results_.HitsNotShown();
+  if (notShown == 0) return;
+  notShownLine_->setText(QStringLiteral("另有 %1 处匹配未显示，请缩小搜索范围").arg(notShown));
+  notShownLine_->show();
 }
 
 void ModuleSearchWindow::ShowProgress() {
@@ -199,12 +234,13 @@ void ModuleSearchWindow::FinishRun() {
   run_->StopAndWait();
   modulesRead_ = run_->ModulesRead();
   run_.reset();
+  FlushResults();
   startButton_->setText(QString::fromUtf8(kStart));
   setWindowTitle(QString::fromStdString(FinishedTitle(tally_)) + DamagedNote());
   // The list is at hand over the results.
   QString list;
   for (const std::string& line : damaged_) list += (list.isEmpty() ? "" : "\n") + QString::fromStdString(line);
-  resultsTree_->setToolTip(list);
+  resultsView_->setToolTip(list);
 }
 
 // "（2 个模块未能完整读取，列表见结果区的提示）", or nothing.
@@ -214,15 +250,15 @@ QString ModuleSearchWindow::DamagedNote() const {
 }
 
 void ModuleSearchWindow::OnResultDoubleClicked() {
-  const SearchHitTarget target = HitTargetOf(results_, results_.CurrentIndex());
+  const SearchHitTarget target = results_.TargetOf(resultsView_->currentIndex());
   if (target.position < 1 || static_cast<size_t>(target.position) > files_.size()) return;
   showMinimized();
   if (openModule_) openModule_(files_[static_cast<size_t>(target.position) - 1], target.name);
 }
 
 void ModuleSearchWindow::CopySelectedResult() {
-  const int index = results_.CurrentIndex();
-  if (index >= 0) QApplication::clipboard()->setText(QString::fromStdString(results_.Text(index)));
+  const QModelIndex index = resultsView_->currentIndex();
+  if (index.isValid()) QApplication::clipboard()->setText(index.data().toString());
 }
 
 void ModuleSearchWindow::LocateClipboardPath() {

@@ -4,6 +4,7 @@
 // the results by module. The search runs on workers (FolderSearch); the
 // window takes the modules' results in file-list order as they are ready.
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -14,15 +15,16 @@
 #include <string>
 #include <vector>
 
-#include "dirtree/treeview/tree_view_helper.h"
+#include "app/search/search_results_model.h"
 #include "search/folder_search.h"
 #include "search/search_tally.h"
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTreeWidget;
+class QTreeView;
 
 namespace ec {
 
@@ -64,7 +66,8 @@ class ModuleSearchWindow : public QWidget {
 
   bool IsSearching() const { return run_ != nullptr; }
   DirTreePanel& Panel() { return *panel_; }
-  TreeViewHelper& Results() { return results_; }
+  SearchResultsModel& Results() { return results_; }
+  QTreeView& ResultsView() { return *resultsView_; }
   NamesCache& Cache() { return cache_; }
   // How many modules the last run read from their files.
   size_t ModulesReadByLastRun() const { return modulesRead_; }
@@ -87,6 +90,9 @@ class ModuleSearchWindow : public QWidget {
   void ShowProgress();
   void LoadIndex();
   void FinishRun();
+  // Shows what was taken since the last flush, in one insertion.
+  void FlushResults();
+  void ShowNotShownLine();
   QString DamagedNote() const;
 
   ControlStateStore& store_;
@@ -96,6 +102,7 @@ class ModuleSearchWindow : public QWidget {
   std::vector<std::string> files_;
   std::unique_ptr<FolderSearch> run_;
   QTimer tick_;
+  QElapsedTimer sinceFlush_;
   size_t modulesRead_ = 0;
   SearchTally tally_;  // of the run in progress, or the last one
   std::vector<std::string> damaged_;
@@ -108,8 +115,9 @@ class ModuleSearchWindow : public QWidget {
   QCheckBox* programsBox_ = nullptr;    // 选择框含程序: .e files too
   QPushButton* startButton_ = nullptr;  // 按钮开始搜索
   QLineEdit* textBox_ = nullptr;        // 编辑框查找字符
-  QTreeWidget* resultsTree_ = nullptr;  // 树型框
-  TreeViewHelper results_;
+  QTreeView* resultsView_ = nullptr;    // 树型框
+  QLabel* notShownLine_ = nullptr;      // 标签未显示: hits beyond the cap
+  SearchResultsModel results_;
   DirTreePanel* panel_ = nullptr;
 };
 
