@@ -19,26 +19,21 @@ std::pair<int, int> SpanOf(const PageBlock& block, const QString& text) {
   return {lead, static_cast<int>(text.size()) - trail};
 }
 
-QString ParsedText(const PageBlock& block) {
+QString ParsedText(const std::string& html) {
   PageDocument document;  // inert: it fetches nothing the block names
   document.setUndoRedoEnabled(false);
-  document.setHtml(QString::fromStdString(block.html));
+  document.setHtml(QString::fromStdString(html));
   return document.toPlainText();
 }
 
 }  // namespace
 
-QString BlockText(const PageBlock& block, const QString& documentText) {
-  const auto [from, to] = SpanOf(block, documentText);
-  return documentText.mid(from, to - from);
-}
-
-QString TextBetween(const std::vector<PageBlock>& blocks, PagePoint from, PagePoint to) {
+QString TextBetween(const CutPage& page, PagePoint from, PagePoint to) {
   QString text;
-  const int last = std::min(to.block, static_cast<int>(blocks.size()) - 1);
+  const int last = std::min(to.block, static_cast<int>(page.blocks.size()) - 1);
   for (int b = std::max(0, from.block); b <= last; ++b) {
-    const QString whole = ParsedText(blocks[b]);
-    auto [start, end] = SpanOf(blocks[b], whole);
+    const QString whole = ParsedText(page.BlockHtml(b));
+    auto [start, end] = SpanOf(page.blocks[b], whole);
     if (b == from.block) start = std::clamp(from.position, start, end);
     if (b == to.block) end = std::clamp(to.position, start, end);
     if (b > from.block) text += u'\n';
@@ -81,7 +76,7 @@ void PageColumn::DropLayouts() {
 }
 
 qreal PageColumn::RawEstimate(int block) const {
-  const PageBlock& b = (*blocks_)[block];
+  const PageBlock& b = blocks_->blocks[block];
   const size_t lines = b.rows == 0 ? b.lines + 1 : b.lines;
   return lineHeight_ * static_cast<qreal>(lines) + rowHeight_ * static_cast<qreal>(b.rows);
 }
@@ -134,7 +129,7 @@ void PageColumn::SetMeasured(int block, qreal height) {
 PageDocument* PageColumn::LaidOut(int block) {
   if (block < 0 || block >= Count()) return nullptr;
   if (!documents_[block]) {
-    documents_[block] = BuildPageDocument((*blocks_)[block].html, width_, face_, picture_, 0);
+    documents_[block] = BuildPageDocument(blocks_->BlockHtml(block), width_, face_, picture_, 0);
     const QSizeF size = documents_[block]->size();
     contentWidth_ = std::max(contentWidth_, size.width());
     Measured(block, size.height());
@@ -149,16 +144,6 @@ PageDocument* PageColumn::Document(int block) const {
 void PageColumn::KeepOnly(int first, int last) {
   for (int b = 0; b < Count(); ++b)
     if ((b < first || b > last) && documents_[b]) documents_[b].reset();
-}
-
-QString PageColumn::Text(int block) {
-  if (PageDocument* document = Document(block)) return BlockText((*blocks_)[block], document->toPlainText());
-  return BlockText((*blocks_)[block], ParsedText((*blocks_)[block]));
-}
-
-std::pair<int, int> PageColumn::PageSpan(int block) {
-  PageDocument* document = LaidOut(block);
-  return document ? SpanOf((*blocks_)[block], document->toPlainText()) : std::pair{0, 0};
 }
 
 }  // namespace ec

@@ -19,7 +19,14 @@
 
 namespace ec {
 
-using PageBlocks = std::shared_ptr<const std::vector<PageBlock>>;
+// A page and its blocks, shared with the workers that measure them and
+// gather the text of a selection.
+struct CutPage {
+  std::string html;
+  std::vector<PageBlock> blocks;
+  std::string BlockHtml(int block) const { return blocks[block].Html(html); }
+};
+using PageBlocks = std::shared_ptr<const CutPage>;
 
 // A point of the page's text: a block and a position in its document.
 struct PagePoint {
@@ -28,11 +35,9 @@ struct PagePoint {
   auto operator<=>(const PagePoint&) const = default;
 };
 
-// A block's document text without the empty lines the cut added (see PageBlock).
-QString BlockText(const PageBlock& block, const QString& documentText);
 // The page's text from `from` to `to` (positions past a block's end stop at
 // its end), each block's document parsed here: safe on any thread.
-QString TextBetween(const std::vector<PageBlock>& blocks, PagePoint from, PagePoint to);
+QString TextBetween(const CutPage& page, PagePoint from, PagePoint to);
 
 class PageColumn {
  public:
@@ -41,7 +46,7 @@ class PageColumn {
   void SetFace(const PageFace& face);
   void SetWidth(qreal width);
 
-  int Count() const { return blocks_ ? static_cast<int>(blocks_->size()) : 0; }
+  int Count() const { return blocks_ ? static_cast<int>(blocks_->blocks.size()) : 0; }
   const PageBlocks& Blocks() const { return blocks_; }
   const QImage& Picture() const { return picture_; }
   const PageFace& Face() const { return face_; }
@@ -63,9 +68,6 @@ class PageColumn {
   void KeepOnly(int first, int last);
   // A height measured off this thread, for the face and width now set.
   void SetMeasured(int block, qreal height);
-  // The block's text and the span of its document positions that is the page's.
-  QString Text(int block);
-  std::pair<int, int> PageSpan(int block);
 
  private:
   qreal RawEstimate(int block) const;

@@ -46,9 +46,9 @@ void PageMeasurer::Measure(uint64_t id, const PageBlocks& blocks, qreal width, c
     batch.clear();
     sinceBatch.restart();
   };
-  for (size_t b = 0; b < blocks->size(); ++b) {
+  for (size_t b = 0; b < blocks->blocks.size(); ++b) {
     if (latest_.load() != id) return;
-    const auto document = BuildPageDocument((*blocks)[b].html, width, face, picture, 0);
+    const auto document = BuildPageDocument(blocks->BlockHtml(static_cast<int>(b)), width, face, picture, 0);
     batch.emplace_back(static_cast<int>(b), document->size().height());
     if (sinceBatch.elapsed() >= kBatchMilliseconds) send();
   }

@@ -52,10 +52,17 @@ PageView::PageView(QWidget* parent)
 
 PageView::~PageView() = default;
 
+const std::string& PageView::Page() const {
+  static const std::string kNone;
+  return column_.Blocks() ? column_.Blocks()->html : kNone;
+}
+
 void PageView::WritePage(const std::string& html, const QImage& picture) {
-  page_ = html;
   picture_ = picture;
-  column_.Reset(std::make_shared<const std::vector<PageBlock>>(SplitPage(html)), picture);
+  auto page = std::make_shared<CutPage>();
+  page->html = html;
+  page->blocks = SplitPage(html);
+  column_.Reset(std::move(page), picture);
   column_.SetWidth(LayoutWidth());
   anchor_ = cursor_ = {};
   atEnd_ = false;
@@ -270,7 +277,7 @@ void PageView::CopySelection() {
   if (!HasSelection()) return;
   const auto [from, to] = Selected();
   size_t bytes = 0;
-  for (int b = from.block; b <= to.block; ++b) bytes += (*column_.Blocks())[b].html.size();
+  for (int b = from.block; b <= to.block; ++b) bytes += column_.Blocks()->blocks[b].Size();
   if (bytes <= kDirectCopyBytes) {
     QGuiApplication::clipboard()->setText(SelectedText());
     return;

@@ -37,7 +37,7 @@ class PageView : public QAbstractScrollArea {
   // Replaces the whole content with `html` (UTF-8); it stays until the next
   // call. `picture` is what the page's <img src="ecview-resource:picture"> shows.
   void WritePage(const std::string& html, const QImage& picture = {});
-  const std::string& Page() const { return page_; }
+  const std::string& Page() const;
   // The whole page's text, and the part of it selected.
   QString PlainText() const;
   QString SelectedText() const;
@@ -96,7 +96,6 @@ class PageView : public QAbstractScrollArea {
   void SelectAll();
   void CopySelection();
 
-  std::string page_;
   QImage picture_;
   PageFace face_;
   PageColumn column_;

@@ -84,7 +84,9 @@ class Splitter {
         }
         ++block_.lines;
       } else if (tag.name == "tr" && AtRowLevel()) {
-        if (rowsInTable_ > 0 && Full(at)) Cut(at, at, true);
+        // Only a table taller than a block is cut between its rows: each
+        // part sizes its own columns, which a declaration's table should not.
+        if (rowsInTable_ >= std::max<size_t>(cut_.units, 1) && Full(at)) Cut(at, at, true);
         ++rowsInTable_;
         ++block_.rows;
       }
@@ -99,7 +101,8 @@ class Splitter {
       inlineBefore_ = IsInline(tag.name) || (tag.name == "div" && !tag.closing && open_.size() == 1);
       at = after;
     }
-    block_.html.append(html_.substr(start_));
+    block_.begin = std::min(start_, html_.size());
+    block_.end = html_.size();
     blocks_.push_back(std::move(block_));
     return std::move(blocks_);
   }
@@ -139,12 +142,13 @@ class Splitter {
     std::string reopened;
     for (const OpenElement& e : open_) reopened.append(e.tag);
     if (reopened.size() > kLongestReopened || at <= start_) return false;
-    block_.html.append(html_.substr(start_, at - start_));
-    for (auto e = open_.rbegin(); e != open_.rend(); ++e) block_.html.append("</").append(e->name).append(">");
+    block_.begin = start_;
+    block_.end = at;
+    for (auto e = open_.rbegin(); e != open_.rend(); ++e) block_.closing.append("</").append(e->name).append(">");
     block_.endsInsideTable = insideTable;
     blocks_.push_back(std::move(block_));
     block_ = PageBlock{};
-    block_.html = std::move(reopened);
+    block_.opening = std::move(reopened);
     block_.opensWithTable = resume == at;
     start_ = resume;
     return true;
@@ -172,6 +176,13 @@ class Splitter {
 };
 
 }  // namespace
+
+std::string PageBlock::Html(std::string_view page) const {
+  std::string html;
+  html.reserve(Size());
+  html.append(opening).append(page.substr(begin, end - begin)).append(closing);
+  return html;
+}
 
 std::vector<PageBlock> SplitPage(std::string_view html, const PageCut& cut) { return Splitter(html, cut).Run(); }
 

@@ -7,7 +7,8 @@
 // styles), and those still open where it ends are closed. Cuts fall only
 // where the page's text breaks anyway: at a line break ("<br>") of a
 // top-level block of text, before a table of the page or of a top-level
-// block, and between the rows of such a table. So the texts of the blocks,
+// block that follows another, and between the rows of such a table when
+// it is taller than a block. So the texts of the blocks,
 // one after the other, are the page's text; the one seam a cut adds is the
 // empty line a text document keeps before and after a table, which the
 // flags below name.
@@ -20,7 +21,11 @@
 namespace ec {
 
 struct PageBlock {
-  std::string html;
+  // The block's HTML is `opening` (the tags reopened), the page's bytes
+  // [begin, end), then `closing`: the page's bytes are held once, by the page.
+  std::string opening;
+  size_t begin = 0, end = 0;
+  std::string closing;
   // The block starts with a table cut off from the text before it: the empty
   // line its document holds before that table is not the page's.
   bool opensWithTable = false;
@@ -30,6 +35,9 @@ struct PageBlock {
   // For height estimates: its lines of text outside tables, and its table rows.
   size_t lines = 0;
   size_t rows = 0;
+
+  std::string Html(std::string_view page) const;
+  size_t Size() const { return opening.size() + (end - begin) + closing.size(); }
 };
 
 struct PageCut {
@@ -42,7 +50,7 @@ struct PageCut {
 };
 
 // `html` cut into blocks; an empty page is one empty block. Bounded by the
-// page: the blocks hold its bytes once, plus the tags reopened at each cut.
+// page: the blocks hold the tags reopened and closed at each cut.
 std::vector<PageBlock> SplitPage(std::string_view html, const PageCut& cut = {});
 
 }  // namespace ec

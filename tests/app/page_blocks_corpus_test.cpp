@@ -22,8 +22,8 @@ QString OneDocumentText(const std::string& html) {
 }
 
 QString FinelyCutText(const std::string& html) {
-  const std::vector<PageBlock> blocks = SplitPage(html, {.units = 1, .bytes = 1});
-  return TextBetween(blocks, {0, 0}, {static_cast<int>(blocks.size()) - 1, INT_MAX});
+  const CutPage page{html, SplitPage(html, {.units = 1, .bytes = 1})};
+  return TextBetween(page, {0, 0}, {static_cast<int>(page.blocks.size()) - 1, INT_MAX});
 }
 
 using PageBlocksCorpusTest = ShownWindowTest;

@@ -10,17 +10,18 @@
 namespace ec {
 namespace {
 
-std::vector<std::string> Htmls(const std::vector<PageBlock>& blocks) {
+std::vector<std::string> Htmls(std::string_view page, const std::vector<PageBlock>& blocks) {
   std::vector<std::string> out;
-  for (const PageBlock& b : blocks) out.push_back(b.html);
+  for (const PageBlock& b : blocks) out.push_back(b.Html(page));
   return out;
 }
 
 TEST(PageBlocks, CutsCodeLinesTablesAndRowsReopeningWhatIsOpen) {
   // Code lines: the line break a cut falls on is the block's end.
-  const auto code = SplitPage("<div style=\"a\">一<br>二<br><b>三</b><br>四</div><br><hr>", {.units = 2});
-  EXPECT_EQ(Htmls(code), (std::vector<std::string>{"<div style=\"a\">一<br>二</div>",
-                                                   "<div style=\"a\"><b>三</b><br>四</div><br><hr>"}));
+  const std::string_view lines = "<div style=\"a\">一<br>二<br><b>三</b><br>四</div><br><hr>";
+  const auto code = SplitPage(lines, {.units = 2});
+  EXPECT_EQ(Htmls(lines, code), (std::vector<std::string>{"<div style=\"a\">一<br>二</div>",
+                                                          "<div style=\"a\"><b>三</b><br>四</div><br><hr>"}));
   EXPECT_FALSE(code[1].opensWithTable);
 
   // Tables of the wrapper, then the rows of one long table.
@@ -28,12 +29,12 @@ TEST(PageBlocks, CutsCodeLinesTablesAndRowsReopeningWhatIsOpen) {
       "<div w><table a><tr><td>1</td></tr></table><br><table b><tbody><tr><td>2</td></tr>"
       "<tr><td>3</td></tr><tr><td>4</td></tr></tbody></table><br></div>";
   const auto tables = SplitPage(page, {.units = 1});
-  EXPECT_EQ(Htmls(tables), (std::vector<std::string>{
-                               "<div w><table a><tr><td>1</td></tr></table><br></div>",
-                               "<div w><table b><tbody><tr><td>2</td></tr></tbody></table></div>",
-                               "<div w><table b><tbody><tr><td>3</td></tr></tbody></table></div>",
-                               "<div w><table b><tbody><tr><td>4</td></tr></tbody></table><br></div>",
-                           }));
+  EXPECT_EQ(Htmls(page, tables), (std::vector<std::string>{
+                                     "<div w><table a><tr><td>1</td></tr></table><br></div>",
+                                     "<div w><table b><tbody><tr><td>2</td></tr></tbody></table></div>",
+                                     "<div w><table b><tbody><tr><td>3</td></tr></tbody></table></div>",
+                                     "<div w><table b><tbody><tr><td>4</td></tr></tbody></table><br></div>",
+                                 }));
   EXPECT_FALSE(tables[0].opensWithTable);
   EXPECT_TRUE(tables[1].opensWithTable && tables[1].endsInsideTable);
   EXPECT_TRUE(tables[3].opensWithTable);
@@ -69,13 +70,13 @@ TEST(PageBlocks, BrokenPagesKeepTheirTextAndReopenNoHugeTag) {
     const auto blocks = SplitPage(page, {.units = 1, .bytes = 1});
     ASSERT_FALSE(blocks.empty()) << page;
     std::string joined;
-    for (const PageBlock& b : blocks) joined += b.html;
+    for (const PageBlock& b : blocks) joined += b.Html(page);
     EXPECT_EQ(Untagged(joined), Untagged(page)) << page;
   }
   // A tag too long to repeat at every cut is not repeated: the page stays whole.
   const std::string wide = "<div style=\"" + std::string(8000, 'x') + "\">" + "a<br>b<br>c</div>";
   const auto blocks = SplitPage(wide, {.units = 1});
-  EXPECT_EQ(Htmls(blocks), std::vector<std::string>{wide});
+  EXPECT_EQ(Htmls(wide, blocks), std::vector<std::string>{wide});
 }
 
 }  // namespace
