@@ -1,29 +1,36 @@
-// Times the item pages of big categories in the main window, offscreen: from
-// selecting a tree node to its page's top on screen and to the whole page,
-// and the longest time the window thread went without handling events
-// meanwhile (a 5 ms heartbeat timer measures the gaps).
+// Times the item pages of big categories in the main window, offscreen:
+// from selecting a tree node to its page on screen, then End to its real
+// end, and how long the worker takes to measure every block (the scroll
+// bar's final range); the longest time the window thread went without
+// handling events meanwhile (a 5 ms heartbeat timer measures the gaps), the
+// window thread's CPU time, and how much the process grew for the page.
 //
 // The pages: a module with the biggest categories of real modules (1,300
 // constants, 700 DLL commands, one program set of 1,200 subroutines), and
-// the large generated module (100,000 subroutines). For comparison each page
-// is also set into a QTextBrowser, the former page view, which parsed and
-// laid out every page on the window thread.
+// the large generated module (100,000 subroutines). Beside each, the former
+// page view's cost: the whole page set into one text document and laid out
+// (what its worker did before the page was whole), and what that document
+// holds in memory.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTextBrowser>
+#include <QScrollBar>
 #include <QTimer>
 
+#include <malloc.h>
 #include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "app/main_window.h"
 #include "app/module_loader.h"
+#include "app/page_document.h"
 #include "app/page_view.h"
 #include "platform/file_association.h"
+#include "render/page_blocks.h"
 #include "settings/control_state_store.h"
 #include "support/file_bytes.h"
 #include "tests/support/temp_dir.h"
@@ -41,7 +48,9 @@ class NoFileAssociation : public ec::FileAssociation {
 double ThreadCpuMilliseconds() {
   rusage usage{};
   getrusage(RUSAGE_THREAD, &usage);
-  const auto ms = [](const timeval& t) { return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3; };
+  const auto ms = [](const timeval& t) {
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+  };
   return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
@@ -82,50 +91,82 @@ int FindNode(ec::TreeViewHelper& tree, const std::string& prefix) {
   return -1;
 }
 
+// The heap in use, in KB: what a page holds, without what was freed.
+long HeapKb() { return static_cast<long>(mallinfo2().uordblks / 1024); }
+
+// Handles events until `done`, looking every 5 ms, or `milliseconds` have passed.
+void WaitUntil(const std::function<bool()>& done, int milliseconds) {
+  QEventLoop loop;
+  QElapsedTimer clock;
+  clock.start();
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (done() || clock.elapsed() >= milliseconds) loop.quit();
+  });
+  poll.start(5);
+  loop.exec();
+}
+
 struct Timing {
-  qint64 top = -1;    // ms from the selection to the page's top on screen
-  qint64 whole = -1;  // ms to the whole page
-  qint64 stall = 0;   // longest ms without handling events
-  double windowCpu = 0;  // window thread CPU ms from the selection to 100 ms after the whole page
+  qint64 select = -1;    // ms the selection took: the page rendered, cut and its first screen laid out
+  qint64 shown = -1;     // ms from the selection to the page on screen
+  qint64 end = -1;       // ms from the selection to End done, the last block drawn
+  qint64 measured = -1;  // ms from the selection to every block measured
+  qint64 stall = 0;      // longest ms without handling events, to 100 ms after measured
+  double windowCpu = 0;  // window thread CPU ms over the same time
+  long grownKb = 0;      // heap in use grown from before the selection to measured
+  bool lastDrawn = false;
 };
+
+// The last line of text of the page shown.
+QString LastLine(const ec::PageView& page) {
+  const QStringList lines = page.PlainText().split(u'\n', Qt::SkipEmptyParts);
+  for (auto line = lines.rbegin(); line != lines.rend(); ++line)
+    if (!line->trimmed().isEmpty()) return line->trimmed();
+  return {};
+}
 
 Timing TimeSelection(ec::MainWindow& window, int node) {
   Timing timing;
+  ec::PageView* page = window.Page();
   QElapsedTimer clock;
   Heartbeat heartbeat;
-  QEventLoop waiting;
-  auto connection = QObject::connect(window.Page(), &ec::PageView::PageShown, [&](bool complete) {
-    if (timing.top < 0) timing.top = clock.elapsed();
-    if (complete) {
-      timing.whole = clock.elapsed();
-      // A little longer, to catch a stall right after the page went up.
-      QTimer::singleShot(100, &waiting, &QEventLoop::quit);
-    }
-  });
-  QTimer::singleShot(120000, &waiting, &QEventLoop::quit);
+  const long before = HeapKb();
+  auto connection = QObject::connect(page, &ec::PageView::PageShown, [&] { timing.shown = clock.elapsed(); });
   const double cpu = ThreadCpuMilliseconds();
   heartbeat.Start();
   clock.start();
   window.Tree().Select(node);
-  waiting.exec();
+  timing.select = clock.elapsed();
+  QCoreApplication::processEvents();  // the End key comes as an event of its own
+  page->ScrollToEnd();
+  timing.end = clock.elapsed();
+  const QString seen = page->VisibleText();
+  const bool atMaximum = page->verticalScrollBar()->value() == page->verticalScrollBar()->maximum();
+  WaitUntil([&] { return page->IsMeasured(); }, 120000);
+  timing.measured = clock.elapsed();
+  WaitUntil([] { return false; }, 100);  // a stall right after would count
   timing.windowCpu = ThreadCpuMilliseconds() - cpu;
   timing.stall = heartbeat.Stop();
+  timing.grownKb = HeapKb() - before;
   QObject::disconnect(connection);
+  timing.lastDrawn = atMaximum && seen.contains(LastLine(*page));
   return timing;
 }
 
-// The former page view: setHtml, then handling events until it is laid out.
-qint64 TimeTextBrowser(const std::string& html) {
-  QTextBrowser browser;
-  browser.resize(712, 520);
-  browser.show();
-  QCoreApplication::processEvents();
+// The former page view: the whole page parsed and laid out as one document.
+struct Former {
+  qint64 ms = 0;
+  long heldKb = 0;
+};
+
+Former TimeOneDocument(const std::string& html, int width, const ec::PageFace& face) {
+  const long before = HeapKb();
   QElapsedTimer clock;
   clock.start();
-  browser.setHtml(QString::fromStdString(html));
-  QCoreApplication::processEvents();
-  browser.document()->size();  // the rest of the lazy layout
-  return clock.elapsed();
+  auto document = ec::BuildPageDocument(html, width, face);
+  Former former{clock.elapsed(), HeapKb() - before};
+  return former;
 }
 
 void TimeModule(const char* label, const ec::writer::LargeModuleShape& shape,
@@ -139,24 +180,32 @@ void TimeModule(const char* label, const ec::writer::LargeModuleShape& shape,
   window.show();
   window.loadModule(path);
   std::printf("%s\n", label);
-  std::printf("  %-16s %10s %8s %8s %9s %11s %13s\n", "node", "page KB", "top ms", "whole ms", "stall ms",
-              "window cpu", "QTextBrowser");
+  std::printf("  %-14s %8s %7s %7s %9s %7s %8s %8s %6s | %9s %9s\n", "node", "page KB", "select", "End", "measured",
+              "stall", "win cpu", "heap KB", "end ok", "one doc", "heap KB");
   for (const char* prefix : nodes) {
     const int node = FindNode(window.Tree(), prefix);
     if (node < 0) continue;
+    window.Tree().Select(0);  // the module's small page: the big one before is freed
     const Timing t = TimeSelection(window, node);
-    const std::string page = window.Page()->Page();
-    const qint64 before = TimeTextBrowser(page);
-    std::printf("  %-16s %10zu %8lld %8lld %9lld %8.0f ms %10lld ms\n", window.Tree().Text(node).c_str(),
-                page.size() / 1024, static_cast<long long>(t.top), static_cast<long long>(t.whole),
-                static_cast<long long>(t.stall), t.windowCpu, static_cast<long long>(before));
+    const std::string html = window.Page()->Page();
+    const Former former = TimeOneDocument(html, window.Page()->viewport()->width() - 8, window.Page()->Face());
+    QElapsedTimer cutting;
+    cutting.start();
+    const size_t blocks = ec::SplitPage(html).size();
+    std::fprintf(stderr, "    (%zu blocks cut in %lld ms)\n", blocks, static_cast<long long>(cutting.elapsed()));
+    std::printf("  %-14s %8zu %5lld ms %4lld ms %6lld ms %4lld ms %5.0f ms %8ld %6s | %6lld ms %9ld\n",
+                window.Tree().Text(node).c_str(), html.size() / 1024, static_cast<long long>(t.select),
+                static_cast<long long>(t.end), static_cast<long long>(t.measured), static_cast<long long>(t.stall),
+                t.windowCpu, t.grownKb, t.lastDrawn ? "yes" : "NO", static_cast<long long>(former.ms), former.heldKb);
+    std::fflush(stdout);
   }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
   TimeModule("biggest categories of real modules",
              {.programSets = 1, .subroutinesPerSet = 1200, .constants = 1300, .dllCommands = 700},

@@ -20,7 +20,6 @@ NodeHistory::NodeHistory(TreeViewHelper& tree, ModuleLoader& loader, PageView* p
   connect(back_, &QToolButton::clicked, this, &NodeHistory::GoBack);
   connect(forward_, &QToolButton::clicked, this, &NodeHistory::GoForward);
   connect(page_->verticalScrollBar(), &QScrollBar::valueChanged, this, &NodeHistory::OnScrolled);
-  connect(page_, &PageView::PageShown, this, &NodeHistory::OnPageShown);
   UpdateButtons();
 }
 
@@ -28,31 +27,23 @@ void NodeHistory::OnSelectionChanged() {
   if (moving_ || loader_.IsLoading()) return;
   const int index = tree_.CurrentIndex();
   if (index < 0) return;
-  pendingScroll_ = -1;
   history_.Visit(NodeTextPath(tree_, index));
   UpdateButtons();
 }
 
 void NodeHistory::OnOwnPageShown(const QString& key) {
   if (moving_ || loader_.IsLoading()) return;
-  pendingScroll_ = -1;
   history_.Visit(HistoryEntry{NodeTextPath(tree_, tree_.CurrentIndex()), key.toStdString(),
                               std::make_shared<const std::string>(page_->Page()), 0});
   UpdateButtons();
 }
 
 // Only the user's scrolling counts: writing a page scrolls it to its top
-// before the history hears of the new page.
-void NodeHistory::OnScrolled(int value) {
-  if (moving_ || loader_.IsWritingPage() || pendingScroll_ >= 0) return;
-  history_.SetScroll(value);
-}
-
-// A big page gone back to shows its top first; its place is reached once
-// the whole page is laid out.
-void NodeHistory::OnPageShown(bool complete) {
-  if (!complete || pendingScroll_ < 0) return;
-  page_->verticalScrollBar()->setValue(std::exchange(pendingScroll_, -1));
+// before the history hears of the new page. The place is the view's own, a
+// block and a fraction of it, which estimated heights do not move.
+void NodeHistory::OnScrolled() {
+  if (moving_ || loader_.IsWritingPage()) return;
+  history_.SetScroll(page_->ScrollPlace());
 }
 
 void NodeHistory::OnModuleShown() {
@@ -87,12 +78,8 @@ bool NodeHistory::Show(const HistoryEntry& entry) {
     emit loader_.CurrentNodeReselected();  // a page of its own was shown beside it
   }
   if (entry.page != nullptr) loader_.writePage(*entry.page);
+  page_->SetScrollPlace(entry.scroll);
   moving_ = false;
-  if (page_->IsBuilding()) {
-    pendingScroll_ = entry.scroll;
-  } else {
-    page_->verticalScrollBar()->setValue(entry.scroll);
-  }
   return true;
 }
 

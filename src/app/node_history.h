@@ -47,8 +47,7 @@ class NodeHistory : public QObject {
  private:
   void Go(bool forward);
   bool Show(const HistoryEntry& entry);
-  void OnScrolled(int value);
-  void OnPageShown(bool complete);
+  void OnScrolled();
   void UpdateButtons();
 
   TreeViewHelper& tree_;
@@ -59,7 +58,6 @@ class NodeHistory : public QObject {
   NavigationHistory history_;
   std::string modulePath_;
   bool moving_ = false;
-  int pendingScroll_ = -1;  // to apply once the page gone back to is laid out whole
 };
 
 }  // namespace ec

@@ -40,14 +40,14 @@ QFont PageFont(const PageFace& face) {
 }
 
 std::unique_ptr<PageDocument> BuildPageDocument(const std::string& html, qreal width, const PageFace& face,
-                                                const QImage& picture, const std::function<bool()>& keepGoing) {
+                                                const QImage& picture, qreal margin) {
   auto document = std::make_unique<PageDocument>(picture, QString::fromLatin1(kPagePictureUrl));
   document->setUndoRedoEnabled(false);
   document->setDefaultFont(PageFont(face));
+  document->setDocumentMargin(margin);
   // The width first: setting it after the content would lay everything out twice.
   document->setTextWidth(width);
   document->setHtml(QString::fromStdString(DressPage(html, face)));
-  if (keepGoing && !keepGoing()) return nullptr;
   document->documentLayout()->documentSize();  // finishes the layout, which is otherwise lazy
   return document;
 }

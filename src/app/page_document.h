@@ -1,7 +1,7 @@
 #pragma once
-// A page of the page view as a laid-out document, built on whichever thread
-// calls BuildPageDocument: big pages are parsed and laid out off the window
-// thread, and the window only paints them.
+// A block of a page as a laid-out document, built on whichever thread calls
+// BuildPageDocument: a worker measures the blocks, the window lays out the
+// ones it shows.
 //
 // Pages are built from module texts, so the document is kept inert: it
 // fetches nothing (no network, no local file, not even images) but the one
@@ -12,7 +12,6 @@
 #include <QUrl>
 #include <QTextDocument>
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -45,12 +44,10 @@ std::string InstalledCodeFamily();
 QFont PageFont(const PageFace& face);
 
 // Parses `html` (UTF-8) dressed in `face` and lays it out `width` pixels
-// wide, all of it, so painting never has to lay anything out. Touches nothing shared; the
-// document belongs to the calling thread. Answers nullptr when `keepGoing`
-// answers false between the two steps (a newer page made this one moot).
-// `picture` is what the page's kPagePictureUrl shows.
+// wide, all of it, so painting never has to lay anything out, with `margin`
+// pixels around it. Touches nothing shared; the document belongs to the
+// calling thread. `picture` is what the page's kPagePictureUrl shows.
 std::unique_ptr<PageDocument> BuildPageDocument(const std::string& html, qreal width, const PageFace& face,
-                                                const QImage& picture = {},
-                                                const std::function<bool()>& keepGoing = {});
+                                                const QImage& picture = {}, qreal margin = 4);
 
 }  // namespace ec

@@ -1,14 +1,15 @@
 #pragma once
 // The page view of the main window: shows the summary and item pages.
 //
-// A page is an HTML text laid out as a document (PageDocument) and painted
-// here. Small pages are laid out at once. A big one (a category of a
-// thousand declarations is several megabytes of tables) shows its top at
-// once, its first lines of code, while a worker thread lays out the whole
-// page; the window only paints what is visible, so it never waits for the
-// layout. Home and End pressed meanwhile land at the whole page's top or
-// end once it is up, and a thin line above the page says it is still being
-// built. Text can be selected with the mouse and copied with Ctrl+C; a
+// A page is cut into blocks (SplitPage: runs of code lines, of tables, of
+// table rows) stacked in a column, and only the blocks near the viewport are
+// laid out, each as its own small document; so a page of megabytes is whole
+// and scrollable as soon as it is written. Blocks not laid out yet have
+// estimated heights, which a worker thread replaces by measured ones, top to
+// bottom; every correction keeps the top block in view where it was, and
+// after End the view stays at the end. Text can be selected with the mouse
+// within a block and across blocks, Ctrl+A selects the whole page, Ctrl+C
+// copies (a big selection's text is gathered off the window thread). A
 // click on a link is reported (anchorClicked) and followed nowhere.
 //
 // The view runs no script, fetches nothing and follows no link. The one
@@ -16,15 +17,13 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
-#include <QLabel>
-#include <QTextCursor>
 #include <QTimer>
 
-#include <memory>
+#include <functional>
 #include <string>
 
-#include "app/page_builder.h"
-#include "app/page_document.h"
+#include "app/page_column.h"
+#include "app/page_measurer.h"
 
 namespace ec {
 
@@ -36,20 +35,24 @@ class PageView : public QAbstractScrollArea {
   ~PageView() override;
 
   // Replaces the whole content with `html` (UTF-8); it stays until the next
-  // call. Page() answers the new page at once, also while it is being laid out.
-  // `picture` is what the page's <img src="ecview-resource:picture"> shows.
+  // call. `picture` is what the page's <img src="ecview-resource:picture"> shows.
   void WritePage(const std::string& html, const QImage& picture = {});
-  const std::string& Page() const { return page_; }
-  // The whole page is not shown yet: its top is, the rest is being laid out.
-  bool IsBuilding() const { return builder_.IsBusy(); }
-  // The text shown now, and the part of it selected with the mouse.
+  const std::string& Page() const;
+  // The whole page's text, and the part of it selected.
   QString PlainText() const;
   QString SelectedText() const;
   // The part of the text the viewport shows.
   QString VisibleText() const;
-  // Home and End: the page's top or end, also of a page still being built.
   void ScrollToTop();
   void ScrollToEnd();
+  // Where the page is scrolled to, as a block and a fraction of it: it stays
+  // the same place while heights are estimated or measured, and for the
+  // same page written again (the history keeps it).
+  int ScrollPlace() const;
+  void SetScrollPlace(int place);
+  // Every block's height is measured: the scroll bar's range is final.
+  bool IsMeasured() const { return column_.AllMeasured(); }
+  int BlockCount() const { return column_.Count(); }
   // The face and zoom the page is shown in.
   const PageFace& Face() const { return face_; }
   // The page in the code face at `percent` % (clamped to the zoom's range),
@@ -60,8 +63,8 @@ class PageView : public QAbstractScrollArea {
   QVariant loadResource(int type, const QUrl& name) const;
 
  signals:
-  // A document went up: the page's top (`complete` false) or all of it.
-  void PageShown(bool complete);
+  // A page was written and its first screen laid out.
+  void PageShown();
   // A link of the page was clicked; the view itself goes nowhere.
   void anchorClicked(const QUrl& link);
 
@@ -72,32 +75,37 @@ class PageView : public QAbstractScrollArea {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
 
  private:
-  // Where a page lands when it goes up.
-  enum class Landing { Top, Kept, End };
-
-  void Show(std::shared_ptr<PageDocument> document, bool complete, Landing landing);
-  void ScrollTo(Landing landing);
-  void ShowBuildingLine(bool building);
-  std::shared_ptr<PageDocument> BuildHere(const std::string& html) const;
-  void LayOutAgain();
+  // Applies `change` (may be empty), lays out what comes into view and
+  // keeps the view where it was: the top block at the same offset, or the end.
+  void Settle(const std::function<void()>& change = {});
+  void OnScrolled();
+  void OnMeasured(const PageMeasurer::Heights& heights);
+  void Remeasure();
+  void Prefetch();
   void UpdateScrollBars();
   qreal LayoutWidth() const;
-  int PositionAt(const QPoint& viewportPoint) const;
-  QString AnchorAt(const QPoint& viewportPoint) const;
+  QPointF ColumnPoint(const QPoint& viewportPoint) const;
+  // The page point under a viewport point, laying its block out if need be.
+  PagePoint PointAt(const QPoint& viewportPoint);
+  QString AnchorAt(const QPoint& viewportPoint);
+  std::pair<PagePoint, PagePoint> Selected() const;
+  bool HasSelection() const { return anchor_ != cursor_; }
+  void SelectAll();
+  void CopySelection();
 
-  std::string page_;
   QImage picture_;
   PageFace face_;
-  std::shared_ptr<PageDocument> document_;
-  PageBuilder builder_;
-  QTimer relayoutTimer_;  // a resize lays a big page out again once it has settled
-  QTextCursor selection_;
+  PageColumn column_;
+  PageMeasurer measurer_;
+  PagePoint anchor_, cursor_;  // the selection runs between them
+  bool selecting_ = false;
   QString pressedAnchor_;  // a click is a press and a release on the same link
-  Landing landingOnDelivery_ = Landing::Top;
-  QLabel* buildingLine_;
-  double scrollScale_ = 1.0;  // a zoom since the page shown was laid out
+  bool atEnd_ = false;     // End was the last move: corrections keep the end in view
+  bool settling_ = false;
+  QTimer prefetch_;
 };
 
 }  // namespace ec

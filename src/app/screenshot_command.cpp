@@ -129,7 +129,8 @@ int RunScreenshot(const ScreenshotRequest& request) {
   }
   if (request.zoomPercent > 0) window.Zoom().SetPercent(request.zoomPercent);
   if (request.atEnd) window.Page()->ScrollToEnd();
-  while (window.Page()->IsBuilding()) WaitProcessingMessages(10);
+  // The scroll bar shows the page's real height once every block is measured.
+  while (!window.Page()->IsMeasured()) WaitProcessingMessages(10);
   return SavePicture(window, request.output) ? 0 : 1;
 }
 

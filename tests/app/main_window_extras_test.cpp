@@ -166,7 +166,7 @@ TEST_F(ExtrasTest, ARightClickSaysWhatItCopiedAndLinksKeepTheirUnderscores) {
   QTest::qWait(120);
   EXPECT_FALSE(sign->isVisible());
 
-  const auto document = BuildPageDocument("<p><a href=\"x\">取_文本</a> 取_文本</p>", 400, PageFace{}, {}, {});
+  const auto document = BuildPageDocument("<p><a href=\"x\">取_文本</a> 取_文本</p>", 400, PageFace{});
   QTextCursor cursor(document.get());
   cursor.setPosition(2);
   const QTextCharFormat link = cursor.charFormat();

@@ -44,14 +44,14 @@ class FastInputTest : public WindowTest {
     Post(tree_->viewport(), new QMouseEvent(QEvent::MouseButtonRelease, local, global, Qt::LeftButton,
                                             Qt::NoButton, Qt::NoModifier));
   }
-  // Lets every posted event and every page that is being built arrive.
+  // Lets every posted event arrive, and every page's blocks be measured.
   void Settle() {
     QEventLoop loop;
     QElapsedTimer clock;
     clock.start();
     QTimer check;
     QObject::connect(&check, &QTimer::timeout, [&] {
-      if ((clock.elapsed() > 300 && !Window().Page()->IsBuilding()) || clock.elapsed() > 10000) loop.quit();
+      if ((clock.elapsed() > 300 && Window().Page()->IsMeasured()) || clock.elapsed() > 10000) loop.quit();
     });
     check.start(10);
     loop.exec();

@@ -1,9 +1,11 @@
 // The page as a user reads it: zoomed with the keys and the wheel, the zoom
-// kept for the next start, and a big page's end reached at once.
+// kept for the next start, a big page's end reached at once, and the place
+// scrolled to kept in the history.
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QWheelEvent>
@@ -68,7 +70,7 @@ TEST_F(PageTest, ZoomsPageAndTreeAndKeepsTheZoom) {
 }
 
 TEST_F(PageTest, CtrlEndAtOnceLandsAtTheEndOfTheWholePage) {
-  constexpr int kCommands = 300;
+  constexpr int kCommands = 700;
   const std::string path = files_.File("big.ec");
   ASSERT_TRUE(WriteFileBytes(
       path, writer::LargeModuleBytes(
@@ -80,24 +82,54 @@ TEST_F(PageTest, CtrlEndAtOnceLandsAtTheEndOfTheWholePage) {
     if (Window().Tree().Text(i) == "API(" + std::to_string(kCommands) + ")") api = i;
   ASSERT_GE(api, 0);
   PageView* page = Window().Page();
-  QEventLoop whole;
-  QObject::connect(page, &PageView::PageShown, &whole, [&](bool complete) {
-    if (complete) whole.quit();
-  });
   ASSERT_TRUE(Window().Tree().Select(api));
-  ASSERT_TRUE(page->IsBuilding());
-  auto* buildingLine = page->findChild<QLabel*>(QStringLiteral("标签页面生成中"));
-  ASSERT_NE(buildingLine, nullptr);
-  EXPECT_TRUE(buildingLine->isVisible());
+  ASSERT_FALSE(page->IsMeasured()) << "the page must be big enough to be measured on the worker";
   Press(page, Qt::Key_End);
-  QTimer::singleShot(60000, &whole, &QEventLoop::quit);
-  whole.exec();
-  ASSERT_FALSE(page->IsBuilding());
-  EXPECT_FALSE(buildingLine->isVisible());
-  EXPECT_EQ(page->verticalScrollBar()->value(), page->verticalScrollBar()->maximum());
   const std::string last = "外部命令_" + std::to_string(kCommands - 1);
+  QScrollBar* bar = page->verticalScrollBar();
+  EXPECT_EQ(bar->value(), bar->maximum());
   EXPECT_TRUE(page->VisibleText().contains(QString::fromStdString(last))) << page->VisibleText().toStdString();
   EXPECT_FALSE(page->VisibleText().contains(QStringLiteral(".版本 2")));
+  // Still there once every height is measured.
+  for (int i = 0; i < 6000 && !page->IsMeasured(); ++i) QTest::qWait(10);
+  ASSERT_TRUE(page->IsMeasured());
+  EXPECT_EQ(bar->value(), bar->maximum());
+  EXPECT_TRUE(page->VisibleText().contains(QString::fromStdString(last)));
+}
+
+// Back and forward return to where a node's page was scrolled, in a big page
+// whose heights are estimated again each time it is written.
+TEST_F(PageTest, BackAndForwardReturnToTheScrolledPlace) {
+  const std::string path = files_.File("big.ec");
+  ASSERT_TRUE(WriteFileBytes(path, writer::LargeModuleBytes({.programSets = 1, .subroutinesPerSet = 100,
+                                                              .constants = 1300, .dllCommands = 300})));
+  Window().loadModule(path);
+  const auto find = [&](const std::string& prefix) {
+    for (int i = 0; i < Window().Tree().Count(); ++i)
+      if (Window().Tree().Text(i).starts_with(prefix)) return i;
+    return -1;
+  };
+  const int constants = find("常量("), api = find("API(");
+  ASSERT_GE(constants, 0);
+  ASSERT_GE(api, 0);
+  PageView* page = Window().Page();
+  QScrollBar* bar = page->verticalScrollBar();
+  ASSERT_TRUE(Window().Tree().Select(constants));
+  bar->setValue(bar->maximum() * 2 / 3);
+  const QString constantsSeen = page->VisibleText();
+  ASSERT_TRUE(Window().Tree().Select(api));
+  bar->setValue(bar->maximum() / 3);
+  const QString apiSeen = page->VisibleText();
+  ASSERT_TRUE(Window().Tree().Select(find("第一集(")));
+  for (int i = 0; i < 500 && !page->IsMeasured(); ++i) QTest::qWait(10);
+
+  QTest::keyClick(Tree(), Qt::Key_Left, Qt::AltModifier);
+  EXPECT_EQ(page->VisibleText(), apiSeen);
+  QTest::keyClick(Tree(), Qt::Key_Left, Qt::AltModifier);
+  EXPECT_EQ(page->VisibleText(), constantsSeen);
+  QTest::keyClick(Tree(), Qt::Key_Right, Qt::AltModifier);
+  EXPECT_EQ(page->VisibleText(), apiSeen);
+  EXPECT_GT(bar->value(), 0);
 }
 
 }  // namespace

@@ -1,0 +1,149 @@
+#include "app/page_column.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
+
+#include <algorithm>
+
+namespace ec {
+namespace {
+
+// The tables' own text size and the cell padding, spacing and borders
+// around it (table_templates): a row is that much taller than its line.
+constexpr int kTablePixels = 15;
+constexpr int kRowFrame = 9;
+
+std::pair<int, int> SpanOf(const PageBlock& block, const QString& text) {
+  const int lead = block.opensWithTable && text.startsWith(u'\n') ? 1 : 0;
+  const int trail = block.endsInsideTable && text.size() > lead && text.endsWith(u'\n') ? 1 : 0;
+  return {lead, static_cast<int>(text.size()) - trail};
+}
+
+QString ParsedText(const std::string& html) {
+  PageDocument document;  // inert: it fetches nothing the block names
+  document.setUndoRedoEnabled(false);
+  document.setHtml(QString::fromStdString(html));
+  return document.toPlainText();
+}
+
+}  // namespace
+
+QString TextBetween(const CutPage& page, PagePoint from, PagePoint to) {
+  QString text;
+  const int last = std::min(to.block, static_cast<int>(page.blocks.size()) - 1);
+  for (int b = std::max(0, from.block); b <= last; ++b) {
+    const QString whole = ParsedText(page.BlockHtml(b));
+    auto [start, end] = SpanOf(page.blocks[b], whole);
+    if (b == from.block) start = std::clamp(from.position, start, end);
+    if (b == to.block) end = std::clamp(to.position, start, end);
+    if (b > from.block) text += u'\n';
+    text += whole.mid(start, end - start);
+  }
+  return text;
+}
+
+void PageColumn::Reset(PageBlocks blocks, QImage picture) {
+  blocks_ = std::move(blocks);
+  picture_ = std::move(picture);
+  DropLayouts();
+}
+
+void PageColumn::SetFace(const PageFace& face) {
+  face_ = face;
+  const QFont code = PageFont(face);
+  QFont table = code;
+  table.setPixelSize(ZoomedPixels(kTablePixels, face.zoomPercent));
+  lineHeight_ = QFontMetricsF(code).lineSpacing();
+  rowHeight_ = QFontMetricsF(table).lineSpacing() + ZoomedPixels(kRowFrame, face.zoomPercent);
+  DropLayouts();
+}
+
+void PageColumn::SetWidth(qreal width) {
+  if (qFuzzyCompare(width, width_)) return;
+  width_ = width;
+  DropLayouts();
+}
+
+void PageColumn::DropLayouts() {
+  const size_t count = static_cast<size_t>(Count());
+  documents_.clear();
+  documents_.resize(count);
+  measured_.assign(count, -1);
+  measuredCount_ = 0;
+  measuredSum_ = estimatedSum_ = 0;
+  contentWidth_ = 0;
+  stale_ = true;
+}
+
+qreal PageColumn::RawEstimate(int block) const {
+  const PageBlock& b = blocks_->blocks[block];
+  const size_t lines = b.rows == 0 ? b.lines + 1 : b.lines;
+  return lineHeight_ * static_cast<qreal>(lines) + rowHeight_ * static_cast<qreal>(b.rows);
+}
+
+qreal PageColumn::Estimate(int block) const {
+  const qreal raw = RawEstimate(block);
+  return measuredCount_ > 0 && estimatedSum_ > 0 ? raw * measuredSum_ / estimatedSum_ : raw;
+}
+
+qreal PageColumn::Height(int block) const { return measured_[block] >= 0 ? measured_[block] : Estimate(block); }
+
+void PageColumn::Recount() const {
+  if (!stale_) return;
+  tops_.resize(static_cast<size_t>(Count()) + 1);
+  tops_[0] = 0;
+  for (int b = 0; b < Count(); ++b) tops_[b + 1] = tops_[b] + Height(b);
+  stale_ = false;
+}
+
+qreal PageColumn::Top(int block) const {
+  Recount();
+  return tops_[std::clamp(block, 0, Count())];
+}
+
+qreal PageColumn::TotalHeight() const { return Top(Count()); }
+
+int PageColumn::BlockAt(qreal y) const {
+  if (Count() == 0) return -1;
+  Recount();
+  const auto above = std::upper_bound(tops_.begin() + 1, tops_.end() - 1, y);
+  return static_cast<int>(above - tops_.begin()) - 1;
+}
+
+void PageColumn::Measured(int block, qreal height) {
+  if (measured_[block] < 0) {
+    ++measuredCount_;
+    estimatedSum_ += RawEstimate(block);
+    measuredSum_ += height;
+  } else {
+    measuredSum_ += height - measured_[block];
+  }
+  measured_[block] = height;
+  stale_ = true;
+}
+
+void PageColumn::SetMeasured(int block, qreal height) {
+  if (block >= 0 && block < Count() && !documents_[block]) Measured(block, height);
+}
+
+PageDocument* PageColumn::LaidOut(int block) {
+  if (block < 0 || block >= Count()) return nullptr;
+  if (!documents_[block]) {
+    documents_[block] = BuildPageDocument(blocks_->BlockHtml(block), width_, face_, picture_, 0);
+    const QSizeF size = documents_[block]->size();
+    contentWidth_ = std::max(contentWidth_, size.width());
+    Measured(block, size.height());
+  }
+  return documents_[block].get();
+}
+
+PageDocument* PageColumn::Document(int block) const {
+  return block >= 0 && block < Count() ? documents_[block].get() : nullptr;
+}
+
+void PageColumn::KeepOnly(int first, int last) {
+  for (int b = 0; b < Count(); ++b)
+    if ((b < first || b > last) && documents_[b]) documents_[b].reset();
+}
+
+}  // namespace ec

@@ -1,0 +1,93 @@
+#pragma once
+// The blocks of the page shown, one under the other: where each starts, how
+// tall it is, and the laid-out documents of the few near the viewport.
+//
+// A block not laid out yet has an estimated height (its lines and rows at
+// the face's line height, scaled by how far off the estimates of the blocks
+// measured so far were); laying it out, or a height measured elsewhere,
+// replaces the estimate. Tops are kept as running sums, recounted once after
+// a batch of changes.
+
+#include <QImage>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+#include "app/page_document.h"
+#include "render/page_blocks.h"
+
+namespace ec {
+
+// A page and its blocks, shared with the workers that measure them and
+// gather the text of a selection.
+struct CutPage {
+  std::string html;
+  std::vector<PageBlock> blocks;
+  std::string BlockHtml(int block) const { return blocks[block].Html(html); }
+};
+using PageBlocks = std::shared_ptr<const CutPage>;
+
+// A point of the page's text: a block and a position in its document.
+struct PagePoint {
+  int block = 0;
+  int position = 0;
+  auto operator<=>(const PagePoint&) const = default;
+};
+
+// The page's text from `from` to `to` (positions past a block's end stop at
+// its end), each block's document parsed here: safe on any thread.
+QString TextBetween(const CutPage& page, PagePoint from, PagePoint to);
+
+class PageColumn {
+ public:
+  void Reset(PageBlocks blocks, QImage picture);
+  // Both drop every layout and measure: the heights are estimates again.
+  void SetFace(const PageFace& face);
+  void SetWidth(qreal width);
+
+  int Count() const { return blocks_ ? static_cast<int>(blocks_->blocks.size()) : 0; }
+  const PageBlocks& Blocks() const { return blocks_; }
+  const QImage& Picture() const { return picture_; }
+  const PageFace& Face() const { return face_; }
+  qreal Width() const { return width_; }
+
+  qreal Top(int block) const;
+  qreal Height(int block) const;
+  qreal TotalHeight() const;
+  // The widest block laid out so far.
+  qreal ContentWidth() const { return contentWidth_; }
+  // The block at `y`, the last one below the end.
+  int BlockAt(qreal y) const;
+  bool AllMeasured() const { return measuredCount_ == Count(); }
+
+  // Block `block` laid out (now, if it was not).
+  PageDocument* LaidOut(int block);
+  PageDocument* Document(int block) const;
+  // Frees the layouts of the blocks outside [first, last].
+  void KeepOnly(int first, int last);
+  // A height measured off this thread, for the face and width now set.
+  void SetMeasured(int block, qreal height);
+
+ private:
+  qreal RawEstimate(int block) const;
+  qreal Estimate(int block) const;
+  void Measured(int block, qreal height);
+  void Recount() const;
+  void DropLayouts();
+
+  PageBlocks blocks_;
+  QImage picture_;
+  PageFace face_;
+  qreal width_ = 1;
+  qreal lineHeight_ = 16, rowHeight_ = 26;
+  std::vector<std::unique_ptr<PageDocument>> documents_;
+  std::vector<qreal> measured_;  // < 0: not measured
+  int measuredCount_ = 0;
+  double measuredSum_ = 0, estimatedSum_ = 0;  // of the measured blocks: how far off the estimates are
+  qreal contentWidth_ = 0;
+  mutable std::vector<qreal> tops_;  // Count() + 1 running sums
+  mutable bool stale_ = true;
+};
+
+}  // namespace ec
