@@ -81,6 +81,8 @@ void BM_DumpPeakMemory(benchmark::State& state, PageKind kind, bool aliased, siz
   state.counters["of_bound"] = peak / bound;
   if (peak > bound) {
     g_overBound = true;
+    std::fprintf(stderr, "%s: peak %.1f MB, %.2f times the file, bound %.1f MB\n", path.filename().c_str(), peak / 1e6,
+                 peak / size, bound / 1e6);
     state.SkipWithError("peak above six times the file plus 16 MB");
   }
 }

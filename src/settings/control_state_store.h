@@ -10,6 +10,7 @@
 // so a handler may call the store again in the middle of a write: such writes are
 // queued and applied, in order, before the running write returns.
 
+#include <chrono>
 #include <cstddef>
 #include <deque>
 #include <filesystem>
@@ -89,6 +90,11 @@ class ControlStateStore {
   bool WriteBytes(std::string_view key, std::string_view bytes);
   std::string ReadBytes(std::string_view key, std::string_view fallback);
 
+  // Waits until the side files written so far are on disk, at most `limit`;
+  // true when they are.
+  bool FlushSideFiles(std::chrono::milliseconds limit = SettingsWriter::kCloseWait) {
+    return !side_writer_ || side_writer_->WaitIdle(limit);
+  }
   // How side files are written; for tests that make writing slow or fail.
   void SetSideFileWriter(SettingsWriter::WriteFunction write) { side_write_ = std::move(write); }
 

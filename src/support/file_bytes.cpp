@@ -39,8 +39,9 @@ bool WriteFileBytesAtomically(const std::filesystem::path& path, std::string_vie
   if (!WriteFileBytes(next, bytes)) return false;
   std::filesystem::rename(next, path, error);
   if (!error) return true;
+  // Where a rename cannot replace a file, the file is written in place.
   std::filesystem::remove(next, error);
-  return false;
+  return WriteFileBytes(path, bytes);
 }
 
 }  // namespace ec
