@@ -13,8 +13,8 @@ std::vector<Parameter> ConvertVariables(const std::vector<VariableRecord>& recor
   for (const VariableRecord& record : records) {
     const int word = record.attributeWord;
     const Parameter& param =
-        params.emplace_back(GbkToUtf8(record.name), GbkToUtf8(record.remarks), types.Name(record.typeCode),
-                            (word & kByRefBit) != 0, (word & kOptionalBit) != 0, (word & kArrayBit) != 0);
+        params.emplace_back(Parameter{GbkToUtf8(record.name), GbkToUtf8(record.remarks), types.Name(record.typeCode),
+                                      (word & kByRefBit) != 0, (word & kOptionalBit) != 0, (word & kArrayBit) != 0});
     if (!ChargeRead(budget, ModelCost(param))) break;
   }
   return params;

@@ -65,7 +65,7 @@ std::vector<Out> ConvertList(std::vector<Raw>& raw, ReadReport* budget, Convert 
 std::vector<DataType> ConvertDataTypes(ProgramSegment& program, const TypeNameTable& types, ReadReport* budget) {
   return ConvertList<DataType>(program.dataTypes, budget, [&](const DataTypeRecord& r, std::vector<DataType>& out) {
     if (r.name.empty()) return;
-    DataType& type = out.emplace_back(GbkToUtf8(r.name), GbkToUtf8(r.remarks));
+    DataType& type = out.emplace_back(DataType{GbkToUtf8(r.name), GbkToUtf8(r.remarks)});
     if (ChargeRead(budget, ModelCost(type))) type.members = ConvertVariables(r.members, types, budget);
   });
 }
@@ -74,8 +74,8 @@ std::vector<DllCommand> ConvertDllCommands(ProgramSegment& program, const TypeNa
   return ConvertList<DllCommand>(
       program.dllCommands, budget, [&](const DllCommandRecord& r, std::vector<DllCommand>& out) {
         if (r.name.empty()) return;
-        DllCommand& command = out.emplace_back(GbkToUtf8(r.name), GbkToUtf8(r.remarks), types.Name(r.returnTypeCode),
-                                               GbkToUtf8(r.libraryFile), GbkToUtf8(r.nameInLibrary));
+        DllCommand& command = out.emplace_back(DllCommand{GbkToUtf8(r.name), GbkToUtf8(r.remarks), types.Name(r.returnTypeCode),
+                                               GbkToUtf8(r.libraryFile), GbkToUtf8(r.nameInLibrary)});
         if (ChargeRead(budget, ModelCost(command))) command.params = ConvertVariables(r.parameters, types, budget);
       });
 }
@@ -92,8 +92,8 @@ std::vector<Constant> ConvertConstants(ResourceSegment& resources, ReadReport* b
     // The raw record is released next: its byte data moves into the model.
     ConstantValue value = std::move(r.value);
     if (value.kind == ConstantValue::Kind::Text) value.bytes = GbkToUtf8(value.bytes);
-    const Constant& constant = out.emplace_back(GbkToUtf8(r.name), GbkToUtf8(r.remarks), std::move(value),
-                                                ResourceOnPage(ConstantPageOf(r.key)));
+    const Constant& constant = out.emplace_back(Constant{GbkToUtf8(r.name), GbkToUtf8(r.remarks), std::move(value),
+                                                ResourceOnPage(ConstantPageOf(r.key))});
     ChargeRead(budget, ModelCost(constant));
   });
 }
@@ -102,7 +102,7 @@ std::vector<GlobalVar> ConvertGlobals(ProgramSegment& program, const TypeNameTab
   return ConvertList<GlobalVar>(program.globals, budget, [&](const VariableRecord& r, std::vector<GlobalVar>& out) {
     if (r.name.empty()) return;
     const GlobalVar& global =
-        out.emplace_back(GbkToUtf8(r.name), GbkToUtf8(r.remarks), types.Name(r.typeCode), r.dimensions);
+        out.emplace_back(GlobalVar{GbkToUtf8(r.name), GbkToUtf8(r.remarks), types.Name(r.typeCode), r.dimensions});
     ChargeRead(budget, ModelCost(global));
   });
 }
