@@ -70,12 +70,12 @@ std::string_view PageKindName(PageKind kind) {
 
 std::string OnePageModuleBytes(PageKind kind, bool aliased, size_t bytes) {
   const bool constantsPage = kind == PageKind::Constants;
-  const auto [count, page] = constantsPage ? std::pair<int32_t, std::string>{0, ""} : VariablePage(aliased, bytes);
-  const auto [constantCount, constants] =
-      constantsPage ? ConstantPage(aliased, bytes) : std::pair<int32_t, std::string>{0, ""};
+  using Page = std::pair<int32_t, std::string>;  // record count, page block
+  const Page variables = constantsPage ? Page{0, ""} : VariablePage(aliased, bytes);
+  const Page constants = constantsPage ? ConstantPage(aliased, bytes) : Page{0, ""};
   // The page goes where `kind` says; every other list is empty.
   const auto pageOr = [&](PageKind k, ByteWriter& out) {
-    if (kind == k) out.Page(count, page);
+    if (kind == k) out.Page(variables.first, variables.second);
     else out.Page(0, "");
   };
   ByteWriter program;
@@ -93,7 +93,7 @@ std::string OnePageModuleBytes(PageKind kind, bool aliased, size_t bytes) {
   program.Int32(8).Int32(0x0A000001).Int32(0);  // one DLL command
   program.Int32(0).Int32(0).Counted(G("命令")).Counted("").Counted("user32.dll").Counted("MessageBoxA");
   pageOr(PageKind::DllCommands, program);
-  const std::string resources = ByteWriter().Int32(0).Page(constantCount, constants).Int32(0).str();
+  const std::string resources = ByteWriter().Int32(0).Page(constants.first, constants.second).Int32(0).str();
   return ModuleWriter()
       .Add(Segment("用户信息段", UserInfoBlock({.name = G("单页模块")})))
       .Add(Segment("程序段", program.str()))
