@@ -15,10 +15,12 @@ constexpr int kByRefBit = 2;
 constexpr int kOptionalBit = 4;
 constexpr int kArrayBit = 8;
 
-// One Parameter per record, in order, nameless ones included.
-std::vector<Parameter> ConvertVariables(const std::vector<VariableRecord>& records,
-                                        const TypeNameTable& types);
+// One Parameter per record, in order, nameless ones included. Each is charged
+// to the budget of `budget`, when given; the list stops once it is spent.
+std::vector<Parameter> ConvertVariables(const std::vector<VariableRecord>& records, const TypeNameTable& types,
+                                        ReadReport* budget = nullptr);
 
-Subroutine ConvertSubroutine(const SubroutineRecord& record, const TypeNameTable& types);
+// The subroutine and its parameters, charged the same way.
+Subroutine ConvertSubroutine(const SubroutineRecord& record, const TypeNameTable& types, ReadReport* budget = nullptr);
 
 }  // namespace ec

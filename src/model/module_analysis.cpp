@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/declaration_conversion.h"
+#include "model/model_cost.h"
 #include "model/read_outcome.h"
 #include "model/subroutine_grouping.h"
 #include "model/type_name.h"
@@ -11,10 +12,11 @@
 namespace ec {
 namespace {
 
-ModuleInfo ConvertInfo(const UserInfoRecord& record) {
+ModuleInfo ConvertInfo(const UserInfoRecord& record, ReadReport* budget) {
   ModuleInfo info{GbkToUtf8(record.name), GbkToUtf8(record.remarks), GbkToUtf8(record.author),
                   {}, record.versionMajor, record.versionMinor};
   for (size_t i = 0; i < info.infoTexts.size(); ++i) info.infoTexts[i] = GbkToUtf8(record.infoTexts[i]);
+  ChargeRead(budget, ModelCost(info));
   return info;
 }
 
@@ -27,22 +29,55 @@ SupportInfo ConvertSupport(const SystemInfoRecord& system, const ProgramHeader& 
   return support;
 }
 
-std::vector<DataType> ConvertDataTypes(const ProgramSegment& program, const TypeNameTable& types) {
-  std::vector<DataType> out;
-  for (const DataTypeRecord& r : program.dataTypes)
-    if (!r.name.empty())
-      out.push_back({GbkToUtf8(r.name), GbkToUtf8(r.remarks), ConvertVariables(r.members, types)});
+// What the raw records of a list cost the budget, their pages included: given
+// back once the list is converted and released.
+uint64_t RawCost(const VariableRecord& r) { return RecordCost(r); }
+uint64_t RawCost(const std::vector<VariableRecord>& records) {
+  uint64_t cost = 0;
+  for (const VariableRecord& r : records) cost += RecordCost(r);
+  return cost;
+}
+uint64_t RawCost(const DataTypeRecord& r) { return RecordCost(r) + RawCost(r.members); }
+uint64_t RawCost(const DllCommandRecord& r) { return RecordCost(r) + RawCost(r.parameters); }
+uint64_t RawCost(const ConstantRecord& r) { return RecordCost(r); }
+
+// Converts each raw record of `raw` that convert(record, out) keeps, charging
+// what the model gains, until the budget is spent. Each raw record gives its
+// texts and pages back as soon as it is converted, so a read that spent the
+// budget on raw records still shows them; the records themselves go with
+// the list.
+template <typename Out, typename Raw, typename Convert>
+std::vector<Out> ConvertList(std::vector<Raw>& raw, ReadReport* budget, Convert convert) {
+  std::vector<Out> out;
+  out.reserve(raw.size());
+  for (Raw& record : raw) {
+    const uint64_t held = RawCost(record) - sizeof record;
+    convert(record, out);
+    record = Raw{};
+    if (budget) budget->budget.Refund(held);
+    if (BudgetSpent(budget)) break;
+  }
+  if (budget) budget->budget.Refund(sizeof(Raw) * raw.size());
+  raw = {};
   return out;
 }
 
-std::vector<DllCommand> ConvertDllCommands(const ProgramSegment& program, const TypeNameTable& types) {
-  std::vector<DllCommand> out;
-  for (const DllCommandRecord& r : program.dllCommands)
-    if (!r.name.empty())
-      out.push_back({GbkToUtf8(r.name), GbkToUtf8(r.remarks), types.Name(r.returnTypeCode),
-                     GbkToUtf8(r.libraryFile), GbkToUtf8(r.nameInLibrary),
-                     ConvertVariables(r.parameters, types)});
-  return out;
+std::vector<DataType> ConvertDataTypes(ProgramSegment& program, const TypeNameTable& types, ReadReport* budget) {
+  return ConvertList<DataType>(program.dataTypes, budget, [&](const DataTypeRecord& r, std::vector<DataType>& out) {
+    if (r.name.empty()) return;
+    DataType& type = out.emplace_back(DataType{GbkToUtf8(r.name), GbkToUtf8(r.remarks)});
+    if (ChargeRead(budget, ModelCost(type))) type.members = ConvertVariables(r.members, types, budget);
+  });
+}
+
+std::vector<DllCommand> ConvertDllCommands(ProgramSegment& program, const TypeNameTable& types, ReadReport* budget) {
+  return ConvertList<DllCommand>(
+      program.dllCommands, budget, [&](const DllCommandRecord& r, std::vector<DllCommand>& out) {
+        if (r.name.empty()) return;
+        DllCommand& command = out.emplace_back(DllCommand{GbkToUtf8(r.name), GbkToUtf8(r.remarks), types.Name(r.returnTypeCode),
+                                               GbkToUtf8(r.libraryFile), GbkToUtf8(r.nameInLibrary)});
+        if (ChargeRead(budget, ModelCost(command))) command.params = ConvertVariables(r.parameters, types, budget);
+      });
 }
 
 ResourceKind ResourceOnPage(int page) {
@@ -51,23 +86,25 @@ ResourceKind ResourceOnPage(int page) {
   return ResourceKind::None;
 }
 
-std::vector<Constant> ConvertConstants(const ResourceSegment& resources) {
-  std::vector<Constant> out;
-  for (const ConstantRecord& r : resources.constants) {
-    if (r.name.empty()) continue;
-    ConstantValue value = r.value;
+std::vector<Constant> ConvertConstants(ResourceSegment& resources, ReadReport* budget) {
+  return ConvertList<Constant>(resources.constants, budget, [&](ConstantRecord& r, std::vector<Constant>& out) {
+    if (r.name.empty()) return;
+    // The raw record is released next: its byte data moves into the model.
+    ConstantValue value = std::move(r.value);
     if (value.kind == ConstantValue::Kind::Text) value.bytes = GbkToUtf8(value.bytes);
-    out.push_back({GbkToUtf8(r.name), GbkToUtf8(r.remarks), std::move(value), ResourceOnPage(ConstantPageOf(r.key))});
-  }
-  return out;
+    const Constant& constant = out.emplace_back(Constant{GbkToUtf8(r.name), GbkToUtf8(r.remarks), std::move(value),
+                                                ResourceOnPage(ConstantPageOf(r.key))});
+    ChargeRead(budget, ModelCost(constant));
+  });
 }
 
-std::vector<GlobalVar> ConvertGlobals(const ProgramSegment& program, const TypeNameTable& types) {
-  std::vector<GlobalVar> out;
-  for (const VariableRecord& r : program.globals)
-    if (!r.name.empty())
-      out.push_back({GbkToUtf8(r.name), GbkToUtf8(r.remarks), types.Name(r.typeCode), r.dimensions});
-  return out;
+std::vector<GlobalVar> ConvertGlobals(ProgramSegment& program, const TypeNameTable& types, ReadReport* budget) {
+  return ConvertList<GlobalVar>(program.globals, budget, [&](const VariableRecord& r, std::vector<GlobalVar>& out) {
+    if (r.name.empty()) return;
+    const GlobalVar& global =
+        out.emplace_back(GlobalVar{GbkToUtf8(r.name), GbkToUtf8(r.remarks), types.Name(r.typeCode), r.dimensions});
+    ChargeRead(budget, ModelCost(global));
+  });
 }
 
 template <typename T>
@@ -76,8 +113,9 @@ const T& OrEmpty(const std::optional<T>& slot) {
   return slot ? *slot : empty;
 }
 
-ProgramSegment TakeProgram(std::optional<ProgramSegment>& slot) {
-  return slot ? std::move(*slot) : ProgramSegment{};
+template <typename T>
+T Take(std::optional<T>& slot) {
+  return slot ? std::move(*slot) : T{};
 }
 
 }  // namespace
@@ -93,8 +131,9 @@ ReaderOptions ReaderOptionsFor(const ModelParts& parts, bool readOnly) {
 }
 
 void BuildModel(ModuleSegments&& segments, const ModelParts& parts, ModuleModel& model, ReadReport* found) {
-  ProgramSegment program = TakeProgram(segments.program);
-  if (parts.info) model.info = ConvertInfo(OrEmpty(segments.userInfo));
+  ProgramSegment program = Take(segments.program);
+  ResourceSegment resources = Take(segments.resources);
+  if (parts.info) model.info = ConvertInfo(OrEmpty(segments.userInfo), found);
   if (parts.support) model.support = ConvertSupport(OrEmpty(segments.systemInfo), program.header);
   const TypeNameTable types(program);
   if (parts.subroutineGroups || parts.classes) {
@@ -102,10 +141,10 @@ void BuildModel(ModuleSegments&& segments, const ModelParts& parts, ModuleModel&
     if (parts.subroutineGroups) model.subroutineGroups = std::move(grouped.groups);
     if (parts.classes) model.classes = std::move(grouped.classes);
   }
-  if (parts.dataTypes) model.dataTypes = ConvertDataTypes(program, types);
-  if (parts.dllCommands) model.dllCommands = ConvertDllCommands(program, types);
-  if (parts.constants) model.constants = ConvertConstants(OrEmpty(segments.resources));
-  if (parts.globals) model.globals = ConvertGlobals(program, types);
+  if (parts.dataTypes) model.dataTypes = ConvertDataTypes(program, types, found);
+  if (parts.dllCommands) model.dllCommands = ConvertDllCommands(program, types, found);
+  if (parts.constants) model.constants = ConvertConstants(resources, found);
+  if (parts.globals) model.globals = ConvertGlobals(program, types, found);
 }
 
 void BuildModel(const ModuleSegments& segments, const ModelParts& parts, ModuleModel& model) {
@@ -119,7 +158,8 @@ bool analyseModule(const std::string& path, ModuleModel& model, const AnalyseOpt
   // A repair of a module read whole waits for the subroutines left in place:
   // only reading them tells whether their pages are whole.
   const bool repairAfter = !options.readOnly && options.repairOnlyWhole;
-  const ReaderOptions readerOptions = ReaderOptionsFor(options.parts, options.readOnly || repairAfter);
+  ReaderOptions readerOptions = ReaderOptionsFor(options.parts, options.readOnly || repairAfter);
+  readerOptions.budgetLimit = options.budgetLimit;
   const bool ok = ReadModuleFile(path, readerOptions, segments, &report);
   if (ok) BuildModel(std::move(segments), options.parts, model, &report);
   if (ok && repairAfter && report.Complete()) RepairMismatchedNodes(path, report);

@@ -15,6 +15,7 @@ struct AnalyseOptions {
   ModelParts parts = ModelParts::All();  // the parts to fill; the others are left alone
   bool readOnly = false;                 // never write to the file (no check-value repair)
   bool repairOnlyWhole = false;          // repair only a module read without any other damage
+  uint64_t budgetLimit = 0;              // the read's memory budget; 0: proportional to the file
 };
 
 // The reader options that decode just what the requested parts need.

@@ -51,6 +51,11 @@ std::string ProblemText(const ReadProblem& p) {
              "，多出的部分没有读取";
     case Kind::ListCut: return Quoted(p.segment) + "在列表中结束：" + p.message + "，以下内容可能不全";
     case Kind::ProgramMissing: return p.message;
+    case Kind::ModuleOverBudget: {
+      const std::string limit = "（" + p.message + "，上限 " + Grouped(p.claimed >> 20) + " MB）";
+      return (p.segment.empty() ? "模块的内容超出内存限度" : Quoted(p.segment) + "的内容超出整个模块的内存限度") +
+             limit + "，其余内容没有读取";
+    }
   }
   return p.message;
 }

@@ -26,15 +26,15 @@ std::unordered_map<int32_t, size_t> FirstOwners(const std::vector<ClassRecord>& 
 // classes go nowhere.
 void PlaceSubroutine(const SubroutineRecord& sub, const std::unordered_map<int32_t, size_t>& owners,
                      const std::vector<ClassRecord>& sets, const TypeNameTable& types, bool wantGroups,
-                     bool wantClasses, GroupedSubroutines& out) {
+                     bool wantClasses, GroupedSubroutines& out, ReadReport* budget) {
   if (sub.name.empty()) return;
   const size_t unlisted = sets.size();  // the last group's index
   const auto owner = owners.find(sub.entry.key);
   const size_t k = owner == owners.end() ? unlisted : owner->second;
   if (k == unlisted || sets[k].baseTypeCode == 0) {
-    if (wantGroups) out.groups[k].subroutines.push_back(ConvertSubroutine(sub, types));
+    if (wantGroups) out.groups[k].subroutines.push_back(ConvertSubroutine(sub, types, budget));
   } else if (wantClasses && !sets[k].name.empty() && (sub.attributes & SubroutineRecord::kPublic)) {
-    out.classes[k].methods.push_back(ConvertSubroutine(sub, types));
+    out.classes[k].methods.push_back(ConvertSubroutine(sub, types, budget));
   }
 }
 
@@ -70,13 +70,21 @@ GroupedSubroutines GroupSubroutines(ProgramSegment& program, const TypeNameTable
     out.classes[k].name = GbkToUtf8(sets[k].name);
     out.classes[k].remarks = GbkToUtf8(sets[k].remarks);
     out.classes[k].baseType = types.Name(sets[k].baseTypeCode);
+    const ClassInfo& info = out.classes[k];
+    ChargeRead(found, sizeof info + TextCost(info.name) + TextCost(info.remarks) + TextCost(info.baseType));
   }
 
   const auto owners = FirstOwners(sets);
-  if (wantGroups) ReserveGroups(SubroutineEntries(program), owners, sets, out.groups);
-  ForEachSubroutine(program, [&](const SubroutineRecord& sub) {
-    PlaceSubroutine(sub, owners, sets, types, wantGroups, wantClasses, out);
-  }, found);
+  // Room made up front is not charged, so only when the budget could pay for all of it.
+  const std::vector<IndexEntry> entries = SubroutineEntries(program);
+  const bool affordable = !found || entries.size() * sizeof(Subroutine) <= found->budget.Remaining();
+  if (wantGroups && affordable) ReserveGroups(entries, owners, sets, out.groups);
+  ForEachSubroutine(
+      program,
+      [&](const SubroutineRecord& sub) {
+        PlaceSubroutine(sub, owners, sets, types, wantGroups, wantClasses, out, found);
+      },
+      found);
   // The raw records are done with; the model being built needs the memory.
   program.subroutines = {};
   program.pending = {};

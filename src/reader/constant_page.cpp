@@ -49,12 +49,17 @@ int ConstantPageOf(int32_t key) {
   return static_cast<int32_t>(static_cast<uint32_t>(key) & 0xF0000000u) >> 28;
 }
 
+uint64_t RecordCost(const ConstantRecord& record) {
+  return sizeof record + TextCost(record.name) + TextCost(record.remarks) + TextCost(record.value.bytes);
+}
+
 std::vector<ConstantRecord> ReadConstantPage(int32_t count, std::string_view pageBlock,
                                              const ReaderOptions& options, ReadReport* report) {
   RecordPage page(count, pageBlock);
-  std::vector<ConstantRecord> records(page.size());
-  for (size_t k = 0; k < page.size(); ++k) {
-    ConstantRecord& record = records[k];
+  std::vector<ConstantRecord> records;
+  records.reserve(ExpectedRecords(page, pageBlock, sizeof(ConstantRecord), report));
+  for (size_t k = 0; k < page.size() && !BudgetSpent(report); ++k) {
+    ConstantRecord& record = records.emplace_back();
     record.key = page.Key(k);
     record.bodyPosition = page.BodyPosition(k);
     SegmentCursor cursor(page.Body(k), report);
@@ -64,10 +69,8 @@ std::vector<ConstantRecord> ReadConstantPage(int32_t count, std::string_view pag
     record.remarks = cursor.ReadZeroText();
     record.value = ReadValue(cursor, ConstantPageOf(record.key), options);
     const size_t bytes = record.name.size() + record.remarks.size() + record.value.bytes.size();
-    if (!page.Read(k, cursor.Position(), bytes)) {
-      records.resize(k + 1);
-      break;
-    }
+    const bool withinPage = page.Read(k, cursor.Position(), bytes);
+    if (!ChargeRead(report, RecordCost(record)) || !withinPage) break;
   }
   ReportPageProblems(page, false, report);
   return records;

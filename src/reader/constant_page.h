@@ -42,6 +42,9 @@ int ConstantPageOf(int32_t key);
 
 struct ReadReport;
 
+// What a record costs the read's budget (reader/read_budget.h); each record read is charged.
+uint64_t RecordCost(const ConstantRecord& record);
+
 // Problems met go to `report` when given (reader/read_report.h).
 std::vector<ConstantRecord> ReadConstantPage(int32_t count, std::string_view pageBlock,
                                              const ReaderOptions& options, ReadReport* report = nullptr);

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "reader/read_report.h"
 #include "reader/segment_cursor.h"
 
 namespace ec {
@@ -29,7 +30,8 @@ std::vector<IndexEntry> ReadDeclarationIndex(SegmentCursor& cursor);
 void ReportListCut(SegmentCursor& cursor, std::string_view list, size_t listed, size_t whole);
 
 // Calls readBody(entry) for each entry whose body can be in the block: the
-// list ends at the first body that would start after its end. Returns the
+// list ends at the first body that would start after its end, and where the
+// read's budget is spent (reported as such, not as a cut list). Returns the
 // number of bodies read. A list the block ends inside is reported.
 template <typename ReadBody>
 size_t ForEachIndexedBody(SegmentCursor& cursor, const std::vector<IndexEntry>& index, std::string_view list,
@@ -37,6 +39,7 @@ size_t ForEachIndexedBody(SegmentCursor& cursor, const std::vector<IndexEntry>& 
   size_t read = 0, whole = 0;
   for (const IndexEntry& entry : index) {
     if (cursor.Exhausted()) break;
+    if (BudgetSpent(cursor.Report())) return read;
     readBody(entry);
     ++read;
     if (!cursor.Overrun()) ++whole;
@@ -49,7 +52,9 @@ size_t ForEachIndexedBody(SegmentCursor& cursor, const std::vector<IndexEntry>& 
 // record that would start after the end of the block cannot be there, so the
 // list ends at the first such record. Every body moves the cursor by at least
 // minBodyBytes (its fixed values and lengths), so room is made for no more
-// records than the rest of the block can really hold.
+// records than the rest of the block can really hold. Each record is charged
+// to the read's budget as RecordCost(record) gives it (found by argument-
+// dependent lookup beside the record's type); its pages charge themselves.
 template <typename Record, typename ReadBody>
 std::vector<Record> ReadIndexedList(SegmentCursor& cursor, std::string_view list, size_t minBodyBytes,
                                     ReadBody readBody) {
@@ -60,6 +65,7 @@ std::vector<Record> ReadIndexedList(SegmentCursor& cursor, std::string_view list
     Record& record = records.emplace_back();
     record.entry = entry;
     readBody(cursor, record);
+    ChargeRead(cursor.Report(), RecordCost(record));
   });
   return records;
 }

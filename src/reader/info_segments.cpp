@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "reader/read_report.h"
 #include "reader/segment_cursor.h"
 
 namespace ec {
@@ -24,7 +25,14 @@ UserInfoRecord ReadUserInfo(std::string_view block, ReadReport* report) {
   for (auto& text : record.infoTexts) text = cursor.ReadCountedText();
   record.versionMajor = cursor.ReadInt32();
   record.versionMinor = cursor.ReadInt32();
+  uint64_t cost = TextCost(record.name) + TextCost(record.remarks) + TextCost(record.author);
+  for (const std::string& text : record.infoTexts) cost += TextCost(text);
+  ChargeRead(report, cost);
   return record;
+}
+
+uint64_t RecordCost(const WindowRecord& window) {
+  return sizeof window + TextCost(window.text1) + TextCost(window.text2);
 }
 
 namespace {

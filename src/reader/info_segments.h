@@ -47,6 +47,9 @@ struct ResourceSegment {
   int32_t trailingValue = 0;
 };
 
+// What a window costs the read's budget (reader/read_budget.h).
+uint64_t RecordCost(const WindowRecord& window);
+
 // The first 60 bytes of the block as one fixed layout; missing bytes read as 0.
 SystemInfoRecord ReadSystemInfo(std::string_view block);
 // Problems met go to `report` when given (reader/read_report.h).

@@ -183,6 +183,7 @@ bool ReadModuleFile(const std::string& path, const ReaderOptions& options, Modul
     out.rejected = RejectReason::CannotOpen;
     return false;
   }
+  out.budget = options.budgetLimit ? ReadBudget(options.budgetLimit) : ReadBudget::ForFile(file.Size());
   // A password-protected module keeps its (encoded) container from offset 40.
   const bool isProtected = file.ReadInt32() == kProtectedFlag;
   file.Seek(isProtected ? kProtectedContainerOffset : 0);

@@ -29,6 +29,12 @@ ProgramHeader ReadProgramHeader(SegmentCursor& cursor) {
   if (header.headerFlags & 1) header.block9 = cursor.ReadBytes(16);
   header.block10 = cursor.ReadCountedBytes();
   header.text11 = cursor.ReadCountedText();
+  uint64_t cost = 0;
+  for (const std::string* text :
+       {&header.block3, &header.block4, &header.block5, &header.block9, &header.block10, &header.text11})
+    cost += TextCost(*text);
+  for (const std::string& library : header.libraries) cost += sizeof library + TextCost(library);
+  ChargeRead(cursor.Report(), cost);
   return header;
 }
 
@@ -134,6 +140,9 @@ ProgramSegment ReadProgram(std::string_view block, const ReaderOptions& options,
   segment.header = ReadProgramHeader(cursor);
   if (options.programHeaderOnly) return segment;
   segment.classes = ReadIndexedList<ClassRecord>(cursor, "程序集", kMinClassBody, ReadClassBody);
+  // A list stopped by the budget leaves the cursor inside it: nothing after
+  // it can be read from there, and nothing more may be materialised anyway.
+  if (BudgetSpent(report)) return segment;
   const bool skip = options.skipSubroutineBlocks, names = options.namesOnly;
   if (inPlace) {
     segment.pending = StepOverSubroutines(cursor, skip, names);
@@ -143,15 +152,37 @@ ProgramSegment ReadProgram(std::string_view block, const ReaderOptions& options,
                                                               ReadSubroutineBody(c, r, skip, names);
                                                             });
   }
+  if (BudgetSpent(report)) return segment;
   segment.globals = ReadVariablePageAt(cursor);
   segment.dataTypes = ReadIndexedList<DataTypeRecord>(
       cursor, "自定义数据类型", kMinDataTypeBody, [names](SegmentCursor& c, DataTypeRecord& r) { ReadDataTypeBody(c, r, names); });
+  if (BudgetSpent(report)) return segment;
   segment.dllCommands = ReadIndexedList<DllCommandRecord>(
       cursor, "DLL命令", kMinDllCommandBody, [names](SegmentCursor& c, DllCommandRecord& r) { ReadDllCommandBody(c, r, names); });
   return segment;
 }
 
 }  // namespace
+
+uint64_t RecordCost(const ClassRecord& record) {
+  const uint64_t keys = record.memberKeys.empty() ? 0 : 4 * record.memberKeys.size() + 16;
+  return sizeof record + TextCost(record.name) + TextCost(record.remarks) + keys;
+}
+
+uint64_t RecordCost(const SubroutineRecord& record) {
+  uint64_t cost = sizeof record + TextCost(record.name) + TextCost(record.remarks);
+  for (const std::string& block : record.trailingBlocks) cost += TextCost(block);
+  return cost;
+}
+
+uint64_t RecordCost(const DataTypeRecord& record) {
+  return sizeof record + TextCost(record.name) + TextCost(record.remarks);
+}
+
+uint64_t RecordCost(const DllCommandRecord& record) {
+  return sizeof record + TextCost(record.name) + TextCost(record.remarks) + TextCost(record.libraryFile) +
+         TextCost(record.nameInLibrary);
+}
 
 ProgramSegment ReadProgramSegment(std::string_view block, const ReaderOptions& options, ReadReport* report) {
   return ReadProgram(block, options, false, report);
@@ -184,16 +215,32 @@ PendingSubroutineReader::PendingSubroutineReader(const PendingSubroutines& pendi
 
 PendingSubroutineReader::~PendingSubroutineReader() {
   if (!found_) return;
+  found_->budget.Refund(recordCost_);
   using Kind = ReadProblem::Kind;
   for (const ReadProblem& problem : pages_.problems)
     if (problem.kind == Kind::RecordOverlap || problem.kind == Kind::OverBudget || problem.kind == Kind::CountClamped)
       found_->Add(problem);
+    else if (problem.kind == Kind::ModuleOverBudget)  // the pages' budget was what the read had left
+      found_->Add({.kind = problem.kind,
+                   .segment = problem.segment,
+                   .message = problem.message,
+                   .claimed = static_cast<int64_t>(found_->budget.Limit())});
 }
 
 const SubroutineRecord* PendingSubroutineReader::Next() {
-  if (!pending_.block || next_ >= pending_.index.size()) return nullptr;
+  if (!pending_.block || next_ >= pending_.index.size() || BudgetSpent(found_)) return nullptr;
+  // The one record read again and again is charged to the read while it
+  // holds a subroutine, beside what the caller makes of it.
+  if (found_) {
+    found_->budget.Refund(recordCost_);
+    pages_.budget = found_->budget;
+  }
+  const uint64_t before = pages_.budget.Spent();
   record_.entry = pending_.index[next_++];
   ReadSubroutineBody(cursor_, record_, pending_.skipBlocks, pending_.namesOnly);
+  ChargeRead(&pages_, RecordCost(record_));
+  recordCost_ = pages_.budget.Spent() - before;
+  if (found_) found_->budget = pages_.budget;
   return &record_;
 }
 

@@ -96,6 +96,13 @@ struct ProgramSegment {
   std::vector<DllCommandRecord> dllCommands;
 };
 
+// What each record costs the read's budget (reader/read_budget.h): itself and
+// its texts, without its variable pages, which are charged as they are read.
+uint64_t RecordCost(const ClassRecord& record);
+uint64_t RecordCost(const SubroutineRecord& record);
+uint64_t RecordCost(const DataTypeRecord& record);
+uint64_t RecordCost(const DllCommandRecord& record);
+
 // Problems met go to `report` when given (reader/read_report.h).
 ProgramSegment ReadProgramSegment(std::string_view block, const ReaderOptions& options, ReadReport* report = nullptr);
 // The same for a block the segment may keep: with subroutinesInPlace set, the
@@ -127,6 +134,7 @@ class PendingSubroutineReader {
   SegmentCursor cursor_;
   size_t next_ = 0;
   SubroutineRecord record_;
+  uint64_t recordCost_ = 0;  // what record_ was charged, given back when the next one replaces it
 };
 
 // Calls visit(const SubroutineRecord&) for every subroutine of the segment,

@@ -31,6 +31,19 @@ void NoteReadFailure(ReadReport* report, std::string_view message) {
   if (report) report->lastMessage.assign(message);
 }
 
+bool ChargeRead(ReadReport* report, uint64_t bytes) {
+  if (!report) return true;
+  const bool reported = report->budget.Overrun();  // the read says it once
+  if (report->budget.Charge(bytes)) return true;
+  if (reported || report->quiet) return false;
+  NoteReadFailure(report, "超出预算");
+  report->Add({.kind = ReadProblem::Kind::ModuleOverBudget,
+               .segment = report->segment,
+               .message = "超出预算",
+               .claimed = static_cast<int64_t>(report->budget.Limit())});
+  return false;
+}
+
 void ReportReadProblem(ReadReport* report, ReadProblem::Kind kind, std::string_view message) {
   if (report && report->quiet) return;
   NoteReadFailure(report, message);

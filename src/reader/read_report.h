@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "reader/read_budget.h"
+
 namespace ec {
 
 // Why a module could not be read at all.
@@ -36,12 +38,14 @@ struct ReadProblem {
     CountClamped,         // a count larger than the bytes that follow it can hold
     ListCut,              // a segment that ends inside one of its lists
     ProgramMissing,       // no "程序段", while a segment of an unknown name stands where it goes
+    ModuleOverBudget,     // the read as a whole spent its memory budget ("超出预算"); the rest was not read
   };
   Kind kind = Kind::Truncated;
   std::string segment;  // GBK name of the segment it was met in; "" when none
   std::string message;  // the reader's message, as LastReadError got it
   uint64_t offset = 0;  // Truncated: the size of the file; WrongNodeFlag: the node's offset
   // Truncated inside a segment's data block: the bytes its node claims and the bytes present.
+  // ModuleOverBudget: `claimed` is the budget's limit in bytes.
   int64_t claimed = 0;
   int64_t present = 0;
   int count = 1;  // times met in this segment with this message
@@ -64,6 +68,8 @@ struct ReadReport {
   std::string segment;          // GBK name of the segment being parsed, for the problems met in it
   // Set for reading again what an earlier read has already reported: nothing is added.
   bool quiet = false;
+  // What this read may still materialise (reader/read_budget.h); no limit unless the file reader sets one.
+  ReadBudget budget;
 
   // Every byte the module holds was read (check values may still mismatch).
   bool Complete() const { return rejected == RejectReason::None && !contentMissing; }
@@ -77,6 +83,11 @@ struct ReadReport {
 // Sets LastReadError and the report's last message to `message` and records
 // the problem in `report` (nullptr: only LastReadError). Nothing for a quiet report.
 void ReportReadProblem(ReadReport* report, ReadProblem::Kind kind, std::string_view message);
+// Charges `bytes` to the report's budget; false once it is spent. The first
+// charge past it reports the problem. Always true without a report.
+bool ChargeRead(ReadReport* report, uint64_t bytes);
+// The report's budget is spent: nothing more is to be materialised.
+inline bool BudgetSpent(const ReadReport* report) { return report && report->budget.Exhausted(); }
 // The same for a failure that is not a problem of its own (a rejection, an unknown segment).
 void NoteReadFailure(ReadReport* report, std::string_view message);
 

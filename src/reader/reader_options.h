@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace ec {
 
 // How much of a module the reader decodes, and whether it may write to it.
@@ -18,6 +20,9 @@ struct ReaderOptions {
   // remarks and variable pages (parameters, members) of subroutines, data
   // types and DLL commands are stepped over, not read.
   bool namesOnly = false;
+  // The memory budget of the read in bytes (reader/read_budget.h); 0 for the
+  // one proportional to the file.
+  uint64_t budgetLimit = 0;
 };
 
 }  // namespace ec

@@ -1,5 +1,6 @@
 #include "reader/record_page.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "reader/declaration_index.h"
@@ -39,6 +40,12 @@ std::string_view RecordPage::Body(size_t k) const {
   const int64_t start = BodyPosition(k);
   if (!InBodyArea(start)) return {};
   return block_.substr(static_cast<size_t>(start - 1));
+}
+
+size_t ExpectedRecords(const RecordPage& page, std::string_view block, size_t recordSize, const ReadReport* report) {
+  size_t expected = std::min(page.size(), block.size() / kMinOwnRecordBytes + 1);
+  if (report) expected = std::min<uint64_t>(expected, report->budget.Remaining() / recordSize);
+  return expected;
 }
 
 void ReportPageProblems(const RecordPage& page, bool clamped, ReadReport* report) {

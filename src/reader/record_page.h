@@ -77,6 +77,13 @@ class RecordPage {
   bool overlapping_ = false;
 };
 
+// Room to make up front for the records of a page: as many as its block holds
+// when each has a body of its own (at least kMinOwnRecordBytes with its key
+// and offset) and the read's budget can pay for, so that a well-formed page
+// grows its list once. Records that share bodies grow it further as read.
+constexpr size_t kMinOwnRecordBytes = 21;
+size_t ExpectedRecords(const RecordPage& page, std::string_view block, size_t recordSize, const ReadReport* report);
+
 // Reports, once for the page, that its bodies overlap, that it went over its
 // budget, or that a count in it (`clamped`) was larger than its bytes.
 void ReportPageProblems(const RecordPage& page, bool clamped, ReadReport* report);

@@ -1,6 +1,7 @@
 #include "reader/variable_page.h"
 
 #include "reader/declaration_index.h"
+#include "reader/read_report.h"
 #include "reader/record_page.h"
 
 namespace ec {
@@ -30,22 +31,31 @@ size_t MaterialisedBytes(const VariableRecord& record) {
 
 }  // namespace
 
+uint64_t RecordCost(const VariableRecord& record) {
+  const uint64_t dimensions = record.dimensions.empty() ? 0 : 4 * record.dimensions.size() + 16;
+  return sizeof(VariableRecord) + TextCost(record.name) + TextCost(record.remarks) + dimensions;
+}
+
 void ReadVariablePageInto(int32_t count, std::string_view pageBlock, std::vector<VariableRecord>& records,
                           ReadReport* report) {
   RecordPage page(count, pageBlock);
-  records.resize(page.size());
   bool clamped = page.CountClamped();
-  for (size_t k = 0; k < page.size(); ++k) {
+  // Records are made as they are read, not for the count up front: a record
+  // takes several times the bytes its page gives it, and a page may stop early.
+  records.reserve(ExpectedRecords(page, pageBlock, sizeof(VariableRecord), report));
+  size_t read = 0;
+  while (read < page.size() && !BudgetSpent(report)) {
+    const size_t k = read++;
+    if (k == records.size()) records.emplace_back();
     VariableRecord& record = records[k];
     record.key = page.Key(k);
     record.bodyPosition = page.BodyPosition(k);
     SegmentCursor body(page.Body(k), report);
     clamped = ReadVariableBody(body, record) || clamped;
-    if (!page.Read(k, body.Position(), MaterialisedBytes(record))) {
-      records.resize(k + 1);
-      break;
-    }
+    const bool withinPage = page.Read(k, body.Position(), MaterialisedBytes(record));
+    if (!ChargeRead(report, RecordCost(record)) || !withinPage) break;
   }
+  records.resize(read);
   ReportPageProblems(page, clamped, report);
 }
 

@@ -24,6 +24,10 @@ struct VariableRecord {
   bool operator==(const VariableRecord&) const = default;
 };
 
+// What a record costs the read's budget (reader/read_budget.h): itself and
+// what it holds on the heap. Each record read is charged.
+uint64_t RecordCost(const VariableRecord& record);
+
 // Reads `count` records from a page block, in key-table order (framing in
 // reader/record_page.h).
 // Problems met go to `report` when given (reader/read_report.h).

@@ -56,6 +56,7 @@ bool ControlStateStore::Bind(const std::filesystem::path& path) {
 }
 
 void ControlStateStore::Release() {
+  side_writer_.reset();  // waits for the side files, SettingsWriter::kCloseWait at most
   file_.Close();
   content_.clear();
   unheld_.clear();
@@ -93,14 +94,27 @@ bool ControlStateStore::ReadLogical(std::string_view key, bool fallback) {
 bool ControlStateStore::WriteBytes(std::string_view key, std::string_view bytes) {
   const auto path = SideFilePath(key);
   if (!path) return false;
+  // What is there already and is no file (a FIFO, a folder) is refused at
+  // once; the worker checks again before it writes.
   std::error_code error;
-  std::filesystem::create_directories(path->parent_path(), error);
-  return !error && WriteFileBytes(*path, bytes);
+  const auto status = std::filesystem::status(*path, error);
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return false;
+  if (!side_writer_) {
+    side_writer_ = std::make_unique<SettingsWriter>(
+        [write = side_write_](const std::filesystem::path& file, std::string_view data) {
+          std::error_code folderError;
+          std::filesystem::create_directories(file.parent_path(), folderError);
+          return write ? write(file, data) : WriteFileBytesAtomically(file, data);
+        });
+  }
+  side_writer_->Post(*path, std::string(bytes));
+  return true;
 }
 
 std::string ControlStateStore::ReadBytes(std::string_view key, std::string_view fallback) {
   const auto path = SideFilePath(key);
-  auto bytes = path ? ReadFileBytes(*path) : std::nullopt;
+  auto bytes = !path ? std::nullopt : side_writer_ ? side_writer_->Pending(*path) : std::nullopt;
+  if (path && !bytes) bytes = ReadFileBytes(*path);
   return bytes && !bytes->empty() ? std::move(*bytes) : std::string(fallback);
 }
 

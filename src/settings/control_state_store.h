@@ -10,10 +10,12 @@
 // so a handler may call the store again in the middle of a write: such writes are
 // queued and applied, in order, before the running write returns.
 
+#include <chrono>
 #include <cstddef>
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +23,7 @@
 
 #include "platform/locked_file.h"
 #include "settings/menu_check_item.h"
+#include "settings/settings_writer.h"
 
 namespace ec {
 
@@ -80,9 +83,20 @@ class ControlStateStore {
   bool WriteLogical(std::string_view key, bool value);
   bool ReadLogical(std::string_view key, bool fallback);
   // Byte values live in side files: <folder of the file>/inibin/<section>-<key>.ibn.
-  // An empty or missing side file reads as `fallback`.
+  // An empty or missing side file reads as `fallback`. Side files are written
+  // by a thread of their own (settings/settings_writer.h): a write answers
+  // whether it was queued, a read sees what is still waiting, and Release
+  // waits for the writes a bounded time.
   bool WriteBytes(std::string_view key, std::string_view bytes);
   std::string ReadBytes(std::string_view key, std::string_view fallback);
+
+  // Waits until the side files written so far are on disk, at most `limit`;
+  // true when they are.
+  bool FlushSideFiles(std::chrono::milliseconds limit = SettingsWriter::kCloseWait) {
+    return !side_writer_ || side_writer_->WaitIdle(limit);
+  }
+  // How side files are written; for tests that make writing slow or fail.
+  void SetSideFileWriter(SettingsWriter::WriteFunction write) { side_write_ = std::move(write); }
 
   // A menu entry's check mark, kept as a logical under its caption.
   bool SaveMenuCheck(const MenuCheckItem& item);
@@ -119,6 +133,8 @@ class ControlStateStore {
   std::optional<size_t> unsynced_from_;
   EventPump pump_;
   FailureHandler on_failure_;
+  SettingsWriter::WriteFunction side_write_;
+  std::unique_ptr<SettingsWriter> side_writer_;  // made at the first side-file write
 };
 
 }  // namespace ec

@@ -30,4 +30,18 @@ bool WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
   return !out.fail();
 }
 
+bool WriteFileBytesAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return false;
+  std::filesystem::path next = path;
+  next += ".new";
+  if (!WriteFileBytes(next, bytes)) return false;
+  std::filesystem::rename(next, path, error);
+  if (!error) return true;
+  // Where a rename cannot replace a file, the file is written in place.
+  std::filesystem::remove(next, error);
+  return WriteFileBytes(path, bytes);
+}
+
 }  // namespace ec

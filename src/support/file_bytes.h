@@ -16,4 +16,8 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 // Refuses (false) a path that names anything but a regular file.
 bool WriteFileBytes(const std::filesystem::path& path, std::string_view bytes);
 
+// The same through a new file beside it, renamed over the old one once it is
+// whole, so a write cut short (a full disk, a crash) leaves the old content.
+bool WriteFileBytesAtomically(const std::filesystem::path& path, std::string_view bytes);
+
 }  // namespace ec

@@ -50,6 +50,8 @@ JsonWriter& JsonWriter::String(std::string_view text) {
   Separate();
   buffer_ += '"';
   for (size_t pos = 0; pos < text.size();) {
+    // A long text goes out in blocks too: escaped, it may be six times its size.
+    if (buffer_.size() >= kFlushSize) Flush();
     const auto c = static_cast<unsigned char>(text[pos]);
     if (c >= 0x80) {
       const size_t start = pos;

@@ -162,6 +162,7 @@ TEST_F(ControlStatesTest, EntriesAndTheirFormsInTheFile) {
   EXPECT_EQ(store.ReadText("编辑框多行", "-"), "one\r\ntwo");
   EXPECT_EQ(store.ReadText("编辑框备注", "-"), "-");  // byte mode: not in the file
   EXPECT_EQ(store.ReadBytes("编辑框备注", "-"), "第一行\r\n第二行");
+  EXPECT_TRUE(store.FlushSideFiles());  // written by the store's own thread
   EXPECT_TRUE(std::filesystem::exists(dir.path() / "inibin" / "s-编辑框备注.ibn"));
   EXPECT_EQ(store.ReadNumber("组合框匹配", -5), 2);
   EXPECT_EQ(store.ReadText("组合框历史.内容", "-"), "typed");

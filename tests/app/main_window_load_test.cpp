@@ -14,6 +14,7 @@
 #include "app/same_folder_menu.h"
 #include "render/summary_page.h"
 #include "support/file_bytes.h"
+#include "support/utf8_path.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/corpus.h"
 #include "tools/module_writer/large_module.h"
@@ -250,6 +251,37 @@ TEST_F(LoadTest, ACutModuleShowsWhatWasReadAndSaysItIsCut) {
   Window().loadModule(CopyOf(SampleModule(), "sample.ec"));
   EXPECT_EQ(RootToolTip(Window().Tree()), "");
   EXPECT_EQ(Window().Page()->Page().find("被截断"), std::string::npos);
+}
+
+// The viewer repairs check values only in a file it may write, and the mode
+// bits decide, not whether an open for writing succeeds: the tests run as
+// root, who may open any file. The same module, writable, is repaired, so
+// the read-only one would have been written had the viewer asked the open.
+TEST_F(LoadTest, AModuleMarkedReadOnlyIsNeverRepairedEvenByRoot) {
+  ProgramSegment program;
+  SubroutineRecord sub;
+  sub.entry.key = 0x04000001;
+  sub.name = G("子程序");
+  program.subroutines.push_back(sub);
+  SegmentToWrite segment = Segment("程序段", ProgramSegmentBlock(program));
+  segment.wrongDataCheck = true;
+  const std::string bytes = ModuleWriter().Add(segment).Build();
+  namespace fs = std::filesystem;
+  for (const bool readOnly : {false, true}) {
+    SCOPED_TRACE(readOnly ? "0444" : "0644");
+    const std::string path = files_.File(readOnly ? "read-only.ec" : "writable.ec");
+    ASSERT_TRUE(WriteFileBytes(path, bytes));
+    fs::permissions(PathFromUtf8(path), readOnly
+                                            ? fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read
+                                            : fs::perms::owner_read | fs::perms::owner_write);
+    Window().loadModule(path);
+    ASSERT_EQ(Window().Loader().CurrentPath(), path);
+    const ReadOutcome& outcome = Window().Loader().Model().outcome;
+    EXPECT_FALSE(outcome.checksMatch);
+    EXPECT_EQ(outcome.repairedSegments, readOnly ? 0 : 1);
+    if (readOnly) EXPECT_EQ(ReadFileBytes(PathFromUtf8(path)), bytes);
+    else EXPECT_NE(ReadFileBytes(PathFromUtf8(path)), bytes);
+  }
 }
 
 TEST_F(LoadTest, EveryCorpusModuleShowsItsDeclarations) {

@@ -50,6 +50,7 @@ TEST_F(SettingsBesideProgram, GbkFileLockedAgainstOtherWritersWhileBound) {
   EXPECT_EQ(ReadFileBytes(file_), Utf8ToGbk("[批量搜索]\r\n目录路径=D:\\易语言\\模块"));
 
   ASSERT_TRUE(store.WriteBytes("列表", std::string("\x00\xff", 2)));
+  ASSERT_TRUE(store.FlushSideFiles());
   EXPECT_EQ(ReadFileBytes(folder_ / PathFromUtf8("inibin/批量搜索-列表.ibn")), std::string("\x00\xff", 2));
 
   store.Release();

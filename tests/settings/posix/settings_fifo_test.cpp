@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "settings/control_state_store.h"
+#include "support/file_bytes.h"
 #include "tests/support/temp_dir.h"
 
 namespace ec {
@@ -56,6 +57,41 @@ TEST(SettingsFifo, NeitherTheStartNorTheCloseWaitsOnAFifo) {
   }));
   EXPECT_TRUE(fs::is_fifo(side));
   EXPECT_TRUE(fs::is_fifo(ini));
+}
+
+// A side file whose writing never ends (a disk that does not answer; here a
+// writer that waits on a gate) holds up neither the write, nor a read of the
+// same value, nor the close beyond its bounded wait; and what was written
+// before it, and the newest value behind it, still reach the disk.
+TEST(SettingsFifo, ASlowSideFileWriteHoldsUpNoCaller) {
+  test::TempDir dir;
+  auto gate = std::make_shared<std::promise<void>>();
+  std::shared_future<void> open = gate->get_future().share();
+  auto store = std::make_unique<ControlStateStore>();
+  store->SetSideFileWriter([open](const fs::path& path, std::string_view bytes) {
+    if (path.filename() == "主界面-慢.ibn") open.wait();
+    return WriteFileBytesAtomically(path, bytes);
+  });
+  store->Bind(dir.path() / "settings.ini");
+  store->SetSection("主界面");
+  ASSERT_TRUE(store->WriteBytes("快", "first"));
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_TRUE(store->WriteBytes("慢", "old"));
+  ASSERT_TRUE(store->WriteBytes("慢", "new"));  // replaces the waiting one
+  EXPECT_EQ(store->ReadBytes("慢", "none"), "new");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+  // The close gives up after its bounded wait; the window would go on.
+  const auto closing = std::chrono::steady_clock::now();
+  store.reset();
+  const auto waited = std::chrono::steady_clock::now() - closing;
+  EXPECT_GE(waited, SettingsWriter::kCloseWait - std::chrono::milliseconds(100));
+  EXPECT_LT(waited, SettingsWriter::kCloseWait + std::chrono::seconds(2));
+  EXPECT_EQ(ReadFileBytes(dir.path() / "inibin" / "主界面-快.ibn"), "first");
+  // Once the disk answers, the thread left behind finishes the newest value.
+  gate->set_value();
+  for (int i = 0; i < 100 && ReadFileBytes(dir.path() / "inibin" / "主界面-慢.ibn") != "new"; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_EQ(ReadFileBytes(dir.path() / "inibin" / "主界面-慢.ibn"), "new");
 }
 
 }  // namespace
