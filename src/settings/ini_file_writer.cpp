@@ -29,9 +29,9 @@ size_t LastDifferenceEnd(std::string_view a, std::string_view b, size_t from) {
 // Touched by the writing thread only, apart from `behind`.
 struct IniFileWriter::Target {
   std::unique_ptr<LockedFile> file;
-  std::string on_disk;  // what the file holds, where `suspect_from` does not say otherwise
+  std::string on_disk;  // what the file holds, where `unsure_from` does not say otherwise
   // Set when a failed write could not be undone: the bytes from here on are unknown.
-  std::optional<size_t> suspect_from;
+  std::optional<size_t> unsure_from;
   WriteGate gate;
   std::atomic<bool> behind = false;
 
@@ -42,9 +42,9 @@ struct IniFileWriter::Target {
 bool IniFileWriter::Target::Write(std::string_view next) {
   size_t from = FirstDifference(on_disk, next);
   size_t to = next.size();
-  if (suspect_from) from = std::min(from, *suspect_from);
+  if (unsure_from) from = std::min(from, *unsure_from);
   else if (next.size() == on_disk.size()) to = LastDifferenceEnd(on_disk, next, from);
-  const bool unchanged = !suspect_from && from == to && next.size() == on_disk.size();
+  const bool unchanged = !unsure_from && from == to && next.size() == on_disk.size();
   const bool written = unchanged || ((!gate || gate()) && Replace(next, from, to));
   behind = !written;
   return written;
@@ -53,7 +53,7 @@ bool IniFileWriter::Target::Write(std::string_view next) {
 bool IniFileWriter::Target::Replace(std::string_view next, size_t from, size_t to) {
   if (file->WriteAt(from, next.substr(from, to - from)) && file->Truncate(next.size())) {
     on_disk = next;
-    suspect_from.reset();
+    unsure_from.reset();
     return true;
   }
   // Put the old bytes back so the file keeps an older content whole; if even
@@ -61,9 +61,9 @@ bool IniFileWriter::Target::Replace(std::string_view next, size_t from, size_t t
   from = std::min(from, on_disk.size());
   // `from` is at or before any earlier unknown bytes, so a rewrite mends those too.
   if (file->WriteAt(from, std::string_view(on_disk).substr(from)) && file->Truncate(on_disk.size())) {
-    suspect_from.reset();
+    unsure_from.reset();
   } else {
-    suspect_from = from;
+    unsure_from = from;
   }
   return false;
 }
