@@ -248,6 +248,9 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   SaveState();
+  // Another viewer started now reads what this one saved; a disk that does
+  // not answer costs the bounded wait, not the close.
+  store_.Flush();
   event->accept();
 }
 

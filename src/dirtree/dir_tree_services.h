@@ -32,6 +32,9 @@ struct DirTreeServices {
   std::function<void()> trimWorkingSet;
   std::string programFolder;             // UTF-8: the default pinned folder
   std::filesystem::path settingsFolder;  // holds "目录树.ini"; empty keeps the settings in memory
+  // Runs on the settings file's writing thread before each write of
+  // "目录树.ini" (false fails the write); for tests that make the disk slow.
+  std::function<bool()> settingsWriteGate;
 };
 
 // The platform's services and message boxes, owned for the whole run.

@@ -11,6 +11,7 @@ DirTreeSettingsFile::DirTreeSettingsFile(const DirTreeServices& services) : serv
   if (services_.settingsFolder.empty()) return;
   std::error_code error;
   std::filesystem::create_directories(services_.settingsFolder, error);
+  store_.SetFileWriteGate(services_.settingsWriteGate);
   store_.Bind(services_.settingsFolder / PathFromUtf8(kTreeSettingsFileName));
 }
 

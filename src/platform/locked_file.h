@@ -28,8 +28,9 @@ class LockedFile {
   void Close();
   bool IsOpen() const { return handle_ != kNoHandle; }
 
-  // Replaces `out` with the file's bytes.
-  bool ReadAll(std::string& out);
+  // Replaces `out` with the file's bytes; fails when it holds more than `limit`
+  // (checked before anything is read, and again while reading).
+  bool ReadAll(std::string& out, std::uint64_t limit);
   bool WriteAt(std::uint64_t offset, std::string_view bytes);
   bool Truncate(std::uint64_t size);
 

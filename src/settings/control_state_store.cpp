@@ -1,10 +1,13 @@
 #include "settings/control_state_store.h"
 
 #include <algorithm>
+#include <chrono>
+#include <memory>
 #include <exception>
 #include <system_error>
 #include <utility>
 
+#include "platform/locked_file.h"
 #include "settings/ini_content.h"
 #include "settings/store_values.h"
 #include "support/file_bytes.h"
@@ -28,6 +31,19 @@ std::optional<std::string> StorableKey(std::string_view key) {
   return ExactGbk(key);
 }
 
+// Waits on several writers share one time limit.
+class Deadline {
+ public:
+  explicit Deadline(std::chrono::milliseconds limit) : end_(std::chrono::steady_clock::now() + limit) {}
+  std::chrono::milliseconds Remaining() const {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end_ - std::chrono::steady_clock::now());
+    return std::max(left, std::chrono::milliseconds(0));
+  }
+
+ private:
+  std::chrono::steady_clock::time_point end_;
+};
+
 // Clears the busy flag however the draining write ends.
 class BusyScope {
  public:
@@ -47,21 +63,36 @@ ControlStateStore::~ControlStateStore() { Release(); }
 bool ControlStateStore::Bind(const std::filesystem::path& path) {
   Release();
   path_ = path;
-  if (file_.Open(path)) {
-    if (file_.ReadAll(content_)) return true;
-    file_.Close();  // writing over bytes that could not be read would lose them
+  if (auto content = Hold()) {
+    content_ = std::move(*content);
+    return true;
   }
-  content_ = ReadFileBytes(path).value_or(std::string());
+  content_ = ReadFileBytes(path, kMaxSettingsFileBytes).value_or(std::string());
   return false;
 }
 
 void ControlStateStore::Release() {
-  side_writer_.reset();  // waits for the side files, SettingsWriter::kCloseWait at most
-  file_.Close();
+  // One deadline for both writers, so a close waits kCloseWait at most in all.
+  const Deadline deadline(SettingsWriter::kCloseWait);
+  if (file_writer_) {
+    file_writer_->Post(content_);  // a change made inside a running write, or a retry after a failure
+    file_writer_->Close(deadline.Remaining());
+  }
+  if (side_writer_) side_writer_->Close(deadline.Remaining());
+  file_writer_.reset();
+  side_writer_.reset();
   content_.clear();
   unheld_.clear();
   path_.clear();
-  unsynced_from_.reset();
+}
+
+bool ControlStateStore::Flush(std::chrono::milliseconds limit) {
+  const Deadline deadline(limit);
+  if (file_writer_) {
+    file_writer_->Post(content_);  // a retry, should the last write have failed
+    if (!file_writer_->WaitIdle(deadline.Remaining()) || file_writer_->Behind()) return false;
+  }
+  return FlushSideFiles(deadline.Remaining());
 }
 
 bool ControlStateStore::WriteText(std::string_view key, std::string_view text) {
@@ -134,30 +165,43 @@ bool ControlStateStore::Write(std::string_view key, std::optional<std::string> v
   if (busy_) return false;  // the running write applies it before it returns
 
   BusyScope busy(busy_);
-  if (!file_.IsOpen()) TakeHold();
+  if (!file_writer_) TakeHold();
   // Not busy means the queue was empty, so the first request is this call's own.
   bool placed = false;
   for (bool own = true; !queue_.empty(); own = false) {
     const WriteRequest request = std::move(queue_.front());
     queue_.pop_front();
     const bool applied = Apply(request);
-    if (!file_.IsOpen()) RememberUnheld(request);
+    if (!file_writer_) RememberUnheld(request);
     if (own) placed = applied;
   }
-  return placed;
+  if (!file_writer_) return false;
+  // Whether this write reaches the disk is not known yet; a failure of the
+  // one before is.
+  const bool behind = file_writer_->Behind();
+  file_writer_->Post(content_);
+  return placed && !behind;
+}
+
+// Opens the file, locked, and reads it; on success its writer takes it over.
+// The open does not wait (a FIFO, a lock held by another viewer) and the read
+// is bounded in size, so this is quick on a disk that answers at all.
+std::optional<std::string> ControlStateStore::Hold() {
+  if (path_.empty()) return std::nullopt;
+  auto file = std::make_unique<LockedFile>();
+  std::string content;
+  // Writing over bytes that could not be read would lose them.
+  if (!file->Open(path_) || !file->ReadAll(content, kMaxSettingsFileBytes)) return std::nullopt;
+  file_writer_ = std::make_unique<IniFileWriter>(std::move(file), content, file_gate_);
+  return content;
 }
 
 // Another viewer may have written the file meanwhile: its content is taken
 // as it is now, with this store's own writes on top.
 void ControlStateStore::TakeHold() {
-  if (path_.empty() || !file_.Open(path_)) return;
-  std::string content;
-  if (!file_.ReadAll(content)) {
-    file_.Close();
-    return;
-  }
-  content_ = std::move(content);
-  unsynced_from_.reset();
+  auto content = Hold();
+  if (!content) return;
+  content_ = std::move(*content);
   for (const WriteRequest& request : std::exchange(unheld_, {})) Apply(request);
 }
 
@@ -167,66 +211,22 @@ void ControlStateStore::RememberUnheld(const WriteRequest& request) {
 }
 
 bool ControlStateStore::Apply(const WriteRequest& request) {
-  bool in_file = true;
   for (int pass = 0; pass < kWritePasses; ++pass) {
     PumpEvents();
-    EditOutcome outcome;
-    bool placed = false;
     if (const auto header = FindIniSection(content_, request.section)) {
       if (const auto value = FindIniEntry(content_, *header, request.key)) {
-        outcome = Edit(value->begin, value->end - value->begin, request.value);
-        placed = true;
-      } else {
-        // At the end of the header line rather than right after its "]", so a
-        // header line with trailing text keeps that text whole.
-        outcome =
-            Edit(IniLineEnd(content_, *header), 0, std::string(kIniLineBreak) + request.key + "=" + request.value);
+        content_.replace(value->begin, value->end - value->begin, request.value);
+        return true;
       }
+      // At the end of the header line rather than right after its "]", so a
+      // header line with trailing text keeps that text whole.
+      content_.insert(IniLineEnd(content_, *header), std::string(kIniLineBreak) + request.key + "=" + request.value);
     } else {
       const std::string_view separator = content_.empty() ? "" : kIniLineBreak;
-      outcome = Edit(content_.size(), 0, std::string(separator) + "[" + request.section + "]");
+      content_ += std::string(separator) + "[" + request.section + "]";
     }
-    if (outcome == EditOutcome::kFailed) return false;
-    in_file = in_file && outcome == EditOutcome::kInFile;
-    if (placed) return in_file;
   }
   ReportFailure(request);
-  return false;
-}
-
-ControlStateStore::EditOutcome ControlStateStore::Edit(size_t offset, size_t erase, std::string_view insert) {
-  std::string next = content_;
-  next.replace(offset, erase, insert);
-  if (!file_.IsOpen()) {
-    content_ = std::move(next);
-    return EditOutcome::kInMemory;
-  }
-  // A value of the same length only needs its own bytes rewritten; anything
-  // else moves the tail.
-  const bool same_size = insert.size() == erase && !unsynced_from_;
-  if (!SyncFile(next, offset, same_size ? offset + insert.size() : next.size())) return EditOutcome::kFailed;
-  content_ = std::move(next);
-  return EditOutcome::kInFile;
-}
-
-bool ControlStateStore::SyncFile(std::string_view next, size_t from, size_t to) {
-  if (unsynced_from_) {
-    from = std::min(from, *unsynced_from_);
-    to = next.size();
-  }
-  if (file_.WriteAt(from, next.substr(from, to - from)) && file_.Truncate(next.size())) {
-    unsynced_from_.reset();
-    return true;
-  }
-  // Put the old bytes back so the file keeps matching the unchanged content;
-  // if even that fails, the next write rewrites everything from here.
-  const std::string_view old = content_;
-  from = std::min(from, old.size());
-  if (file_.WriteAt(from, old.substr(from)) && file_.Truncate(old.size())) {
-    unsynced_from_.reset();
-  } else {
-    unsynced_from_ = from;
-  }
   return false;
 }
 

@@ -2,15 +2,18 @@
 // Named values kept in an INI-style settings file (GBK on disk, UTF-8 here).
 //
 // The whole file lives in memory and stays open, locked against other writers,
-// while the store is bound. Every change is made to the memory copy and, at the
-// same offset, to the file, so the file always equals the memory copy. A new key
-// goes to the top of its section, a new section to the end of the file.
+// while the store is bound. Every change is made to the memory copy at once and
+// brought to the file by a thread of its own (settings/ini_file_writer.h), so the
+// file equals the memory copy once the writes are done, and a slow, full or
+// hanging disk never holds up the caller. A new key goes to the top of its
+// section, a new section to the end of the file.
 //
 // Reads and writes let the window layer process pending events (the event pump),
 // so a handler may call the store again in the middle of a write: such writes are
 // queued and applied, in order, before the running write returns.
 
 #include <chrono>
+#include <cstdint>
 #include <cstddef>
 #include <deque>
 #include <filesystem>
@@ -21,7 +24,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/locked_file.h"
+#include "settings/ini_file_writer.h"
 #include "settings/menu_check_item.h"
 #include "settings/settings_writer.h"
 
@@ -31,6 +34,10 @@ namespace ec {
 // warning box with this message and caption, then the whole content as text.
 inline constexpr std::string_view kStoreFailureMessage = "配置模块出现意外，可能导致无法正常保存！详情请咨询澜禾。";
 inline constexpr std::string_view kStoreFailureCaption = "澜禾：";
+
+// A settings file larger than this is no settings file of ours: it is neither
+// read nor held (writing over what was not read would lose it).
+inline constexpr std::uintmax_t kMaxSettingsFileBytes = 16u << 20;
 
 struct StoreWriteFailure {
   std::string section;  // UTF-8
@@ -55,13 +62,17 @@ class ControlStateStore {
   // once it does (the other viewer has closed), the file's content is read
   // afresh and the writes made in memory are applied to it first. So of two
   // viewers on one settings file, the one that closes last keeps its
-  // settings. Answers whether the file is open.
+  // settings. Answers whether the file is open. Only a regular file of at
+  // most kMaxSettingsFileBytes is read or held.
   bool Bind(const std::filesystem::path& path);
-  // Closes the file and empties the content; the file is already up to date.
+  // Brings the file up to date, waiting for it and for the side files
+  // SettingsWriter::kCloseWait at most in all, then closes it and empties the
+  // content. A write still hanging then finishes on its own thread.
   void Release();
-  bool IsFileOpen() const { return file_.IsOpen(); }
+  bool IsFileOpen() const { return file_writer_ != nullptr; }
   const std::filesystem::path& Path() const { return path_; }
-  // The content as held in memory and in the file (GBK bytes).
+  // The content as held in memory (GBK bytes); the file holds it once the
+  // writes are done.
   const std::string& RawContent() const { return content_; }
 
   void SetEventPump(EventPump pump) { pump_ = std::move(pump); }
@@ -73,8 +84,9 @@ class ControlStateStore {
   void SetSection(std::string_view name) { section_ = name; }
   const std::string& Section() const { return section_; }
 
-  // Writes answer true when the value is in the content and the file; a write
-  // queued behind a running one answers false. Reads answer `fallback` when the
+  // Writes answer true when the value is in the content and on its way to the
+  // held file, and the file's last write did not fail; a write queued behind a
+  // running one answers false. Reads answer `fallback` when the
   // section or key is missing (an empty stored value is not missing).
   bool WriteText(std::string_view key, std::string_view text);
   std::string ReadText(std::string_view key, std::string_view fallback);
@@ -97,6 +109,12 @@ class ControlStateStore {
   }
   // How side files are written; for tests that make writing slow or fail.
   void SetSideFileWriter(SettingsWriter::WriteFunction write) { side_write_ = std::move(write); }
+  // Waits until the settings file and the side files hold everything written
+  // so far, at most `limit` in all; true when they do.
+  bool Flush(std::chrono::milliseconds limit = SettingsWriter::kCloseWait);
+  // Runs before each write of the settings file, from the next Bind on; for
+  // tests that make writing slow or fail.
+  void SetFileWriteGate(IniFileWriter::WriteGate gate) { file_gate_ = std::move(gate); }
 
   // A menu entry's check mark, kept as a logical under its caption.
   bool SaveMenuCheck(const MenuCheckItem& item);
@@ -108,33 +126,30 @@ class ControlStateStore {
     std::string key;
     std::string value;
   };
-  enum class EditOutcome { kInFile, kInMemory, kFailed };
 
   bool Write(std::string_view key, std::optional<std::string> value);
+  std::optional<std::string> Hold();
   void TakeHold();
   void RememberUnheld(const WriteRequest& request);
   bool Apply(const WriteRequest& request);
-  EditOutcome Edit(size_t offset, size_t erase, std::string_view insert);
-  bool SyncFile(std::string_view next, size_t from, size_t to);
   std::optional<std::string> ReadStored(std::string_view key);
   std::optional<std::filesystem::path> SideFilePath(std::string_view key) const;
   void PumpEvents();
   void ReportFailure(const WriteRequest& request);
 
   std::filesystem::path path_;
-  LockedFile file_;
   std::string content_;
   std::string section_;
   std::deque<WriteRequest> queue_;
   // Writes made in memory while the file was not held, newest value per key.
   std::vector<WriteRequest> unheld_;
   bool busy_ = false;
-  // Set after an I/O error left the file differing from the content from here on.
-  std::optional<size_t> unsynced_from_;
   EventPump pump_;
   FailureHandler on_failure_;
   SettingsWriter::WriteFunction side_write_;
   std::unique_ptr<SettingsWriter> side_writer_;  // made at the first side-file write
+  IniFileWriter::WriteGate file_gate_;
+  std::unique_ptr<IniFileWriter> file_writer_;  // there while the file is held
 };
 
 }  // namespace ec

@@ -28,8 +28,11 @@ SettingsWriter::SettingsWriter(WriteFunction write) : state_(std::make_shared<St
   thread_ = std::thread([state = state_] { WriteLoop(state); });
 }
 
-SettingsWriter::~SettingsWriter() {
-  const bool idle = WaitIdle(kCloseWait);
+SettingsWriter::~SettingsWriter() { Close(kCloseWait); }
+
+void SettingsWriter::Close(std::chrono::milliseconds wait) {
+  if (!thread_.joinable()) return;
+  const bool idle = WaitIdle(wait);
   {
     std::lock_guard lock(state_->mutex);
     state_->stopping = true;
@@ -43,6 +46,7 @@ SettingsWriter::~SettingsWriter() {
 void SettingsWriter::Post(const std::filesystem::path& path, std::string bytes) {
   {
     std::lock_guard lock(state_->mutex);
+    if (state_->stopping) return;
     auto& order = state_->order;
     if (std::find(order.begin(), order.end(), path) == order.end()) order.push_back(path);
     state_->bytes[path] = std::move(bytes);

@@ -37,6 +37,10 @@ class SettingsWriter {
   bool WaitIdle(std::chrono::milliseconds limit);
   // Writes that failed so far.
   int Failures() const;
+  // Waits at most `wait` for what is pending, then stops the thread: joined
+  // when it is idle, left to finish on its own when a write hangs. Later posts
+  // are dropped. The destructor closes with kCloseWait when this was not called.
+  void Close(std::chrono::milliseconds wait);
 
  private:
   struct State;

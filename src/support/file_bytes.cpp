@@ -17,6 +17,16 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
   return std::move(bytes).str();
 }
 
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::uintmax_t limit) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size > limit) return std::nullopt;
+  auto bytes = ReadFileBytes(path);
+  // The file may have grown between the two looks.
+  if (bytes && bytes->size() > limit) return std::nullopt;
+  return bytes;
+}
+
 bool WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
   // Opening a FIFO or a device for writing can block for ever (a FIFO waits
   // for a reader); only a regular file, or a new one, is written.

@@ -1,6 +1,7 @@
 #pragma once
 // Whole-file reads and writes of plain byte files.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -11,6 +12,8 @@ namespace ec {
 // The bytes of a regular file; nothing when it is missing, not a regular file
 // (a FIFO or device could block or never end) or cannot be read.
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
+// The same, but nothing when the file holds more than `limit` bytes.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::uintmax_t limit);
 
 // Replaces the file's content with `bytes`. False on any failure.
 // Refuses (false) a path that names anything but a regular file.

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <future>
+#include <memory>
+#include <thread>
 #include <vector>
 
 #ifndef _WIN32
@@ -20,8 +26,10 @@ using test::TempDir;
 
 class ControlStateStoreTest : public ::testing::Test {
  protected:
-  // The content as text, checking on the way that the file holds exactly it.
+  // The content as text, checking on the way that the file holds exactly it
+  // once the writes are done.
   std::string Content() {
+    EXPECT_TRUE(store_.Flush());
     EXPECT_EQ(ReadFileBytes(path_), store_.RawContent());
     return GbkToUtf8(store_.RawContent());
   }
@@ -190,6 +198,7 @@ TEST_F(ControlStateStoreTest, WithoutAWritableFileTheStoreWorksInMemory) {
   ASSERT_TRUE(store_.Bind(path_));
   store_.SetSection("s");
   ASSERT_TRUE(store_.WriteText("k", "first"));
+  ASSERT_TRUE(store_.Flush());  // another viewer sees a value once it is written
   ControlStateStore second;
   EXPECT_FALSE(second.Bind(path_));
   second.SetSection("s");
@@ -202,6 +211,7 @@ TEST_F(ControlStateStoreTest, WithoutAWritableFileTheStoreWorksInMemory) {
   ASSERT_TRUE(store_.WriteText("only-first", "1"));
   store_.Release();
   EXPECT_TRUE(second.WriteText("k2", "x"));
+  ASSERT_TRUE(second.Flush());
   EXPECT_EQ(GbkToUtf8(ReadFileBytes(path_).value_or("")), "[s]\r\nk2=x\r\nonly-second=真\r\nonly-first=1\r\nk=second");
   EXPECT_EQ(ReadFileBytes(path_), second.RawContent());
 }
@@ -227,7 +237,10 @@ class FileSizeLimit {
   void (*old_handler_)(int) = nullptr;
 };
 
-TEST_F(ControlStateStoreTest, AFailedWriteLeavesContentAndFileAsTheyWere) {
+// A disk that fills up: the values stay in memory, the file keeps its older
+// content whole, later writes say the file is behind, and once there is room
+// again the file catches up with everything.
+TEST_F(ControlStateStoreTest, AFailedFileWriteKeepsTheOldFileAndIsMadeGoodLater) {
   ASSERT_TRUE(store_.Bind(path_));
   store_.SetSection("s");
   ASSERT_TRUE(store_.WriteText("a", "1"));
@@ -235,15 +248,26 @@ TEST_F(ControlStateStoreTest, AFailedWriteLeavesContentAndFileAsTheyWere) {
   const std::string before = Content();
   {
     FileSizeLimit limit(before.size() + 4);
-    EXPECT_FALSE(store_.WriteText("b", std::string(100, 'x')));  // value grows past the limit
-    EXPECT_FALSE(store_.WriteText("new", std::string(100, 'y')));
-    EXPECT_TRUE(store_.WriteText("b", "3"));  // same length: still fits
+    store_.WriteText("b", std::string(100, 'x'));  // value grows past the limit
+    EXPECT_FALSE(store_.Flush());
+    EXPECT_EQ(ReadFileBytes(path_), Utf8ToGbk(before));
+    EXPECT_FALSE(store_.WriteText("new", std::string(100, 'y')));  // the file is known to be behind
+    EXPECT_FALSE(store_.Flush());
+    EXPECT_EQ(ReadFileBytes(path_), Utf8ToGbk(before));
+    EXPECT_EQ(store_.ReadText("b", ""), std::string(100, 'x'));
   }
-  EXPECT_EQ(Content(), "[s]\r\nb=3\r\na=1");
-  EXPECT_EQ(store_.ReadText("new", "none"), "none");
-  EXPECT_TRUE(store_.WriteText("b", std::string(100, 'x')));
-  EXPECT_EQ(store_.ReadText("b", ""), std::string(100, 'x'));
-  EXPECT_EQ(Content(), "[s]\r\nb=" + std::string(100, 'x') + "\r\na=1");
+  EXPECT_FALSE(store_.WriteText("b", "3"));  // still answers for the failure before it
+  EXPECT_TRUE(store_.Flush());
+  EXPECT_TRUE(store_.WriteText("a", "4"));
+  EXPECT_EQ(Content(), "[s]\r\nnew=" + std::string(100, 'y') + "\r\nb=3\r\na=4");
+  // The file is let go of up to date even when the last write before it failed.
+  {
+    FileSizeLimit limit(1);
+    store_.WriteText("a", "5");
+    EXPECT_FALSE(store_.Flush());
+  }
+  store_.Release();
+  EXPECT_EQ(GbkToUtf8(ReadFileBytes(path_).value_or("")), "[s]\r\nnew=" + std::string(100, 'y') + "\r\nb=3\r\na=5");
 }
 #endif
 
@@ -274,6 +298,117 @@ TEST_F(ControlStateStoreTest, BytesLiveInSideFiles) {
   ControlStateStore unbound;
   EXPECT_FALSE(unbound.WriteBytes("k", "x"));
   EXPECT_EQ(unbound.ReadBytes("k", "d"), "d");
+}
+
+// A gate for the settings file's writes: the first write waits until the
+// test opens it, and every write is counted.
+class BlockedDisk {
+ public:
+  IniFileWriter::WriteGate Gate() {
+    return [this] {
+      if (writes_.fetch_add(1) == 0) {
+        entered_.set_value();
+        open_.wait();
+      }
+      return true;
+    };
+  }
+  void WaitUntilBlocked() { entered_.get_future().wait(); }
+  void Open() { opener_.set_value(); }
+  int Writes() const { return writes_; }
+
+ private:
+  std::atomic<int> writes_ = 0;
+  std::promise<void> entered_;
+  std::promise<void> opener_;
+  std::shared_future<void> open_ = opener_.get_future().share();
+};
+
+// While the disk does not answer, writes and reads go on at memory speed and
+// see the newest values; once it answers, everything written meanwhile reaches
+// the file in one write, new keys and sections included.
+TEST_F(ControlStateStoreTest, ASlowFileHoldsUpNoWriteAndCatchesUpInOneWrite) {
+  BlockedDisk disk;
+  store_.SetFileWriteGate(disk.Gate());
+  ASSERT_TRUE(store_.Bind(path_));
+  store_.SetSection("s");
+  ASSERT_TRUE(store_.WriteText("first", "1"));
+  disk.WaitUntilBlocked();
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < 200; ++i) {
+    store_.SetSection("节" + std::to_string(i % 7));
+    EXPECT_TRUE(store_.WriteNumber("键" + std::to_string(i % 13), i));
+    EXPECT_TRUE(store_.WriteText("长", std::string(static_cast<size_t>(i % 5), 'x')));
+  }
+  store_.SetSection("s");
+  EXPECT_TRUE(store_.WriteText("first", "一"));
+  EXPECT_EQ(store_.ReadText("first", ""), "一");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+  EXPECT_FALSE(store_.Flush(std::chrono::milliseconds(50)));  // still waiting on the disk
+
+  disk.Open();
+  const std::string content = Content();
+  EXPECT_EQ(disk.Writes(), 2);  // the one that waited, then the newest of the rest
+  store_.SetSection("节6");
+  EXPECT_EQ(store_.ReadNumber("键12", -1), 181);
+  store_.Release();
+  ControlStateStore again;
+  ASSERT_TRUE(again.Bind(path_));
+  EXPECT_EQ(GbkToUtf8(again.RawContent()), content);
+}
+
+// A write that never ends costs its thread, not the close: the settings file
+// and a side file both hanging make Release wait the bounded time once, and
+// the file stays locked until the hanging write lets go.
+TEST_F(ControlStateStoreTest, AHangingDiskLetsTheCloseGoOnInTime) {
+  BlockedDisk disk;
+  auto side_gate = std::make_shared<std::promise<void>>();
+  std::shared_future<void> side_open = side_gate->get_future().share();
+  store_.SetFileWriteGate(disk.Gate());
+  store_.SetSideFileWriter([side_open](const std::filesystem::path& path, std::string_view bytes) {
+    side_open.wait();
+    return WriteFileBytes(path, bytes);
+  });
+  ASSERT_TRUE(store_.Bind(path_));
+  store_.SetSection("s");
+  ASSERT_TRUE(store_.WriteText("k", "v"));
+  ASSERT_TRUE(store_.WriteBytes("b", "bytes"));
+  disk.WaitUntilBlocked();
+  const auto closing = std::chrono::steady_clock::now();
+  store_.Release();
+  const auto waited = std::chrono::steady_clock::now() - closing;
+  EXPECT_GE(waited, SettingsWriter::kCloseWait - std::chrono::milliseconds(100));
+  EXPECT_LT(waited, SettingsWriter::kCloseWait + std::chrono::seconds(1));
+  ControlStateStore other;
+  EXPECT_FALSE(other.Bind(path_));  // the hanging write still holds the lock
+
+  disk.Open();
+  side_gate->set_value();
+  bool caught_up = false;
+  for (int i = 0; i < 200 && !caught_up; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    caught_up = other.Bind(path_);
+  }
+  ASSERT_TRUE(caught_up);
+  other.SetSection("s");
+  EXPECT_EQ(other.ReadText("k", ""), "v");
+}
+
+// A file too large to be settings is neither read nor written over.
+TEST_F(ControlStateStoreTest, AnOversizedFileIsLeftAlone) {
+  ASSERT_TRUE(WriteFileBytes(path_, "[s]\r\nk=1"));
+  std::filesystem::resize_file(path_, kMaxSettingsFileBytes + 1);  // sparse: costs no disk
+  EXPECT_FALSE(store_.Bind(path_));
+  EXPECT_EQ(store_.RawContent(), "");
+  store_.SetSection("s");
+  EXPECT_EQ(store_.ReadText("k", "none"), "none");
+  EXPECT_FALSE(store_.WriteText("k", "2"));
+  store_.Release();
+  EXPECT_EQ(std::filesystem::file_size(path_), kMaxSettingsFileBytes + 1);
+  std::ifstream in(path_, std::ios::binary);
+  std::string head(8, '\0');
+  in.read(head.data(), 8);
+  EXPECT_EQ(head, "[s]\r\nk=1");
 }
 
 class FakeMenuItem : public MenuCheckItem {

@@ -31,10 +31,12 @@ void LockedFile::Close() {
   handle_ = kNoHandle;
 }
 
-bool LockedFile::ReadAll(std::string& out) {
+bool LockedFile::ReadAll(std::string& out, std::uint64_t limit) {
   out.clear();
   if (!IsOpen()) return false;
   const int fd = static_cast<int>(handle_);
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || static_cast<std::uint64_t>(info.st_size) > limit) return false;
   char buffer[65536];
   for (off_t offset = 0;;) {
     const ssize_t got = ::pread(fd, buffer, sizeof buffer, offset);
@@ -42,6 +44,7 @@ bool LockedFile::ReadAll(std::string& out) {
     if (got < 0) return false;
     if (got == 0) return true;
     out.append(buffer, static_cast<size_t>(got));
+    if (out.size() > limit) return false;  // grew while being read
     offset += got;
   }
 }

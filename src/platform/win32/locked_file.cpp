@@ -38,15 +38,19 @@ void LockedFile::Close() {
   handle_ = kNoHandle;
 }
 
-bool LockedFile::ReadAll(std::string& out) {
+bool LockedFile::ReadAll(std::string& out, std::uint64_t limit) {
   out.clear();
-  if (!IsOpen() || !Seek(AsHandle(handle_), 0)) return false;
+  LARGE_INTEGER size;
+  if (!IsOpen() || !GetFileSizeEx(AsHandle(handle_), &size) || static_cast<std::uint64_t>(size.QuadPart) > limit ||
+      !Seek(AsHandle(handle_), 0))
+    return false;
   char buffer[65536];
   for (;;) {
     DWORD got = 0;
     if (!ReadFile(AsHandle(handle_), buffer, sizeof buffer, &got, nullptr)) return false;
     if (got == 0) return true;
     out.append(buffer, got);
+    if (out.size() > limit) return false;  // grew while being read
   }
 }
 
