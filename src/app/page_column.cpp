@@ -73,6 +73,31 @@ void PageColumn::DropLayouts() {
   measuredSum_ = estimatedSum_ = 0;
   contentWidth_ = 0;
   stale_ = true;
+  FixScale();
+}
+
+void PageColumn::FixScale() {
+  scaleTops_.assign(static_cast<size_t>(Count()) + 1, 0);
+  for (int b = 0; b < Count(); ++b) scaleTops_[b + 1] = scaleTops_[b] + Height(b);
+}
+
+qreal PageColumn::ColumnY(qreal scaled) const {
+  if (Count() == 0 || scaled <= 0) return scaled;
+  if (scaled >= ScaleTotal()) return TotalHeight() + scaled - ScaleTotal();
+  const auto above = std::upper_bound(scaleTops_.begin() + 1, scaleTops_.end() - 1, scaled);
+  const int block = static_cast<int>(above - scaleTops_.begin()) - 1;
+  const qreal span = scaleTops_[block + 1] - scaleTops_[block];
+  const qreal fraction = span > 0 ? (scaled - scaleTops_[block]) / span : 0;
+  return Top(block) + fraction * Height(block);
+}
+
+qreal PageColumn::ScaledY(qreal columnY) const {
+  if (Count() == 0 || columnY <= 0) return columnY;
+  if (columnY >= TotalHeight()) return ScaleTotal() + columnY - TotalHeight();
+  const int block = BlockAt(columnY);
+  const qreal height = Height(block);
+  const qreal fraction = height > 0 ? (columnY - Top(block)) / height : 0;
+  return scaleTops_[block] + fraction * (scaleTops_[block + 1] - scaleTops_[block]);
 }
 
 qreal PageColumn::RawEstimate(int block) const {

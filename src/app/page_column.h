@@ -7,6 +7,12 @@
 // measured so far were); laying it out, or a height measured elsewhere,
 // replaces the estimate. Tops are kept as running sums, recounted once after
 // a batch of changes.
+//
+// The scroll bar runs on a scale of its own, so that its range is final as
+// soon as the page is shown: each block's height as it was when the scale
+// was fixed (measured where known, else estimated), kept until the page, its
+// face or its width changes. A point of the scale falls in the same block,
+// at the same fraction of it, as in the column.
 
 #include <QImage>
 #include <QString>
@@ -69,6 +75,15 @@ class PageColumn {
   // A height measured off this thread, for the face and width now set.
   void SetMeasured(int block, qreal height);
 
+  // Fixes the scale at the heights known now (done also by Reset, SetFace
+  // and SetWidth).
+  void FixScale();
+  qreal ScaleTotal() const { return scaleTops_.empty() ? 0 : scaleTops_.back(); }
+  // The column's y at a point of the scale, and the scale's point at a y of
+  // the column; beyond either end both go on one to one.
+  qreal ColumnY(qreal scaled) const;
+  qreal ScaledY(qreal columnY) const;
+
  private:
   qreal RawEstimate(int block) const;
   qreal Estimate(int block) const;
@@ -87,6 +102,7 @@ class PageColumn {
   double measuredSum_ = 0, estimatedSum_ = 0;  // of the measured blocks: how far off the estimates are
   qreal contentWidth_ = 0;
   mutable std::vector<qreal> tops_;  // Count() + 1 running sums
+  std::vector<qreal> scaleTops_;     // the same on the scroll bar's scale
   mutable bool stale_ = true;
 };
 
