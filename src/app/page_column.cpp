@@ -70,7 +70,8 @@ void PageColumn::DropLayouts() {
   documents_.resize(count);
   measured_.assign(count, -1);
   measuredCount_ = 0;
-  measuredSum_ = estimatedSum_ = 0;
+  measuredSum_ = estimatedSum_ = {};
+  measuredOfKind_ = {};
   contentWidth_ = 0;
   stale_ = true;
   FixScale();
@@ -108,7 +109,21 @@ qreal PageColumn::RawEstimate(int block) const {
 
 qreal PageColumn::Estimate(int block) const {
   const qreal raw = RawEstimate(block);
-  return measuredCount_ > 0 && estimatedSum_ > 0 ? raw * measuredSum_ / estimatedSum_ : raw;
+  const int kind = KindOf(block);
+  if (measuredOfKind_[kind] > 0 && estimatedSum_[kind] > 0) return raw * measuredSum_[kind] / estimatedSum_[kind];
+  const double measured = measuredSum_[0] + measuredSum_[1], estimated = estimatedSum_[0] + estimatedSum_[1];
+  return measuredCount_ > 0 && estimated > 0 ? raw * measured / estimated : raw;
+}
+
+void PageColumn::MeasureEachKind() {
+  for (int kind = 0; kind < 2; ++kind) {
+    if (measuredOfKind_[kind] > 0) continue;
+    for (int b = 0; b < Count(); ++b) {
+      if (KindOf(b) != kind) continue;
+      LaidOut(b);
+      break;
+    }
+  }
 }
 
 qreal PageColumn::Height(int block) const { return measured_[block] >= 0 ? measured_[block] : Estimate(block); }
@@ -136,12 +151,14 @@ int PageColumn::BlockAt(qreal y) const {
 }
 
 void PageColumn::Measured(int block, qreal height) {
+  const int kind = KindOf(block);
   if (measured_[block] < 0) {
     ++measuredCount_;
-    estimatedSum_ += RawEstimate(block);
-    measuredSum_ += height;
+    ++measuredOfKind_[kind];
+    estimatedSum_[kind] += RawEstimate(block);
+    measuredSum_[kind] += height;
   } else {
-    measuredSum_ += height - measured_[block];
+    measuredSum_[kind] += height - measured_[block];
   }
   measured_[block] = height;
   stale_ = true;

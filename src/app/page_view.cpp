@@ -78,7 +78,9 @@ void PageView::WritePage(const std::string& html, const QImage& picture) {
     verticalScrollBar()->setValue(0);
   });
   // The first screen is laid out: the scale takes its heights, and the
-  // estimates of the rest as they correct.
+  // estimates of the rest as its blocks and a block of each other kind
+  // correct them.
+  column_.MeasureEachKind();
   column_.FixScale();
   Settle();
   Remeasure();
@@ -120,6 +122,7 @@ void PageView::OnMeasured(const PageMeasurer::Heights& heights) {
 
 void PageView::Rescale(int place) {
   SetScrollPlace(place);  // on the scale of estimates, so the place is laid out
+  column_.MeasureEachKind();
   column_.FixScale();
   SetScrollPlace(place);
 }
