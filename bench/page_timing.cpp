@@ -1,7 +1,8 @@
 // Times the item pages of big categories in the main window, offscreen:
 // from selecting a tree node to its page on screen, then End to its real
-// end, and how long the worker takes to measure every block (the scroll
-// bar's final range); the longest time the window thread went without
+// end, when the scroll bar's length last changed (its final range: the
+// length of its scale, the bar's range plus its page), and how long the
+// worker takes to measure every block; the longest time the window thread went without
 // handling events meanwhile (a 5 ms heartbeat timer measures the gaps), the
 // window thread's CPU time, and how much the process grew for the page.
 //
@@ -111,6 +112,7 @@ struct Timing {
   qint64 select = -1;    // ms the selection took: the page rendered, cut and its first screen laid out
   qint64 shown = -1;     // ms from the selection to the page on screen
   qint64 end = -1;       // ms from the selection to End done, the last block drawn
+  qint64 range = 0;      // ms from the selection to the last change of the scroll bar's length, 0 if none
   qint64 measured = -1;  // ms from the selection to every block measured
   qint64 stall = 0;      // longest ms without handling events, to 100 ms after measured
   double windowCpu = 0;  // window thread CPU ms over the same time
@@ -133,6 +135,13 @@ Timing TimeSelection(ec::MainWindow& window, int node) {
   Heartbeat heartbeat;
   const long before = HeapKb();
   auto connection = QObject::connect(page, &ec::PageView::PageShown, [&] { timing.shown = clock.elapsed(); });
+  QScrollBar* bar = page->verticalScrollBar();
+  int length = -1;
+  auto ranging = QObject::connect(bar, &QScrollBar::rangeChanged, [&] {
+    if (bar->maximum() + bar->pageStep() == length) return;
+    length = bar->maximum() + bar->pageStep();
+    timing.range = clock.elapsed();
+  });
   const double cpu = ThreadCpuMilliseconds();
   heartbeat.Start();
   clock.start();
@@ -150,6 +159,7 @@ Timing TimeSelection(ec::MainWindow& window, int node) {
   timing.stall = heartbeat.Stop();
   timing.grownKb = HeapKb() - before;
   QObject::disconnect(connection);
+  QObject::disconnect(ranging);
   timing.lastDrawn = atMaximum && seen.contains(LastLine(*page));
   return timing;
 }
@@ -180,8 +190,8 @@ void TimeModule(const char* label, const ec::writer::LargeModuleShape& shape,
   window.show();
   window.loadModule(path);
   std::printf("%s\n", label);
-  std::printf("  %-14s %8s %7s %7s %9s %7s %8s %8s %6s | %9s %9s\n", "node", "page KB", "select", "End", "measured",
-              "stall", "win cpu", "heap KB", "end ok", "one doc", "heap KB");
+  std::printf("  %-14s %8s %7s %7s %7s %9s %7s %8s %8s %6s | %9s %9s\n", "node", "page KB", "select", "End", "range",
+              "measured", "stall", "win cpu", "heap KB", "end ok", "one doc", "heap KB");
   for (const char* prefix : nodes) {
     const int node = FindNode(window.Tree(), prefix);
     if (node < 0) continue;
@@ -193,9 +203,9 @@ void TimeModule(const char* label, const ec::writer::LargeModuleShape& shape,
     cutting.start();
     const size_t blocks = ec::SplitPage(html).size();
     std::fprintf(stderr, "    (%zu blocks cut in %lld ms)\n", blocks, static_cast<long long>(cutting.elapsed()));
-    std::printf("  %-14s %8zu %5lld ms %4lld ms %6lld ms %4lld ms %5.0f ms %8ld %6s | %6lld ms %9ld\n",
+    std::printf("  %-14s %8zu %5lld ms %4lld ms %4lld ms %6lld ms %4lld ms %5.0f ms %8ld %6s | %6lld ms %9ld\n",
                 window.Tree().Text(node).c_str(), html.size() / 1024, static_cast<long long>(t.select),
-                static_cast<long long>(t.end), static_cast<long long>(t.measured), static_cast<long long>(t.stall),
+                static_cast<long long>(t.end), static_cast<long long>(t.range), static_cast<long long>(t.measured), static_cast<long long>(t.stall),
                 t.windowCpu, t.grownKb, t.lastDrawn ? "yes" : "NO", static_cast<long long>(former.ms), former.heldKb);
     std::fflush(stdout);
   }

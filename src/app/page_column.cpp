@@ -70,9 +70,35 @@ void PageColumn::DropLayouts() {
   documents_.resize(count);
   measured_.assign(count, -1);
   measuredCount_ = 0;
-  measuredSum_ = estimatedSum_ = 0;
+  measuredSum_ = estimatedSum_ = {};
+  measuredOfKind_ = {};
   contentWidth_ = 0;
   stale_ = true;
+  FixScale();
+}
+
+void PageColumn::FixScale() {
+  scaleTops_.assign(static_cast<size_t>(Count()) + 1, 0);
+  for (int b = 0; b < Count(); ++b) scaleTops_[b + 1] = scaleTops_[b] + Height(b);
+}
+
+qreal PageColumn::ColumnY(qreal scaled) const {
+  if (Count() == 0 || scaled <= 0) return scaled;
+  if (scaled >= ScaleTotal()) return TotalHeight() + scaled - ScaleTotal();
+  const auto above = std::upper_bound(scaleTops_.begin() + 1, scaleTops_.end() - 1, scaled);
+  const int block = static_cast<int>(above - scaleTops_.begin()) - 1;
+  const qreal span = scaleTops_[block + 1] - scaleTops_[block];
+  const qreal fraction = span > 0 ? (scaled - scaleTops_[block]) / span : 0;
+  return Top(block) + fraction * Height(block);
+}
+
+qreal PageColumn::ScaledY(qreal columnY) const {
+  if (Count() == 0 || columnY <= 0) return columnY;
+  if (columnY >= TotalHeight()) return ScaleTotal() + columnY - TotalHeight();
+  const int block = BlockAt(columnY);
+  const qreal height = Height(block);
+  const qreal fraction = height > 0 ? (columnY - Top(block)) / height : 0;
+  return scaleTops_[block] + fraction * (scaleTops_[block + 1] - scaleTops_[block]);
 }
 
 qreal PageColumn::RawEstimate(int block) const {
@@ -83,7 +109,21 @@ qreal PageColumn::RawEstimate(int block) const {
 
 qreal PageColumn::Estimate(int block) const {
   const qreal raw = RawEstimate(block);
-  return measuredCount_ > 0 && estimatedSum_ > 0 ? raw * measuredSum_ / estimatedSum_ : raw;
+  const int kind = KindOf(block);
+  if (measuredOfKind_[kind] > 0 && estimatedSum_[kind] > 0) return raw * measuredSum_[kind] / estimatedSum_[kind];
+  const double measured = measuredSum_[0] + measuredSum_[1], estimated = estimatedSum_[0] + estimatedSum_[1];
+  return measuredCount_ > 0 && estimated > 0 ? raw * measured / estimated : raw;
+}
+
+void PageColumn::MeasureEachKind() {
+  for (int kind = 0; kind < 2; ++kind) {
+    if (measuredOfKind_[kind] > 0) continue;
+    for (int b = 0; b < Count(); ++b) {
+      if (KindOf(b) != kind) continue;
+      LaidOut(b);
+      break;
+    }
+  }
 }
 
 qreal PageColumn::Height(int block) const { return measured_[block] >= 0 ? measured_[block] : Estimate(block); }
@@ -111,12 +151,14 @@ int PageColumn::BlockAt(qreal y) const {
 }
 
 void PageColumn::Measured(int block, qreal height) {
+  const int kind = KindOf(block);
   if (measured_[block] < 0) {
     ++measuredCount_;
-    estimatedSum_ += RawEstimate(block);
-    measuredSum_ += height;
+    ++measuredOfKind_[kind];
+    estimatedSum_[kind] += RawEstimate(block);
+    measuredSum_[kind] += height;
   } else {
-    measuredSum_ += height - measured_[block];
+    measuredSum_[kind] += height - measured_[block];
   }
   measured_[block] = height;
   stale_ = true;

@@ -4,13 +4,21 @@
 //
 // A block not laid out yet has an estimated height (its lines and rows at
 // the face's line height, scaled by how far off the estimates of the blocks
-// measured so far were); laying it out, or a height measured elsewhere,
-// replaces the estimate. Tops are kept as running sums, recounted once after
+// of its kind measured so far were: runs of code lines and runs of tables
+// are off by different amounts, the tables' cells wrapping); laying it out,
+// or a height measured elsewhere, replaces the estimate. Tops are kept as running sums, recounted once after
 // a batch of changes.
+//
+// The scroll bar runs on a scale of its own, so that its range is final as
+// soon as the page is shown: each block's height as it was when the scale
+// was fixed (measured where known, else estimated), kept until the page, its
+// face or its width changes. A point of the scale falls in the same block,
+// at the same fraction of it, as in the column.
 
 #include <QImage>
 #include <QString>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -69,7 +77,21 @@ class PageColumn {
   // A height measured off this thread, for the face and width now set.
   void SetMeasured(int block, qreal height);
 
+  // Fixes the scale at the heights known now (done also by Reset, SetFace
+  // and SetWidth).
+  void FixScale();
+  // Lays out the first block of each kind none of whose blocks is measured
+  // yet, so that the estimates of every kind are scaled before the scale is
+  // fixed.
+  void MeasureEachKind();
+  qreal ScaleTotal() const { return scaleTops_.empty() ? 0 : scaleTops_.back(); }
+  // The column's y at a point of the scale, and the scale's point at a y of
+  // the column; beyond either end both go on one to one.
+  qreal ColumnY(qreal scaled) const;
+  qreal ScaledY(qreal columnY) const;
+
  private:
+  int KindOf(int block) const { return blocks_->blocks[block].rows > 0 ? 1 : 0; }
   qreal RawEstimate(int block) const;
   qreal Estimate(int block) const;
   void Measured(int block, qreal height);
@@ -84,9 +106,12 @@ class PageColumn {
   std::vector<std::unique_ptr<PageDocument>> documents_;
   std::vector<qreal> measured_;  // < 0: not measured
   int measuredCount_ = 0;
-  double measuredSum_ = 0, estimatedSum_ = 0;  // of the measured blocks: how far off the estimates are
+  // Of the measured blocks of each kind (0 text, 1 tables): how far off the estimates are.
+  std::array<double, 2> measuredSum_{}, estimatedSum_{};
+  std::array<int, 2> measuredOfKind_{};
   qreal contentWidth_ = 0;
   mutable std::vector<qreal> tops_;  // Count() + 1 running sums
+  std::vector<qreal> scaleTops_;     // the same on the scroll bar's scale
   mutable bool stale_ = true;
 };
 

@@ -1,6 +1,7 @@
 #include "app/page_view.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QClipboard>
 #include <QFutureWatcher>
 #include <QGuiApplication>
@@ -8,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
@@ -25,8 +27,11 @@ constexpr int kBlocksKept = 3;
 // Fractions of a block in a scroll place.
 constexpr int kMostPlaceUnits = 1 << 15;
 constexpr int kPageEnd = INT_MAX;  // a position past every block's end
-// Around the column, as around a text document; the blocks themselves have none.
-constexpr int kMargin = 4;
+// Pixels of a line of scrolling (an arrow key, a third of a wheel's notch).
+constexpr int kLineStep = 20;
+// How often, and how far at most, a selection dragged past the edge scrolls.
+constexpr int kDragScrollMilliseconds = 30;
+constexpr int kDragScrollMost = 60;
 
 int PlaceUnits(int blocks) { return std::clamp(INT_MAX / std::max(1, blocks + 1), 1, kMostPlaceUnits); }
 
@@ -48,6 +53,8 @@ PageView::PageView(QWidget* parent)
   connect(horizontalScrollBar(), &QScrollBar::valueChanged, viewport(), qOverload<>(&QWidget::update));
   prefetch_.setInterval(0);
   connect(&prefetch_, &QTimer::timeout, this, &PageView::Prefetch);
+  dragScroll_.setInterval(kDragScrollMilliseconds);
+  connect(&dragScroll_, &QTimer::timeout, this, &PageView::DragScroll);
 }
 
 PageView::~PageView() = default;
@@ -65,12 +72,17 @@ void PageView::WritePage(const std::string& html, const QImage& picture) {
   column_.Reset(std::move(page), picture);
   column_.SetWidth(LayoutWidth());
   anchor_ = cursor_ = {};
-  atEnd_ = false;
   Settle([this] {
     UpdateScrollBars();
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
   });
+  // The first screen is laid out: the scale takes its heights, and the
+  // estimates of the rest as its blocks and a block of each other kind
+  // correct them.
+  column_.MeasureEachKind();
+  column_.FixScale();
+  Settle();
   Remeasure();
   viewport()->update();
   emit PageShown();
@@ -87,7 +99,7 @@ void PageView::SetZoom(int percent) {
   face_.zoomPercent = percent;
   const int place = ScrollPlace();
   column_.SetFace(face_);
-  SetScrollPlace(place);
+  Rescale(place);
   Remeasure();
   viewport()->update();
 }
@@ -97,7 +109,7 @@ void PageView::resizeEvent(QResizeEvent* event) {
   if (qFuzzyCompare(column_.Width(), LayoutWidth())) return Settle();
   const int place = ScrollPlace();
   column_.SetWidth(LayoutWidth());
-  SetScrollPlace(place);
+  Rescale(place);
   Remeasure();
   viewport()->update();
 }
@@ -108,55 +120,53 @@ void PageView::OnMeasured(const PageMeasurer::Heights& heights) {
   });
 }
 
-void PageView::OnScrolled() {
-  if (settling_) return;
-  atEnd_ = false;
-  Settle();
+void PageView::Rescale(int place) {
+  SetScrollPlace(place);  // on the scale of estimates, so the place is laid out
+  column_.MeasureEachKind();
+  column_.FixScale();
+  SetScrollPlace(place);
 }
 
-// Heights change as blocks come into view and are laid out, which changes
-// what is in view: a few rounds settle it. A change that scrolls moves the
-// place kept; one that only changes heights keeps the old one.
+void PageView::OnScrolled() {
+  if (!settling_) Settle();
+}
+
+// Laying out the blocks that come into view changes their heights, which
+// changes what is in view: a few rounds settle it. Neither moves the
+// scroll bar, whose scale is fixed; and since a scroll value stands for the
+// same block and fraction of it however the heights change, what the top of
+// the view shows stays where it was.
 void PageView::Settle(const std::function<void()>& change) {
   if (settling_) return;
   settling_ = true;
-  QScrollBar* bar = verticalScrollBar();
   const auto place = [&] {
-    const int y = bar->value() - kMargin, block = column_.BlockAt(y);
+    const qreal y = ViewTop();
+    const int block = column_.BlockAt(y);
     return std::pair{block, block < 0 ? 0.0 : y - column_.Top(block)};
   };
-  auto [top, offset] = place();
-  const auto kept = std::pair{top, offset};
-  bool moved = false;
-  if (change) {
-    const int before = bar->value();
-    change();
-    moved = bar->value() != before;
-    if (moved) std::tie(top, offset) = place();
-  }
-  const auto restore = [&] {
-    UpdateScrollBars();
-    if (top >= 0)
-      bar->setValue(atEnd_ ? bar->maximum()
-                           : kMargin + qRound(column_.Top(top) + std::min(offset, column_.Height(top))));
-  };
+  const auto kept = place();
+  QScrollBar* bar = verticalScrollBar();
+  const int before = bar->value();
+  if (change) change();
+  UpdateScrollBars();
+  const bool moved = bar->value() != before;
   const qreal view = std::max(1, viewport()->height());
   int first = 0, last = -1;
   bool laidOut = false;
   for (int round = 0; round < 6 && column_.Count() > 0; ++round) {
-    restore();
-    first = column_.BlockAt(bar->value() - kMargin);
-    last = column_.BlockAt(bar->value() - kMargin + view);
+    const qreal top = ViewTop();
+    first = column_.BlockAt(top);
+    last = column_.BlockAt(top + view);
     bool more = false;
     for (int b = first; b <= last; ++b) {
       if (column_.Document(b)) continue;
       column_.LaidOut(b);
       more = true;
     }
-    laidOut = laidOut || more;
     if (!more) break;
+    laidOut = true;
+    UpdateScrollBars();
   }
-  restore();
   column_.KeepOnly(first - kBlocksKept, last + kBlocksKept);
   settling_ = false;
   if (column_.Count() > 0) prefetch_.start();
@@ -169,8 +179,8 @@ void PageView::Settle(const std::function<void()>& change) {
 // One block next to the view per turn of the event loop, nearest first, so
 // scrolling finds them laid out and no event waits for more than one.
 void PageView::Prefetch() {
-  const int value = verticalScrollBar()->value() - kMargin, view = viewport()->height();
-  const int first = column_.BlockAt(value), last = column_.BlockAt(value + view);
+  const qreal top = ViewTop();
+  const int first = column_.BlockAt(top), last = column_.BlockAt(top + viewport()->height());
   for (int step = 1; step <= kBlocksKept; ++step) {
     for (const int b : {last + step, first - step}) {
       if (b < 0 || b >= column_.Count() || column_.Document(b)) continue;
@@ -187,31 +197,74 @@ void PageView::scrollContentsBy(int, int) {
 
 void PageView::UpdateScrollBars() {
   const QSize view = viewport()->size();
-  verticalScrollBar()->setRange(0, qMax(0, qCeil(column_.TotalHeight()) + 2 * kMargin - view.height()));
+  int most = qMax(0, qCeil(column_.ScaleTotal()) + 2 * kMargin - view.height());
+  // Estimates far below the real heights could leave a page taller than
+  // the view with no range to scroll: the range then follows the real one.
+  if (most == 0) most = qMax(0, qCeil(column_.TotalHeight()) + 2 * kMargin - view.height());
+  verticalScrollBar()->setRange(0, most);
   verticalScrollBar()->setPageStep(view.height());
-  verticalScrollBar()->setSingleStep(20);
+  verticalScrollBar()->setSingleStep(kLineStep);
   horizontalScrollBar()->setRange(0, qMax(0, qCeil(column_.ContentWidth()) + 2 * kMargin - view.width()));
   horizontalScrollBar()->setPageStep(view.width());
-  horizontalScrollBar()->setSingleStep(20);
+  horizontalScrollBar()->setSingleStep(kLineStep);
+}
+
+// Within a block the scale and the column are proportional. Over the last
+// stretch of the bar the difference between the scale's end and the
+// column's is spread out, so the bar's end is the page's real end however
+// far the estimates were off, and the view never jumps to get there.
+qreal PageView::OffsetAt(int value) const {
+  const int most = verticalScrollBar()->maximum();
+  const qreal realMost = std::max(0.0, column_.TotalHeight() + 2 * kMargin - viewport()->height());
+  if (most <= 0 || column_.Count() == 0) return 0;
+  const auto along = [&](qreal v) { return kMargin + column_.ColumnY(v - kMargin); };
+  const qreal gap = realMost - along(most);
+  const qreal stretch =
+      std::clamp(std::max(2.0 * viewport()->height(), 4 * std::abs(gap)), 1.0, static_cast<qreal>(most));
+  const qreal share = std::clamp((std::clamp(value, 0, most) - (most - stretch)) / stretch, 0.0, 1.0);
+  return std::clamp(along(std::clamp(value, 0, most)) + gap * share, 0.0, realMost);
+}
+
+int PageView::ValueAt(qreal offset) const {
+  int low = 0, high = verticalScrollBar()->maximum();
+  while (low < high) {
+    const int middle = low + (high - low) / 2;
+    if (OffsetAt(middle) < offset) low = middle + 1;
+    else high = middle;
+  }
+  if (low > 0 && offset - OffsetAt(low - 1) < OffsetAt(low) - offset) --low;
+  return low;
+}
+
+qreal PageView::ViewTop() const { return OffsetAt(verticalScrollBar()->value()) - kMargin; }
+
+// By pixels of the page, not of the scale: at least one step of the bar,
+// so that a block estimated far too short can still be scrolled through.
+void PageView::ScrollBy(qreal pixels) {
+  QScrollBar* bar = verticalScrollBar();
+  const int now = bar->value();
+  int next = ValueAt(OffsetAt(now) + pixels);
+  if (next == now && pixels != 0) next = now + (pixels > 0 ? 1 : -1);
+  bar->setValue(next);
 }
 
 qreal PageView::LayoutWidth() const { return qMax(1, viewport()->width() - 2 * kMargin); }
 
 QPointF PageView::ColumnPoint(const QPoint& viewportPoint) const {
-  return viewportPoint + QPointF(horizontalScrollBar()->value() - kMargin, verticalScrollBar()->value() - kMargin);
+  return viewportPoint + QPointF(horizontalScrollBar()->value() - kMargin, ViewTop());
 }
 
 int PageView::ScrollPlace() const {
   if (column_.Count() == 0) return 0;
-  const int value = verticalScrollBar()->value() - kMargin, units = PlaceUnits(column_.Count());
-  const int block = column_.BlockAt(value);
+  const qreal top = ViewTop();
+  const int units = PlaceUnits(column_.Count());
+  const int block = column_.BlockAt(top);
   const qreal height = column_.Height(block);
-  const qreal fraction = height > 0 ? (value - column_.Top(block)) / height : 0;
+  const qreal fraction = height > 0 ? (top - column_.Top(block)) / height : 0;
   return block * units + std::clamp(static_cast<int>(std::lround(fraction * units)), 0, units - 1);
 }
 
 void PageView::SetScrollPlace(int place) {
-  atEnd_ = false;
   if (column_.Count() == 0) return;
   const int units = PlaceUnits(column_.Count());
   const int block = std::clamp(place / units, 0, std::max(0, column_.Count() - 1));
@@ -219,18 +272,16 @@ void PageView::SetScrollPlace(int place) {
     // The block is laid out first, so its fraction is of its real height.
     column_.LaidOut(block);
     UpdateScrollBars();
-    verticalScrollBar()->setValue(kMargin +
-                                  qRound(column_.Top(block) + column_.Height(block) * (place % units) / units));
+    verticalScrollBar()->setValue(
+        ValueAt(kMargin + column_.Top(block) + column_.Height(block) * (place % units) / units));
   });
 }
 
 void PageView::ScrollToTop() {
-  atEnd_ = false;
   Settle([this] { verticalScrollBar()->setValue(0); });
 }
 
 void PageView::ScrollToEnd() {
-  atEnd_ = true;
   Settle([this] { verticalScrollBar()->setValue(verticalScrollBar()->maximum()); });
 }
 
@@ -253,7 +304,7 @@ QString PageView::SelectedText() const {
 
 QString PageView::VisibleText() const {
   if (column_.Count() == 0) return {};
-  const int value = verticalScrollBar()->value() - kMargin;
+  const qreal value = ViewTop();
   const auto point = [&](qreal y, bool end) {
     const int block = column_.BlockAt(y);
     PageDocument* document = column_.Document(block);
@@ -294,8 +345,8 @@ void PageView::CopySelection() {
 void PageView::paintEvent(QPaintEvent* event) {
   if (column_.Count() == 0) return;
   QPainter painter(viewport());
-  const QPoint scrolled(horizontalScrollBar()->value() - kMargin, verticalScrollBar()->value() - kMargin);
-  const QRect area = event->rect().translated(scrolled);
+  const QPointF scrolled(horizontalScrollBar()->value() - kMargin, ViewTop());
+  const QRectF area = QRectF(event->rect()).translated(scrolled);
   const auto [from, to] = Selected();
   for (int b = column_.BlockAt(area.top()); b < column_.Count() && column_.Top(b) <= area.bottom(); ++b) {
     PageDocument* document = column_.Document(b);
@@ -303,7 +354,7 @@ void PageView::paintEvent(QPaintEvent* event) {
     const QPointF origin(0, column_.Top(b));
     QAbstractTextDocumentLayout::PaintContext context;
     context.palette = palette();
-    context.clip = QRectF(area).translated(-origin);
+    context.clip = area.translated(-origin);
     if (HasSelection() && b >= from.block && b <= to.block) {
       QTextCursor cursor(document);
       const int end = document->characterCount() - 1;
@@ -352,13 +403,28 @@ void PageView::mouseMoveEvent(QMouseEvent* event) {
     viewport()->setCursor(AnchorAt(event->position().toPoint()).isEmpty() ? Qt::IBeamCursor : Qt::PointingHandCursor);
     return;
   }
-  cursor_ = PointAt(event->position().toPoint());
+  dragAt_ = event->position().toPoint();
+  const bool outside = dragAt_.y() < 0 || dragAt_.y() >= viewport()->height();
+  if (outside && !dragScroll_.isActive()) dragScroll_.start();
+  if (!outside) dragScroll_.stop();
+  cursor_ = PointAt(dragAt_);
+  viewport()->update();
+}
+
+// The further past the edge the mouse is, the faster the view scrolls.
+void PageView::DragScroll() {
+  const int height = viewport()->height();
+  const int beyond = dragAt_.y() < 0 ? dragAt_.y() : std::max(0, dragAt_.y() - height + 1);
+  if (!selecting_ || beyond == 0) return dragScroll_.stop();
+  ScrollBy(std::clamp(beyond, -kDragScrollMost, kDragScrollMost));
+  cursor_ = PointAt(QPoint(dragAt_.x(), std::clamp(dragAt_.y(), 0, height - 1)));
   viewport()->update();
 }
 
 void PageView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mouseReleaseEvent(event);
   selecting_ = false;
+  dragScroll_.stop();
   const QString anchor = std::exchange(pressedAnchor_, QString());
   if (!anchor.isEmpty() && !HasSelection() && AnchorAt(event->position().toPoint()) == anchor)
     emit anchorClicked(QUrl(anchor));
@@ -369,7 +435,19 @@ void PageView::keyPressEvent(QKeyEvent* event) {
   if (event == QKeySequence::SelectAll) return SelectAll();
   if (event->key() == Qt::Key_Home) return ScrollToTop();
   if (event->key() == Qt::Key_End) return ScrollToEnd();
+  if (event == QKeySequence::MoveToNextLine) return ScrollBy(kLineStep);
+  if (event == QKeySequence::MoveToPreviousLine) return ScrollBy(-kLineStep);
+  if (event == QKeySequence::MoveToNextPage) return ScrollBy(viewport()->height());
+  if (event == QKeySequence::MoveToPreviousPage) return ScrollBy(-viewport()->height());
   QAbstractScrollArea::keyPressEvent(event);
+}
+
+void PageView::wheelEvent(QWheelEvent* event) {
+  const QPoint pixels = event->pixelDelta(), angle = event->angleDelta();
+  const bool vertical = pixels.isNull() ? angle.y() != 0 : pixels.y() != 0;
+  if (!vertical || event->modifiers() != Qt::NoModifier) return QAbstractScrollArea::wheelEvent(event);
+  ScrollBy(pixels.isNull() ? -angle.y() / 120.0 * QApplication::wheelScrollLines() * kLineStep : -pixels.y());
+  event->accept();
 }
 
 }  // namespace ec

@@ -6,11 +6,14 @@
 // laid out, each as its own small document; so a page of megabytes is whole
 // and scrollable as soon as it is written. Blocks not laid out yet have
 // estimated heights, which a worker thread replaces by measured ones, top to
-// bottom; every correction keeps the top block in view where it was, and
-// after End the view stays at the end. Text can be selected with the mouse
-// within a block and across blocks, Ctrl+A selects the whole page, Ctrl+C
-// copies (a big selection's text is gathered off the window thread). A
-// click on a link is reported (anchorClicked) and followed nowhere.
+// bottom. The vertical scroll bar runs on a scale fixed when the page is
+// shown (PageColumn): its range is final at once, a correction of heights
+// moves neither it nor what is in view, and its end is the page's real end.
+// Wheel and keys scroll by pixels of the page. Text can be selected with the
+// mouse within a block and across blocks (the view scrolls while the mouse is
+// dragged past its edge), Ctrl+A selects the whole page, Ctrl+C copies (a big
+// selection's text is gathered off the window thread). A click on a link is
+// reported (anchorClicked) and followed nowhere.
 //
 // The view runs no script, fetches nothing and follows no link. The one
 // picture it shows is a resource of the module, handed over with the page.
@@ -50,8 +53,12 @@ class PageView : public QAbstractScrollArea {
   // same page written again (the history keeps it).
   int ScrollPlace() const;
   void SetScrollPlace(int place);
-  // Every block's height is measured: the scroll bar's range is final.
+  // Every block's height is measured.
   bool IsMeasured() const { return column_.AllMeasured(); }
+  // How tall the page is, with the heights known so far, and how far down
+  // it the top of the viewport is, in the page's own pixels.
+  qreal ColumnHeight() const { return column_.TotalHeight(); }
+  qreal ViewTop() const;
   int BlockCount() const { return column_.Count(); }
   // The face and zoom the page is shown in.
   const PageFace& Face() const { return face_; }
@@ -75,12 +82,21 @@ class PageView : public QAbstractScrollArea {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
 
  private:
-  // Applies `change` (may be empty), lays out what comes into view and
-  // keeps the view where it was: the top block at the same offset, or the end.
+  // Applies `change` (may be empty) and lays out what comes into view.
   void Settle(const std::function<void()>& change = {});
+  // Fixes the scroll bar's scale again after a change of face or width,
+  // keeping `place` in view.
+  void Rescale(int place);
+  // How far the page is scrolled in its own pixels at a scroll bar value,
+  // the margin above the column included, and the value nearest an offset.
+  qreal OffsetAt(int value) const;
+  int ValueAt(qreal offset) const;
+  void ScrollBy(qreal pixels);
+  void DragScroll();
   void OnScrolled();
   void OnMeasured(const PageMeasurer::Heights& heights);
   void Remeasure();
@@ -93,6 +109,8 @@ class PageView : public QAbstractScrollArea {
   QString AnchorAt(const QPoint& viewportPoint);
   std::pair<PagePoint, PagePoint> Selected() const;
   bool HasSelection() const { return anchor_ != cursor_; }
+  // Around the column, as around a text document; the blocks themselves have none.
+  static constexpr int kMargin = 4;
   void SelectAll();
   void CopySelection();
 
@@ -103,9 +121,10 @@ class PageView : public QAbstractScrollArea {
   PagePoint anchor_, cursor_;  // the selection runs between them
   bool selecting_ = false;
   QString pressedAnchor_;  // a click is a press and a release on the same link
-  bool atEnd_ = false;     // End was the last move: corrections keep the end in view
   bool settling_ = false;
   QTimer prefetch_;
+  QTimer dragScroll_;  // runs while a selection is dragged past the viewport's edge
+  QPoint dragAt_;      // where the mouse is then, in the viewport
 };
 
 }  // namespace ec

@@ -97,6 +97,27 @@ TEST_F(PageTest, CtrlEndAtOnceLandsAtTheEndOfTheWholePage) {
   EXPECT_TRUE(page->VisibleText().contains(QString::fromStdString(last)));
 }
 
+// A program set's page is code first, then a table per subroutine, whose
+// cells wrap at 125 %: the scroll bar's middle is still near the page's,
+// since the estimates of each kind are scaled by a block of that kind.
+TEST_F(PageTest, TheScrollBarsMiddleIsNearThePagesMiddle) {
+  const std::string path = files_.File("big.ec");
+  ASSERT_TRUE(WriteFileBytes(path, writer::LargeModuleBytes({.programSets = 1, .subroutinesPerSet = 400})));
+  Window().loadModule(path);
+  PageView* page = Window().Page();
+  page->SetZoom(125);
+  int set = -1;
+  for (int i = 0; i < Window().Tree().Count() && set < 0; ++i)
+    if (Window().Tree().Text(i).starts_with("第一集(")) set = i;
+  ASSERT_TRUE(Window().Tree().Select(set));
+  QScrollBar* bar = page->verticalScrollBar();
+  bar->setValue(bar->maximum() / 2);
+  for (int i = 0; i < 6000 && !page->IsMeasured(); ++i) QTest::qWait(10);
+  ASSERT_TRUE(page->IsMeasured());
+  const double middle = page->ViewTop() / (page->ColumnHeight() - page->viewport()->height());
+  EXPECT_NEAR(middle, 0.5, 0.04);
+}
+
 // Back and forward return to where a node's page was scrolled, in a big page
 // whose heights are estimated again each time it is written.
 TEST_F(PageTest, BackAndForwardReturnToTheScrolledPlace) {

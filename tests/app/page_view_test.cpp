@@ -92,8 +92,9 @@ TEST(PageView, ShowsCodeInAMonospacedFaceThatCoversChinese) {
 }
 
 // A page of 2,000 constants is whole at once: every block of its text, its
-// real end after End, and the end kept while the heights are measured.
-TEST(PageView, ABigPageIsWholeAtOnceAndEndStaysAtTheEnd) {
+// real end after End, and a scroll bar whose range is final from the start:
+// neither it nor what the view shows moves while the heights are measured.
+TEST(PageView, ABigPageIsWholeAtOnceWithItsFinalRange) {
   PageView view;
   view.resize(712, 520);
   int shown = 0;
@@ -106,32 +107,80 @@ TEST(PageView, ABigPageIsWholeAtOnceAndEndStaysAtTheEnd) {
   EXPECT_GT(view.BlockCount(), 20);
   EXPECT_EQ(view.PlainText(), PlainTextOf(second));
 
-  QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
-  QCoreApplication::sendEvent(&view, &end);
   QScrollBar* bar = view.verticalScrollBar();
-  EXPECT_EQ(bar->value(), bar->maximum());
-  EXPECT_TRUE(view.VisibleText().contains(QStringLiteral("后1999"))) << view.VisibleText().toStdString();
+  const int range = bar->maximum() + view.viewport()->height();
+  bar->setValue(bar->maximum() / 2);
+  const QString middle = view.VisibleText().section(u'\n', 0, 3);
+  ASSERT_FALSE(view.IsMeasured());
   QEventLoop loop;
   QTimer poll;
+  bool steady = true;
+  // A horizontal scroll bar may come with a wide block and take some of the
+  // view's height, but the scale's length stays.
+  const auto length = [&] { return bar->maximum() + view.viewport()->height(); };
+  const auto top = [&] { return view.VisibleText().section(u'\n', 0, 3); };
   QObject::connect(&poll, &QTimer::timeout, [&] {
+    steady = steady && length() == range && top() == middle;
     if (view.IsMeasured()) loop.quit();
   });
   poll.start(10);
   QTimer::singleShot(60000, &loop, &QEventLoop::quit);
   loop.exec();
   ASSERT_TRUE(view.IsMeasured());
-  EXPECT_EQ(bar->value(), bar->maximum());
-  EXPECT_TRUE(view.VisibleText().contains(QStringLiteral("后1999")));
+  EXPECT_TRUE(steady);
+  EXPECT_EQ(length(), range);
+  EXPECT_EQ(top(), middle);
   // The measured column is as tall as the page laid out as one document, but
   // for the borders a cut table draws twice.
   const auto whole = BuildPageDocument(second, view.viewport()->width(), view.Face());
-  const int tall = bar->maximum() + view.viewport()->height();
-  EXPECT_NEAR(tall, whole->size().height(), whole->size().height() * 0.02);
+  EXPECT_NEAR(view.ColumnHeight(), whole->size().height(), whole->size().height() * 0.02);
 
+  view.WritePage(first);
+  QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
+  QCoreApplication::sendEvent(&view, &end);
+  EXPECT_EQ(bar->value(), bar->maximum());
+  EXPECT_TRUE(view.VisibleText().contains(QStringLiteral("前1999"))) << view.VisibleText().toStdString();
   QKeyEvent home(QEvent::KeyPress, Qt::Key_Home, Qt::NoModifier);
   QCoreApplication::sendEvent(&view, &home);
   EXPECT_EQ(bar->value(), 0);
   EXPECT_TRUE(view.VisibleText().startsWith(QStringLiteral(".版本 2")));
+}
+
+// The keys and the wheel scroll by the page's pixels, however far the
+// scroll bar's scale is off (here the first screen's short lines set it, and
+// the long remarks further down wrap): Page Down from the top to the end shows
+// every line, a turn of the wheel moves it three lines of 20 pixels, and
+// three times Up undoes it.
+TEST(PageView, PagesThroughEveryLineAndScrollsByPixels) {
+  std::vector<Constant> constants;
+  for (int i = 0; i < 600; ++i)
+    constants.push_back({"常" + std::to_string(i), i < 100 ? "" : std::string(40, 'x') + " " + std::string(40, 'y'),
+                         ConstantValue::OfNumber(i)});
+  PageView view;
+  view.resize(600, 300);
+  view.WritePage(ItemPage(std::span<const Constant>(constants), nullptr));
+  for (int i = 0; i < 3000 && !view.IsMeasured(); ++i) QTest::qWait(10);
+  ASSERT_TRUE(view.IsMeasured());
+  QScrollBar* bar = view.verticalScrollBar();
+  QString seen;
+  for (int page = 0; page < 1000 && (seen.isEmpty() || bar->value() < bar->maximum()); ++page) {
+    seen += view.VisibleText();
+    QTest::keyClick(&view, Qt::Key_PageDown);
+  }
+  seen += view.VisibleText();
+  EXPECT_EQ(bar->value(), bar->maximum());
+  for (int i = 0; i < 600; ++i) ASSERT_TRUE(seen.contains(QStringLiteral("常%1, ").arg(i))) << i;
+
+  bar->setValue(bar->maximum() / 2);
+  const qreal before = view.ViewTop();
+  QWheelEvent wheel(QPointF(50, 50), view.viewport()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(view.viewport(), &wheel);
+  EXPECT_NEAR(view.ViewTop() - before, 3 * 20, 4);  // a step of the bar is up to 2 px here
+  QTest::keyClick(&view, Qt::Key_Up);
+  QTest::keyClick(&view, Qt::Key_Up);
+  QTest::keyClick(&view, Qt::Key_Up);
+  EXPECT_NEAR(view.ViewTop(), before, 4);
 }
 
 // Lines picked with the mouse across the seam of two blocks, then the whole
@@ -166,6 +215,17 @@ TEST(PageView, SelectsAndCopiesAcrossBlocksAndTheWholePage) {
   QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QGuiApplication::clipboard()->text(), PlainTextOf(code));
+
+  // Dragged past the bottom edge, the selection scrolls the view with it.
+  bar->setValue(0);
+  QTest::mousePress(view.viewport(), Qt::LeftButton, Qt::NoModifier, at(2));
+  QTest::mouseMove(view.viewport(), QPoint(30, view.viewport()->height() + 30));
+  for (int i = 0; i < 300 && bar->value() <= view.viewport()->height(); ++i) QTest::qWait(10);
+  QTest::mouseRelease(view.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(30, view.viewport()->height() + 30));
+  EXPECT_GT(bar->value(), view.viewport()->height());
+  const QString dragged = view.SelectedText();
+  EXPECT_TRUE(dragged.contains(QStringLiteral("\n.常量 常3\n"))) << dragged.left(40).toStdString();
+  EXPECT_TRUE(dragged.contains(view.VisibleText().split(u'\n').at(5)));
 }
 
 }  // namespace
