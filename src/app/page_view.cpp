@@ -38,7 +38,7 @@ int PlaceUnits(int blocks) { return std::clamp(INT_MAX / std::max(1, blocks + 1)
 }  // namespace
 
 PageView::PageView(QWidget* parent)
-    : QAbstractScrollArea(parent), measurer_([this](const PageMeasurer::Heights& heights) { OnMeasured(heights); }) {
+    : QAbstractScrollArea(parent), measurer_([this](const PageMeasurer::Measures& measures) { OnMeasured(measures); }) {
   face_.family = InstalledCodeFamily();
   column_.SetFace(face_);
   viewport()->setBackgroundRole(QPalette::Base);
@@ -114,9 +114,10 @@ void PageView::resizeEvent(QResizeEvent* event) {
   viewport()->update();
 }
 
-void PageView::OnMeasured(const PageMeasurer::Heights& heights) {
+void PageView::OnMeasured(const PageMeasurer::Measures& measures) {
   Settle([&] {
-    for (const auto& [block, height] : heights) column_.SetMeasured(block, height);
+    for (const auto& [table, columns] : measures.tables) column_.SetTableColumns(table, columns);
+    for (const auto& [block, height] : measures.heights) column_.SetMeasured(block, height);
   });
 }
 
