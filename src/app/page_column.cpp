@@ -215,4 +215,11 @@ void PageColumn::KeepOnly(int first, int last) {
     if ((b < first || b > last) && documents_[b]) documents_[b].reset();
 }
 
+std::pair<int, int> PageColumn::KeptAround(qreal top, qreal bottom, int most) const {
+  if (Count() == 0) return {0, -1};
+  const qreal reach = bottom - top;
+  return {std::max(BlockAt(top - reach), BlockAt(top) - most),
+          std::min(BlockAt(bottom + reach), BlockAt(bottom) + most)};
+}
+
 }  // namespace ec

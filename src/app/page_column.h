@@ -83,6 +83,10 @@ class PageColumn {
   PageDocument* Document(int block) const;
   // Frees the layouts of the blocks outside [first, last].
   void KeepOnly(int first, int last);
+  // The blocks worth keeping laid out while the column from `top` to
+  // `bottom` is in view: those within the view's height of it, and at most
+  // `most` each way beyond the ones in view.
+  std::pair<int, int> KeptAround(qreal top, qreal bottom, int most) const;
   // A height measured off this thread, for the face and width now set.
   void SetMeasured(int block, qreal height);
   // The columns of cut table `table` (a number of PageBlock's), measured
