@@ -80,6 +80,7 @@ void PageColumn::DropLayouts() {
   measuredOfKind_ = {};
   contentWidth_ = 0;
   tableColumns_.assign(blocks_ ? static_cast<size_t>(CutTableCount(blocks_->blocks)) : 0, {});
+  tableKnown_.assign(tableColumns_.size(), false);
   tablesKnown_ = 0;
   stale_ = true;
   FixScale();
@@ -192,10 +193,13 @@ void PageColumn::LaidOutAgain(int block) {
 }
 
 void PageColumn::SetTableColumns(int table, const TableColumns& columns) {
-  if (table < 1 || table > static_cast<int>(tableColumns_.size()) || columns.empty()) return;
+  if (table < 1 || table > static_cast<int>(tableColumns_.size())) return;
   TableColumns& known = tableColumns_[table - 1];
+  // A part with no table to measure (a broken page) leaves none to impose,
+  // but the table is measured all the same.
+  if (!tableKnown_[table - 1]) ++tablesKnown_;
+  tableKnown_[table - 1] = true;
   if (known == columns) return;
-  if (known.empty()) ++tablesKnown_;
   known = columns;
   for (int b = 0; b < Count(); ++b) {
     const PageBlock& block = blocks_->blocks[b];

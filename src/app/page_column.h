@@ -129,6 +129,7 @@ class PageColumn {
   std::array<int, 2> measuredOfKind_{};
   qreal contentWidth_ = 0;
   PageTableColumns tableColumns_;  // of the cut tables, by number - 1
+  std::vector<bool> tableKnown_;
   int tablesKnown_ = 0;
   mutable std::vector<qreal> tops_;  // Count() + 1 running sums
   std::vector<qreal> scaleTops_;     // the same on the scroll bar's scale
