@@ -42,6 +42,12 @@ QString TextBetween(const CutPage& page, PagePoint from, PagePoint to) {
   return text;
 }
 
+std::unique_ptr<PageDocument> BuildBlockDocument(const CutPage& page, int block, qreal width, const PageFace& face,
+                                                 const QImage& picture, const PageTableColumns& columns) {
+  const auto parsed = [&](QTextDocument& document) { ImposeColumns(page.blocks[block], document, columns); };
+  return BuildPageDocument(page.BlockHtml(block), width, face, picture, 0, parsed);
+}
+
 void PageColumn::Reset(PageBlocks blocks, QImage picture) {
   blocks_ = std::move(blocks);
   picture_ = std::move(picture);
@@ -73,6 +79,9 @@ void PageColumn::DropLayouts() {
   measuredSum_ = estimatedSum_ = {};
   measuredOfKind_ = {};
   contentWidth_ = 0;
+  tableColumns_.assign(blocks_ ? static_cast<size_t>(CutTableCount(blocks_->blocks)) : 0, {});
+  tableKnown_.assign(tableColumns_.size(), false);
+  tablesKnown_ = 0;
   stale_ = true;
   FixScale();
 }
@@ -171,12 +180,34 @@ void PageColumn::SetMeasured(int block, qreal height) {
 PageDocument* PageColumn::LaidOut(int block) {
   if (block < 0 || block >= Count()) return nullptr;
   if (!documents_[block]) {
-    documents_[block] = BuildPageDocument(blocks_->BlockHtml(block), width_, face_, picture_, 0);
-    const QSizeF size = documents_[block]->size();
-    contentWidth_ = std::max(contentWidth_, size.width());
-    Measured(block, size.height());
+    documents_[block] = BuildBlockDocument(*blocks_, block, width_, face_, picture_, tableColumns_);
+    LaidOutAgain(block);
   }
   return documents_[block].get();
+}
+
+void PageColumn::LaidOutAgain(int block) {
+  const QSizeF size = documents_[block]->size();
+  contentWidth_ = std::max(contentWidth_, size.width());
+  Measured(block, size.height());
+}
+
+void PageColumn::SetTableColumns(int table, const TableColumns& columns) {
+  if (table < 1 || table > static_cast<int>(tableColumns_.size())) return;
+  TableColumns& known = tableColumns_[table - 1];
+  // A part with no table to measure (a broken page) leaves none to impose,
+  // but the table is measured all the same.
+  if (!tableKnown_[table - 1]) ++tablesKnown_;
+  tableKnown_[table - 1] = true;
+  if (known == columns) return;
+  known = columns;
+  for (int b = 0; b < Count(); ++b) {
+    const PageBlock& block = blocks_->blocks[b];
+    if (!documents_[b] || (block.tableFromBefore != table && block.tableGoingOn != table)) continue;
+    for (const TablePart& p : TableParts(block, *documents_[b]))
+      if (p.table == table) ImposeColumns(*p.part, known);
+    LaidOutAgain(b);
+  }
 }
 
 PageDocument* PageColumn::Document(int block) const {
@@ -186,6 +217,13 @@ PageDocument* PageColumn::Document(int block) const {
 void PageColumn::KeepOnly(int first, int last) {
   for (int b = 0; b < Count(); ++b)
     if ((b < first || b > last) && documents_[b]) documents_[b].reset();
+}
+
+std::pair<int, int> PageColumn::KeptAround(qreal top, qreal bottom, int most) const {
+  if (Count() == 0) return {0, -1};
+  const qreal reach = bottom - top;
+  return {std::max(BlockAt(top - reach), BlockAt(top) - most),
+          std::min(BlockAt(bottom + reach), BlockAt(bottom) + most)};
 }
 
 }  // namespace ec

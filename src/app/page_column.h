@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "app/page_document.h"
+#include "app/table_columns.h"
 #include "render/page_blocks.h"
 
 namespace ec {
@@ -47,6 +48,11 @@ struct PagePoint {
 // its end), each block's document parsed here: safe on any thread.
 QString TextBetween(const CutPage& page, PagePoint from, PagePoint to);
 
+// Block `block` of `page` laid out (BuildPageDocument, no margin), the
+// parts it holds of cut tables given the `columns` known: safe on any thread.
+std::unique_ptr<PageDocument> BuildBlockDocument(const CutPage& page, int block, qreal width, const PageFace& face,
+                                                 const QImage& picture, const PageTableColumns& columns);
+
 class PageColumn {
  public:
   void Reset(PageBlocks blocks, QImage picture);
@@ -67,15 +73,26 @@ class PageColumn {
   qreal ContentWidth() const { return contentWidth_; }
   // The block at `y`, the last one below the end.
   int BlockAt(qreal y) const;
-  bool AllMeasured() const { return measuredCount_ == Count(); }
+  // Every height measured, and the columns of every cut table known.
+  bool AllMeasured() const {
+    return measuredCount_ == Count() && tablesKnown_ == static_cast<int>(tableColumns_.size());
+  }
 
   // Block `block` laid out (now, if it was not).
   PageDocument* LaidOut(int block);
   PageDocument* Document(int block) const;
   // Frees the layouts of the blocks outside [first, last].
   void KeepOnly(int first, int last);
+  // The blocks worth keeping laid out while the column from `top` to
+  // `bottom` is in view: those within the view's height of it, and at most
+  // `most` each way beyond the ones in view.
+  std::pair<int, int> KeptAround(qreal top, qreal bottom, int most) const;
   // A height measured off this thread, for the face and width now set.
   void SetMeasured(int block, qreal height);
+  // The columns of cut table `table` (a number of PageBlock's), measured
+  // off this thread for the face and width now set: the parts laid out take
+  // them at once, the others when they are laid out.
+  void SetTableColumns(int table, const TableColumns& columns);
 
   // Fixes the scale at the heights known now (done also by Reset, SetFace
   // and SetWidth).
@@ -97,6 +114,7 @@ class PageColumn {
   void Measured(int block, qreal height);
   void Recount() const;
   void DropLayouts();
+  void LaidOutAgain(int block);
 
   PageBlocks blocks_;
   QImage picture_;
@@ -110,6 +128,9 @@ class PageColumn {
   std::array<double, 2> measuredSum_{}, estimatedSum_{};
   std::array<int, 2> measuredOfKind_{};
   qreal contentWidth_ = 0;
+  PageTableColumns tableColumns_;  // of the cut tables, by number - 1
+  std::vector<bool> tableKnown_;
+  int tablesKnown_ = 0;
   mutable std::vector<qreal> tops_;  // Count() + 1 running sums
   std::vector<qreal> scaleTops_;     // the same on the scroll bar's scale
   mutable bool stale_ = true;

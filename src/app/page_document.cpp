@@ -13,8 +13,7 @@ constexpr int kCodePixels = 14;
 
 }  // namespace
 
-PageDocument::PageDocument(QImage picture, QString pictureUrl)
-    : picture_(std::move(picture)), pictureUrl_(pictureUrl) {
+PageDocument::PageDocument(QImage picture, QString pictureUrl) : picture_(std::move(picture)), pictureUrl_(pictureUrl) {
   // An underline swallows the underscores of names (取_文本 reads 取 文本):
   // links are marked by a tint instead.
   setDefaultStyleSheet(QStringLiteral("a { text-decoration: none; background-color: #e8effa; }"));
@@ -40,7 +39,8 @@ QFont PageFont(const PageFace& face) {
 }
 
 std::unique_ptr<PageDocument> BuildPageDocument(const std::string& html, qreal width, const PageFace& face,
-                                                const QImage& picture, qreal margin) {
+                                                const QImage& picture, qreal margin,
+                                                const std::function<void(QTextDocument&)>& parsed) {
   auto document = std::make_unique<PageDocument>(picture, QString::fromLatin1(kPagePictureUrl));
   document->setUndoRedoEnabled(false);
   document->setDefaultFont(PageFont(face));
@@ -48,6 +48,7 @@ std::unique_ptr<PageDocument> BuildPageDocument(const std::string& html, qreal w
   // The width first: setting it after the content would lay everything out twice.
   document->setTextWidth(width);
   document->setHtml(QString::fromStdString(DressPage(html, face)));
+  if (parsed) parsed(*document);
   document->documentLayout()->documentSize();  // finishes the layout, which is otherwise lazy
   return document;
 }

@@ -9,9 +9,10 @@
 
 #include <QFont>
 #include <QImage>
-#include <QUrl>
 #include <QTextDocument>
+#include <QUrl>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -46,8 +47,10 @@ QFont PageFont(const PageFace& face);
 // Parses `html` (UTF-8) dressed in `face` and lays it out `width` pixels
 // wide, all of it, so painting never has to lay anything out, with `margin`
 // pixels around it. Touches nothing shared; the document belongs to the
-// calling thread. `picture` is what the page's kPagePictureUrl shows.
+// calling thread. `picture` is what the page's kPagePictureUrl shows;
+// `parsed` may change the document once it is parsed, before it is laid out.
 std::unique_ptr<PageDocument> BuildPageDocument(const std::string& html, qreal width, const PageFace& face,
-                                                const QImage& picture = {}, qreal margin = 4);
+                                                const QImage& picture = {}, qreal margin = 4,
+                                                const std::function<void(QTextDocument&)>& parsed = {});
 
 }  // namespace ec

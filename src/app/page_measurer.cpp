@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 
 #include <limits>
+#include <utility>
 
 namespace ec {
 namespace {
@@ -37,26 +38,49 @@ void PageMeasurer::Start(PageBlocks blocks, qreal width, const PageFace& face, c
 // Runs on the worker thread.
 void PageMeasurer::Measure(uint64_t id, const PageBlocks& blocks, qreal width, const PageFace& face,
                            const QImage& picture) {
-  Heights batch;
+  Measures batch;
   QElapsedTimer sinceBatch;
   sinceBatch.start();
   const auto send = [&] {
     QMetaObject::invokeMethod(
-        this, [this, id, heights = std::move(batch)] { Deliver(id, heights); }, Qt::QueuedConnection);
-    batch.clear();
+        this, [this, id, measures = std::move(batch)] { Deliver(id, measures); }, Qt::QueuedConnection);
+    batch = {};
     sinceBatch.restart();
   };
-  for (size_t b = 0; b < blocks->blocks.size(); ++b) {
+  PageTableColumns known(static_cast<size_t>(CutTableCount(blocks->blocks)));
+  // Of each cut table being measured: its widest columns so far, and the
+  // parts narrowed to fit the width, whose height changes with its columns.
+  struct Widest {
+    TableColumns columns;
+    std::vector<int> narrowed;
+  };
+  std::vector<Widest> widest(known.size());
+  const auto height = [&](int b) {
+    return BuildBlockDocument(*blocks, b, width, face, picture, known)->size().height();
+  };
+  for (int b = 0; b < static_cast<int>(blocks->blocks.size()); ++b) {
     if (latest_.load() != id) return;
-    const auto document = BuildPageDocument(blocks->BlockHtml(static_cast<int>(b)), width, face, picture, 0);
-    batch.emplace_back(static_cast<int>(b), document->size().height());
+    const PageBlock& block = blocks->blocks[b];
+    const auto document = BuildBlockDocument(*blocks, b, width, face, picture, known);
+    batch.heights.emplace_back(b, document->size().height());
+    for (const TablePart& p : TableParts(block, *document)) {
+      Widest& table = widest[p.table - 1];
+      Widen(table.columns, MeasureColumns(*document, *p.part));
+      if (FillsWidth(*document, *p.part)) table.narrowed.push_back(b);
+    }
+    if (const int ended = block.tableFromBefore; ended > 0 && block.tableGoingOn != ended) {
+      Widest table = std::exchange(widest[ended - 1], {});
+      known[ended - 1] = std::move(table.columns);
+      batch.tables.emplace_back(ended, known[ended - 1]);
+      for (const int part : table.narrowed) batch.heights.emplace_back(part, height(part));
+    }
     if (sinceBatch.elapsed() >= kBatchMilliseconds) send();
   }
-  if (!batch.empty()) send();
+  if (!batch.heights.empty() || !batch.tables.empty()) send();
 }
 
-void PageMeasurer::Deliver(uint64_t id, const Heights& heights) const {
-  if (id == latest_.load()) delivery_(heights);
+void PageMeasurer::Deliver(uint64_t id, const Measures& measures) const {
+  if (id == latest_.load()) delivery_(measures);
 }
 
 }  // namespace ec

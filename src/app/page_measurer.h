@@ -2,7 +2,8 @@
 // Measures the heights of a page's blocks on a worker thread, top to bottom,
 // so the page view's scroll bar reaches the page's real height without the
 // window thread laying out blocks nobody looks at. Heights arrive in batches
-// on the thread that owns the measurer; a newer start (another page, zoom or
+// on the thread that owns the measurer, with the columns of each table cut
+// into parts once all its parts are measured; a newer start (another page, zoom or
 // width) makes the older run moot, and a moot run stops at its next block
 // and is never delivered.
 
@@ -23,7 +24,11 @@ namespace ec {
 class PageMeasurer : public QObject {
  public:
   using Heights = std::vector<std::pair<int, qreal>>;  // block, height
-  using Delivery = std::function<void(const Heights&)>;
+  struct Measures {
+    Heights heights;  // a block's later height replaces its earlier one
+    std::vector<std::pair<int, TableColumns>> tables;  // cut table, its columns
+  };
+  using Delivery = std::function<void(const Measures&)>;
 
   explicit PageMeasurer(Delivery delivery, QObject* parent = nullptr);
   // Waits for the block being measured.
@@ -35,7 +40,7 @@ class PageMeasurer : public QObject {
 
  private:
   void Measure(uint64_t id, const PageBlocks& blocks, qreal width, const PageFace& face, const QImage& picture);
-  void Deliver(uint64_t id, const Heights& heights) const;
+  void Deliver(uint64_t id, const Measures& measures) const;
 
   Delivery delivery_;
   QThread thread_;

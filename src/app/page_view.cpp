@@ -22,7 +22,8 @@ namespace {
 
 // A selection of up to this much HTML is copied at once; more is gathered on a worker.
 constexpr size_t kDirectCopyBytes = 256 * 1024;
-// Layouts made ahead and kept beyond the blocks in view, each way.
+// Layouts made ahead and kept beyond the blocks in view, each way, within a
+// view's height of it: what a page step reaches, and no more on a small page.
 constexpr int kBlocksKept = 3;
 // Fractions of a block in a scroll place.
 constexpr int kMostPlaceUnits = 1 << 15;
@@ -38,7 +39,7 @@ int PlaceUnits(int blocks) { return std::clamp(INT_MAX / std::max(1, blocks + 1)
 }  // namespace
 
 PageView::PageView(QWidget* parent)
-    : QAbstractScrollArea(parent), measurer_([this](const PageMeasurer::Heights& heights) { OnMeasured(heights); }) {
+    : QAbstractScrollArea(parent), measurer_([this](const PageMeasurer::Measures& measures) { OnMeasured(measures); }) {
   face_.family = InstalledCodeFamily();
   column_.SetFace(face_);
   viewport()->setBackgroundRole(QPalette::Base);
@@ -114,9 +115,10 @@ void PageView::resizeEvent(QResizeEvent* event) {
   viewport()->update();
 }
 
-void PageView::OnMeasured(const PageMeasurer::Heights& heights) {
+void PageView::OnMeasured(const PageMeasurer::Measures& measures) {
   Settle([&] {
-    for (const auto& [block, height] : heights) column_.SetMeasured(block, height);
+    for (const auto& [table, columns] : measures.tables) column_.SetTableColumns(table, columns);
+    for (const auto& [block, height] : measures.heights) column_.SetMeasured(block, height);
   });
 }
 
@@ -167,7 +169,9 @@ void PageView::Settle(const std::function<void()>& change) {
     laidOut = true;
     UpdateScrollBars();
   }
-  column_.KeepOnly(first - kBlocksKept, last + kBlocksKept);
+  const qreal top = ViewTop();
+  const auto [keptFirst, keptLast] = column_.KeptAround(top, top + view, kBlocksKept);
+  column_.KeepOnly(keptFirst, keptLast);
   settling_ = false;
   if (column_.Count() > 0) prefetch_.start();
   // Heights measured away from the view leave what it shows as it was: no
@@ -179,11 +183,12 @@ void PageView::Settle(const std::function<void()>& change) {
 // One block next to the view per turn of the event loop, nearest first, so
 // scrolling finds them laid out and no event waits for more than one.
 void PageView::Prefetch() {
-  const qreal top = ViewTop();
-  const int first = column_.BlockAt(top), last = column_.BlockAt(top + viewport()->height());
+  const qreal top = ViewTop(), view = viewport()->height();
+  const int first = column_.BlockAt(top), last = column_.BlockAt(top + view);
+  const auto [keptFirst, keptLast] = column_.KeptAround(top, top + view, kBlocksKept);
   for (int step = 1; step <= kBlocksKept; ++step) {
     for (const int b : {last + step, first - step}) {
-      if (b < 0 || b >= column_.Count() || column_.Document(b)) continue;
+      if (b < keptFirst || b > keptLast || column_.Document(b)) continue;
       Settle([&] { column_.LaidOut(b); });
       return;
     }

@@ -98,7 +98,7 @@ class PageView : public QAbstractScrollArea {
   void ScrollBy(qreal pixels);
   void DragScroll();
   void OnScrolled();
-  void OnMeasured(const PageMeasurer::Heights& heights);
+  void OnMeasured(const PageMeasurer::Measures& measures);
   void Remeasure();
   void Prefetch();
   void UpdateScrollBars();

@@ -96,6 +96,7 @@ class Splitter {
         if (tag.name == "table" && tableBefore_ && Full(at)) Cut(at, at, false);
         tableBefore_ = tag.name == "table";
         rowsInTable_ = 0;
+        cutTable_ = 0;
       }
       if (!tag.empty) open_.push_back({tag.name, tag.text});
       inlineBefore_ = IsInline(tag.name) || (tag.name == "div" && !tag.closing && open_.size() == 1);
@@ -146,8 +147,12 @@ class Splitter {
     block_.end = at;
     for (auto e = open_.rbegin(); e != open_.rend(); ++e) block_.closing.append("</").append(e->name).append(">");
     block_.endsInsideTable = insideTable;
+    if (insideTable && cutTable_ == 0) cutTable_ = ++cutTables_;
+    const int goingOn = insideTable ? cutTable_ : 0;
+    block_.tableGoingOn = goingOn;
     blocks_.push_back(std::move(block_));
     block_ = PageBlock{};
+    block_.tableFromBefore = goingOn;
     block_.opening = std::move(reopened);
     block_.opensWithTable = resume == at;
     start_ = resume;
@@ -173,6 +178,8 @@ class Splitter {
   bool tableBefore_ = false;
   bool inlineBefore_ = false;  // the last tag read sits inside a line
   size_t rowsInTable_ = 0;     // of the table open at the tables' level
+  int cutTable_ = 0;           // its number once it is cut, else 0
+  int cutTables_ = 0;          // numbers given so far
 };
 
 }  // namespace

@@ -32,6 +32,12 @@ struct PageBlock {
   // The block's last table goes on in the next block: the empty line its
   // document holds after that table is not the page's.
   bool endsInsideTable = false;
+  // A table cut between its rows has a number (1, 2, ...) that all its parts
+  // carry, so they can be given the same column widths; 0 for none. The
+  // table the block's first table goes on from, and the one its last table
+  // goes on in the next block (the same one in a middle part).
+  int tableFromBefore = 0;
+  int tableGoingOn = 0;
   // For height estimates: its lines of text outside tables, and its table rows.
   size_t lines = 0;
   size_t rows = 0;

@@ -40,6 +40,21 @@ TEST(PageBlocks, CutsCodeLinesTablesAndRowsReopeningWhatIsOpen) {
   EXPECT_TRUE(tables[3].opensWithTable);
   EXPECT_FALSE(tables[3].endsInsideTable);
   EXPECT_EQ(tables[2].rows, 1u);
+  // The parts of a cut table carry its number; a table that follows, cut
+  // too, has its own, and one never cut none.
+  const auto parts = [](const PageBlock& b) { return std::pair{b.tableFromBefore, b.tableGoingOn}; };
+  EXPECT_EQ(parts(tables[0]), std::pair(0, 0));
+  EXPECT_EQ(parts(tables[1]), std::pair(0, 1));
+  EXPECT_EQ(parts(tables[2]), std::pair(1, 1));
+  EXPECT_EQ(parts(tables[3]), std::pair(1, 0));
+  const std::string two =
+      "<table><tr>1</tr><tr>2</tr></table><table><tr>3</tr><tr>4</tr></table><table><tr>5</tr></table>";
+  const auto cut = SplitPage(two, {.units = 1});
+  ASSERT_EQ(cut.size(), 5u);
+  EXPECT_EQ(parts(cut[1]), std::pair(1, 0));
+  EXPECT_EQ(parts(cut[2]), std::pair(0, 2));
+  EXPECT_EQ(parts(cut[3]), std::pair(2, 0));
+  EXPECT_EQ(parts(cut[4]), std::pair(0, 0));
 
   // No cut inside a cell, a nested element or a span across lines.
   const std::string nested =
