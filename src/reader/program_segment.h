@@ -51,6 +51,7 @@ struct SubroutineRecord {
   std::string remarks;
   std::vector<VariableRecord> leadingVariables;
   std::vector<VariableRecord> parameters;
+  VariablePageRef parametersInPlace;  // the parameters, when left in place (ReaderOptions::pagesInPlace)
   std::array<std::string, 6> trailingBlocks;
   bool operator==(const SubroutineRecord&) const = default;
 };
@@ -61,6 +62,7 @@ struct DataTypeRecord {
   std::string name;
   std::string remarks;
   std::vector<VariableRecord> members;
+  VariablePageRef membersInPlace;
 };
 
 struct DllCommandRecord {
@@ -72,6 +74,7 @@ struct DllCommandRecord {
   std::string libraryFile;
   std::string nameInLibrary;
   std::vector<VariableRecord> parameters;
+  VariablePageRef parametersInPlace;
 };
 
 // The subroutine list left in the segment's bytes (ReaderOptions::
@@ -84,6 +87,7 @@ struct PendingSubroutines {
   int64_t firstBody = 0;  // position of the first body in the block
   bool skipBlocks = false;
   bool namesOnly = false;
+  bool pagesInPlace = false;
 };
 
 struct ProgramSegment {
@@ -92,8 +96,11 @@ struct ProgramSegment {
   std::vector<SubroutineRecord> subroutines;
   PendingSubroutines pending;  // the subroutines after those above, when left in place
   std::vector<VariableRecord> globals;
+  VariablePageRef globalsInPlace;
   std::vector<DataTypeRecord> dataTypes;
   std::vector<DllCommandRecord> dllCommands;
+  // The segment's bytes, kept while pages are left in place in them.
+  std::shared_ptr<const std::string> block;
 };
 
 // What each record costs the read's budget (reader/read_budget.h): itself and
@@ -110,6 +117,22 @@ ProgramSegment ReadProgramSegment(std::string_view block, const ReaderOptions& o
 ProgramSegment ReadProgramSegment(std::shared_ptr<const std::string> block, const ReaderOptions& options,
                                   ReadReport* report = nullptr);
 
+// The GBK name of the program segment.
+const std::string& ProgramSegmentName();
+
+// Calls visit(const VariableRecord&) for every record of a page: those read
+// already, then those left in place, read one at a time, whose problems go
+// to `found` as the program segment's. Stops early when visit returns false.
+template <typename Visit>
+void ForEachVariable(const std::vector<VariableRecord>& read, const VariablePageRef& inPlace, ReadReport* found,
+                     Visit visit) {
+  for (const VariableRecord& record : read)
+    if (!visit(record)) return;
+  if (inPlace.block.empty()) return;
+  VariablePageReader reader(inPlace, found, ProgramSegmentName());
+  while (const VariableRecord* record = reader.Next())
+    if (!visit(*record)) return;
+}
 // Index entries of every subroutine of the segment, in stored order.
 std::vector<IndexEntry> SubroutineEntries(const ProgramSegment& program);
 
