@@ -35,11 +35,16 @@ void CheckPage(const VariablePageRef& inPlace, ReadReport* found) {
   ForEachVariable({}, inPlace, found, [](const VariableRecord&) { return true; });
 }
 
-Subroutine ConvertSubroutine(const SubroutineRecord& record, const TypeNameTable& types, ReadReport* budget) {
+Subroutine ConvertSubroutine(const SubroutineRecord& record, const VariablePageRef& parametersInPlace,
+                             const TypeNameTable& types, ReadReport* budget) {
   Subroutine sub{GbkToUtf8(record.name), GbkToUtf8(record.remarks), types.Name(record.returnTypeCode), {}};
   if (ChargeRead(budget, ModelCost(sub)))
-    sub.params = ConvertVariables(record.parameters, record.parametersInPlace, types, budget);
+    sub.params = ConvertVariables(record.parameters, parametersInPlace, types, budget);
   return sub;
+}
+
+Subroutine ConvertSubroutine(const SubroutineRecord& record, const TypeNameTable& types, ReadReport* budget) {
+  return ConvertSubroutine(record, {}, types, budget);
 }
 
 }  // namespace ec

@@ -28,5 +28,8 @@ void CheckPage(const VariablePageRef& inPlace, ReadReport* found);
 
 // The subroutine and its parameters, charged the same way.
 Subroutine ConvertSubroutine(const SubroutineRecord& record, const TypeNameTable& types, ReadReport* budget = nullptr);
+// The same with its parameters left in place (PendingSubroutineReader::ParametersInPlace).
+Subroutine ConvertSubroutine(const SubroutineRecord& record, const VariablePageRef& parametersInPlace,
+                             const TypeNameTable& types, ReadReport* budget);
 
 }  // namespace ec

@@ -73,7 +73,9 @@ void ReadPage(SegmentCursor& cursor, bool inPlace, std::vector<VariableRecord>& 
   }
 }
 
-void ReadSubroutineBody(SegmentCursor& cursor, SubroutineRecord& record, const BodyReading& how) {
+// With pagesInPlace, the parameters are left in place at `parametersInPlace`.
+void ReadSubroutineBody(SegmentCursor& cursor, SubroutineRecord& record, const BodyReading& how,
+                        VariablePageRef* parametersInPlace = nullptr) {
   record.leadingValue = cursor.ReadInt32();
   record.attributes = cursor.ReadInt32();
   record.returnTypeCode = cursor.ReadInt32();
@@ -85,7 +87,12 @@ void ReadSubroutineBody(SegmentCursor& cursor, SubroutineRecord& record, const B
   } else {
     record.remarks.assign(cursor.ReadCountedTextView());
     ReadVariablePageAt(cursor, record.leadingVariables);
-    ReadPage(cursor, how.pagesInPlace, record.parameters, record.parametersInPlace);
+    if (how.pagesInPlace && parametersInPlace) {
+      record.parameters.clear();
+      *parametersInPlace = VariablePageRefAt(cursor);
+    } else {
+      ReadVariablePageAt(cursor, record.parameters);
+    }
   }
   for (auto& block : record.trailingBlocks) {
     if (how.skipBlocks) {
@@ -264,7 +271,8 @@ const SubroutineRecord* PendingSubroutineReader::Next() {
   }
   const uint64_t before = pages_.budget.Spent();
   record_.entry = pending_.index[next_++];
-  ReadSubroutineBody(cursor_, record_, {pending_.skipBlocks, pending_.namesOnly, pending_.pagesInPlace});
+  ReadSubroutineBody(cursor_, record_, {pending_.skipBlocks, pending_.namesOnly, pending_.pagesInPlace},
+                     &parametersInPlace_);
   ChargeRead(&pages_, RecordCost(record_));
   recordCost_ = pages_.budget.Spent() - before;
   if (found_) found_->budget = pages_.budget;

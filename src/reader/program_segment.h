@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "reader/declaration_index.h"
@@ -51,7 +52,6 @@ struct SubroutineRecord {
   std::string remarks;
   std::vector<VariableRecord> leadingVariables;
   std::vector<VariableRecord> parameters;
-  VariablePageRef parametersInPlace;  // the parameters, when left in place (ReaderOptions::pagesInPlace)
   std::array<std::string, 6> trailingBlocks;
   bool operator==(const SubroutineRecord&) const = default;
 };
@@ -149,6 +149,10 @@ class PendingSubroutineReader {
   PendingSubroutineReader& operator=(const PendingSubroutineReader&) = delete;
   // The next subroutine, valid until the next call; nullptr after the last.
   const SubroutineRecord* Next();
+  // Its parameters when left in place (ReaderOptions::pagesInPlace). Not a
+  // field of the record: a list of a hundred thousand records read at once
+  // would grow by as many times its size.
+  const VariablePageRef& ParametersInPlace() const { return parametersInPlace_; }
 
  private:
   const PendingSubroutines& pending_;
@@ -157,17 +161,24 @@ class PendingSubroutineReader {
   SegmentCursor cursor_;
   size_t next_ = 0;
   SubroutineRecord record_;
+  VariablePageRef parametersInPlace_;
   uint64_t recordCost_ = 0;  // what record_ was charged, given back when the next one replaces it
 };
 
 // Calls visit(const SubroutineRecord&) for every subroutine of the segment,
 // in stored order: those read already, then the pending ones, whose pages'
-// problems go to `found` when given.
+// problems go to `found` when given. A visit that also takes a const
+// VariablePageRef& is given the parameters left in place, if any.
 template <typename Visit>
 void ForEachSubroutine(const ProgramSegment& program, Visit visit, ReadReport* found = nullptr) {
-  for (const SubroutineRecord& record : program.subroutines) visit(record);
+  constexpr bool kWithPage = std::is_invocable_v<Visit, const SubroutineRecord&, const VariablePageRef&>;
+  const auto call = [&](const SubroutineRecord& record, const VariablePageRef& inPlace) {
+    if constexpr (kWithPage) visit(record, inPlace);
+    else visit(record);
+  };
+  for (const SubroutineRecord& record : program.subroutines) call(record, {});
   PendingSubroutineReader pending(program.pending, found);
-  while (const SubroutineRecord* record = pending.Next()) visit(*record);
+  while (const SubroutineRecord* record = pending.Next()) call(*record, pending.ParametersInPlace());
 }
 
 }  // namespace ec
