@@ -63,13 +63,19 @@ struct BodyReading {
   bool pagesInPlace = false;
 };
 
-// Reads the page at the cursor into `records`, or leaves it in place.
+// Pages smaller than this are read at once even when pages are left in
+// place: held twice they cost little, and reading them at once is faster.
+constexpr size_t kMinPageInPlace = 64 * 1024;
+
+// Reads the page at the cursor into `records`, or leaves it in place at `ref`.
 void ReadPage(SegmentCursor& cursor, bool inPlace, std::vector<VariableRecord>& records, VariablePageRef& ref) {
-  if (inPlace) {
+  const VariablePageRef page = VariablePageRefAt(cursor);
+  if (inPlace && page.block.size() >= kMinPageInPlace) {
     records.clear();
-    ref = VariablePageRefAt(cursor);
+    ref = page;
   } else {
-    ReadVariablePageAt(cursor, records);
+    ref = {};
+    ReadVariablePageInto(page.count, page.block, records, cursor.Report());
   }
 }
 
@@ -87,12 +93,9 @@ void ReadSubroutineBody(SegmentCursor& cursor, SubroutineRecord& record, const B
   } else {
     record.remarks.assign(cursor.ReadCountedTextView());
     ReadVariablePageAt(cursor, record.leadingVariables);
-    if (how.pagesInPlace && parametersInPlace) {
-      record.parameters.clear();
-      *parametersInPlace = VariablePageRefAt(cursor);
-    } else {
-      ReadVariablePageAt(cursor, record.parameters);
-    }
+    VariablePageRef unused;
+    ReadPage(cursor, how.pagesInPlace && parametersInPlace, record.parameters,
+             parametersInPlace ? *parametersInPlace : unused);
   }
   for (auto& block : record.trailingBlocks) {
     if (how.skipBlocks) {
