@@ -145,6 +145,25 @@ TEST(ReadBudget, DensePagesReadWholeAndAliasedOnesAreCut) {
   }
 }
 
+// A page left in place that no wanted part converts is still read, so its
+// damage is still reported.
+TEST(ReadBudget, PagesNoPartConvertsStillTellTheirDamage) {
+  TempDir dir;
+  using writer::PageKind;
+  for (const PageKind kind : {PageKind::Globals, PageKind::Constants, PageKind::DllCommands, PageKind::DataTypes}) {
+    SCOPED_TRACE(writer::PageKindName(kind));
+    const std::string path = dir.File("aliased.ec");
+    ASSERT_TRUE(WriteFileBytes(path, writer::OnePageModuleBytes(kind, true, 1 << 20)));
+    ModelParts parts = ModelParts::None();
+    // Only the subroutines: a part that is not the page's.
+    parts.subroutineGroups = true;
+    ModuleModel model;
+    ASSERT_TRUE(analyseModule(path, model, {.parts = parts, .readOnly = true}));
+    EXPECT_FALSE(model.outcome.complete);
+    EXPECT_EQ(Count(model.outcome.problems, "记录重叠"), 1u);
+  }
+}
+
 // A data type named with hundreds of bytes costs the reader nothing per
 // reference, but each global of that type holds a copy of the name in the
 // model: the analysis charges those copies and stops the list.
