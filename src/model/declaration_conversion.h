@@ -19,8 +19,17 @@ constexpr int kArrayBit = 8;
 // to the budget of `budget`, when given; the list stops once it is spent.
 std::vector<Parameter> ConvertVariables(const std::vector<VariableRecord>& records, const TypeNameTable& types,
                                         ReadReport* budget = nullptr);
+// The same for records read already followed by those of a page left in
+// place, whose problems go to `budget` too.
+std::vector<Parameter> ConvertVariables(const std::vector<VariableRecord>& records, const VariablePageRef& inPlace,
+                                        const TypeNameTable& types, ReadReport* budget);
+// Reads a page left in place for its problems only, for a record that is not converted.
+void CheckPage(const VariablePageRef& inPlace, ReadReport* found);
 
 // The subroutine and its parameters, charged the same way.
 Subroutine ConvertSubroutine(const SubroutineRecord& record, const TypeNameTable& types, ReadReport* budget = nullptr);
+// The same with its parameters left in place (PendingSubroutineReader::ParametersInPlace).
+Subroutine ConvertSubroutine(const SubroutineRecord& record, const VariablePageRef& parametersInPlace,
+                             const TypeNameTable& types, ReadReport* budget);
 
 }  // namespace ec

@@ -64,19 +64,21 @@ std::vector<Out> ConvertList(std::vector<Raw>& raw, ReadReport* budget, Convert 
 
 std::vector<DataType> ConvertDataTypes(ProgramSegment& program, const TypeNameTable& types, ReadReport* budget) {
   return ConvertList<DataType>(program.dataTypes, budget, [&](const DataTypeRecord& r, std::vector<DataType>& out) {
-    if (r.name.empty()) return;
+    if (r.name.empty()) return CheckPage(r.membersInPlace, budget);
     DataType& type = out.emplace_back(DataType{GbkToUtf8(r.name), GbkToUtf8(r.remarks)});
-    if (ChargeRead(budget, ModelCost(type))) type.members = ConvertVariables(r.members, types, budget);
+    if (ChargeRead(budget, ModelCost(type)))
+      type.members = ConvertVariables(r.members, r.membersInPlace, types, budget);
   });
 }
 
 std::vector<DllCommand> ConvertDllCommands(ProgramSegment& program, const TypeNameTable& types, ReadReport* budget) {
   return ConvertList<DllCommand>(
       program.dllCommands, budget, [&](const DllCommandRecord& r, std::vector<DllCommand>& out) {
-        if (r.name.empty()) return;
+        if (r.name.empty()) return CheckPage(r.parametersInPlace, budget);
         DllCommand& command = out.emplace_back(DllCommand{GbkToUtf8(r.name), GbkToUtf8(r.remarks), types.Name(r.returnTypeCode),
                                                GbkToUtf8(r.libraryFile), GbkToUtf8(r.nameInLibrary)});
-        if (ChargeRead(budget, ModelCost(command))) command.params = ConvertVariables(r.parameters, types, budget);
+        if (ChargeRead(budget, ModelCost(command)))
+          command.params = ConvertVariables(r.parameters, r.parametersInPlace, types, budget);
       });
 }
 
@@ -86,25 +88,61 @@ ResourceKind ResourceOnPage(int page) {
   return ResourceKind::None;
 }
 
+// Adds the constant of a raw record, whose byte data moves into the model;
+// false once the budget is spent.
+bool AddConstant(ConstantRecord& r, std::vector<Constant>& out, ReadReport* budget) {
+  if (r.name.empty()) return true;
+  ConstantValue value = std::move(r.value);
+  if (value.kind == ConstantValue::Kind::Text) value.bytes = GbkToUtf8(value.bytes);
+  const Constant& constant = out.emplace_back(
+      Constant{GbkToUtf8(r.name), GbkToUtf8(r.remarks), std::move(value), ResourceOnPage(ConstantPageOf(r.key))});
+  return ChargeRead(budget, ModelCost(constant));
+}
+
 std::vector<Constant> ConvertConstants(ResourceSegment& resources, ReadReport* budget) {
-  return ConvertList<Constant>(resources.constants, budget, [&](ConstantRecord& r, std::vector<Constant>& out) {
-    if (r.name.empty()) return;
-    // The raw record is released next: its byte data moves into the model.
-    ConstantValue value = std::move(r.value);
-    if (value.kind == ConstantValue::Kind::Text) value.bytes = GbkToUtf8(value.bytes);
-    const Constant& constant = out.emplace_back(Constant{GbkToUtf8(r.name), GbkToUtf8(r.remarks), std::move(value),
-                                                ResourceOnPage(ConstantPageOf(r.key))});
-    ChargeRead(budget, ModelCost(constant));
-  });
+  std::vector<Constant> out = ConvertList<Constant>(
+      resources.constants, budget, [&](ConstantRecord& r, std::vector<Constant>& out) { AddConstant(r, out, budget); });
+  if (resources.constantsInPlace.block.empty() || BudgetSpent(budget)) return out;
+  out.reserve(out.size() + ExpectedRecords(resources.constantsInPlace, sizeof(Constant), budget));
+  ConstantPageReader reader(resources.constantsInPlace, resources.options, budget, ResourceSegmentName());
+  while (ConstantRecord* r = reader.Next())
+    if (!AddConstant(*r, out, budget)) break;
+  return out;
+}
+
+GlobalVar ToGlobal(const VariableRecord& r, const TypeNameTable& types) {
+  return {GbkToUtf8(r.name), GbkToUtf8(r.remarks), types.Name(r.typeCode), r.dimensions};
 }
 
 std::vector<GlobalVar> ConvertGlobals(ProgramSegment& program, const TypeNameTable& types, ReadReport* budget) {
-  return ConvertList<GlobalVar>(program.globals, budget, [&](const VariableRecord& r, std::vector<GlobalVar>& out) {
-    if (r.name.empty()) return;
-    const GlobalVar& global =
-        out.emplace_back(GlobalVar{GbkToUtf8(r.name), GbkToUtf8(r.remarks), types.Name(r.typeCode), r.dimensions});
-    ChargeRead(budget, ModelCost(global));
+  std::vector<GlobalVar> out =
+      ConvertList<GlobalVar>(program.globals, budget, [&](const VariableRecord& r, std::vector<GlobalVar>& out) {
+        if (!r.name.empty()) ChargeRead(budget, ModelCost(out.emplace_back(ToGlobal(r, types))));
+      });
+  if (program.globalsInPlace.block.empty() || BudgetSpent(budget)) return out;
+  // Each record left in place is read and converted at once: the page never
+  // lives in memory as raw records beside the model.
+  out.reserve(out.size() + ExpectedRecords(program.globalsInPlace, sizeof(GlobalVar), budget));
+  ForEachVariable({}, program.globalsInPlace, budget, [&](const VariableRecord& r) {
+    return r.name.empty() || ChargeRead(budget, ModelCost(out.emplace_back(ToGlobal(r, types))));
   });
+  return out;
+}
+
+// Pages left in place that no wanted part converts are still read, for what
+// their bytes say about the file.
+void CheckUnconvertedPages(const ProgramSegment& program, const ResourceSegment& resources, const ModelParts& parts,
+                           ReadReport* found) {
+  if (!parts.constants && !resources.constantsInPlace.block.empty()) {
+    ConstantPageReader reader(resources.constantsInPlace, resources.options, found, ResourceSegmentName());
+    while (reader.Next()) {
+    }
+  }
+  if (!parts.globals) CheckPage(program.globalsInPlace, found);
+  if (!parts.dataTypes)
+    for (const DataTypeRecord& r : program.dataTypes) CheckPage(r.membersInPlace, found);
+  if (!parts.dllCommands)
+    for (const DllCommandRecord& r : program.dllCommands) CheckPage(r.parametersInPlace, found);
 }
 
 template <typename T>
@@ -136,6 +174,7 @@ void BuildModel(ModuleSegments&& segments, const ModelParts& parts, ModuleModel&
   if (parts.info) model.info = ConvertInfo(OrEmpty(segments.userInfo), found);
   if (parts.support) model.support = ConvertSupport(OrEmpty(segments.systemInfo), program.header);
   const TypeNameTable types(program);
+  CheckUnconvertedPages(program, resources, parts, found);
   if (parts.subroutineGroups || parts.classes) {
     GroupedSubroutines grouped = GroupSubroutines(program, types, parts.subroutineGroups, parts.classes, found);
     if (parts.subroutineGroups) model.subroutineGroups = std::move(grouped.groups);
@@ -160,6 +199,8 @@ bool analyseModule(const std::string& path, ModuleModel& model, const AnalyseOpt
   const bool repairAfter = !options.readOnly && options.repairOnlyWhole;
   ReaderOptions readerOptions = ReaderOptionsFor(options.parts, options.readOnly || repairAfter);
   readerOptions.budgetLimit = options.budgetLimit;
+  // The model is built from here with the read's report: it reads the pages left in place.
+  readerOptions.pagesInPlace = true;
   const bool ok = ReadModuleFile(path, readerOptions, segments, &report);
   if (ok) BuildModel(std::move(segments), options.parts, model, &report);
   if (ok && repairAfter && report.Complete()) RepairMismatchedNodes(path, report);

@@ -24,18 +24,21 @@ std::unordered_map<int32_t, size_t> FirstOwners(const std::vector<ClassRecord>& 
 // Appends one subroutine to its program set's group, its class's methods or
 // the last group; nameless ones, non-public methods and methods of nameless
 // classes go nowhere.
-void PlaceSubroutine(const SubroutineRecord& sub, const std::unordered_map<int32_t, size_t>& owners,
-                     const std::vector<ClassRecord>& sets, const TypeNameTable& types, bool wantGroups,
-                     bool wantClasses, GroupedSubroutines& out, ReadReport* budget) {
-  if (sub.name.empty()) return;
+void PlaceSubroutine(const SubroutineRecord& sub, const VariablePageRef& inPlace,
+                     const std::unordered_map<int32_t, size_t>& owners, const std::vector<ClassRecord>& sets,
+                     const TypeNameTable& types, bool wantGroups, bool wantClasses, GroupedSubroutines& out,
+                     ReadReport* budget) {
   const size_t unlisted = sets.size();  // the last group's index
   const auto owner = owners.find(sub.entry.key);
   const size_t k = owner == owners.end() ? unlisted : owner->second;
-  if (k == unlisted || sets[k].baseTypeCode == 0) {
-    if (wantGroups) out.groups[k].subroutines.push_back(ConvertSubroutine(sub, types, budget));
-  } else if (wantClasses && !sets[k].name.empty() && (sub.attributes & SubroutineRecord::kPublic)) {
-    out.classes[k].methods.push_back(ConvertSubroutine(sub, types, budget));
-  }
+  const bool inGroup = k == unlisted || sets[k].baseTypeCode == 0;
+  const bool isMethod = !inGroup && !sets[k].name.empty() && (sub.attributes & SubroutineRecord::kPublic);
+  if (!sub.name.empty() && inGroup && wantGroups)
+    return out.groups[k].subroutines.push_back(ConvertSubroutine(sub, inPlace, types, budget));
+  if (!sub.name.empty() && isMethod && wantClasses)
+    return out.classes[k].methods.push_back(ConvertSubroutine(sub, inPlace, types, budget));
+  // A subroutine shown nowhere still has its parameters read, for their problems.
+  CheckPage(inPlace, budget);
 }
 
 // Makes room in each group for the subroutines its program set lists, so
@@ -81,8 +84,8 @@ GroupedSubroutines GroupSubroutines(ProgramSegment& program, const TypeNameTable
   if (wantGroups && affordable) ReserveGroups(entries, owners, sets, out.groups);
   ForEachSubroutine(
       program,
-      [&](const SubroutineRecord& sub) {
-        PlaceSubroutine(sub, owners, sets, types, wantGroups, wantClasses, out, found);
+      [&](const SubroutineRecord& sub, const VariablePageRef& inPlace) {
+        PlaceSubroutine(sub, inPlace, owners, sets, types, wantGroups, wantClasses, out, found);
       },
       found);
   // The raw records are done with; the model being built needs the memory.

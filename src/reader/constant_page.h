@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "reader/reader_options.h"
+#include "reader/record_page.h"
 
 namespace ec {
 
@@ -48,5 +49,43 @@ uint64_t RecordCost(const ConstantRecord& record);
 // Problems met go to `report` when given (reader/read_report.h).
 std::vector<ConstantRecord> ReadConstantPage(int32_t count, std::string_view pageBlock,
                                              const ReaderOptions& options, ReadReport* report = nullptr);
+
+// A constant page left in the bytes of its segment (ReaderOptions::
+// pagesInPlace), read one record at a time when wanted.
+struct ConstantPageRef {
+  int32_t count = 0;
+  std::string_view block;  // empty when the page was read or is empty
+};
+
+// Room to make for what the records of the page become, `recordSize` bytes
+// each (ExpectedRecords in reader/record_page.h).
+size_t ExpectedRecords(const ConstantPageRef& page, size_t recordSize, const ReadReport* report);
+
+// Reads the records of a page left in place one at a time, each into the
+// same record, as ReadConstantPage reads them. The record held is charged to
+// the read's budget until the next one replaces it; the page's problems are
+// reported when the reader is done. What it reports is met in `segment`
+// (GBK, when given); what the caller reports between two records is not.
+class ConstantPageReader {
+ public:
+  ConstantPageReader(const ConstantPageRef& page, const ReaderOptions& options, ReadReport* report,
+                     std::string_view segment = {});
+  ~ConstantPageReader();
+  ConstantPageReader(const ConstantPageReader&) = delete;
+  ConstantPageReader& operator=(const ConstantPageReader&) = delete;
+  // The next record, valid until the next call (its value may be moved
+  // from); nullptr after the last, or once the page or the read is over its budget.
+  ConstantRecord* Next();
+
+ private:
+  RecordPage page_;
+  ReaderOptions options_;
+  ReadReport* report_;
+  std::string segment_;  // where the problems of the page are met
+  ConstantRecord record_;
+  uint64_t recordCost_ = 0;
+  size_t next_ = 0;
+  bool done_ = false;
+};
 
 }  // namespace ec

@@ -4,6 +4,7 @@
 
 #include "reader/read_report.h"
 #include "reader/segment_cursor.h"
+#include "support/gbk_codec.h"
 
 namespace ec {
 
@@ -38,9 +39,8 @@ uint64_t RecordCost(const WindowRecord& window) {
 namespace {
 // A window body moves the cursor by at least its six int32 values and lengths.
 constexpr size_t kMinWindowBody = 4 * 6;
-}  // namespace
 
-ResourceSegment ReadResourceSegment(std::string_view block, const ReaderOptions& options, ReadReport* report) {
+ResourceSegment ReadResource(std::string_view block, const ReaderOptions& options, bool inPlace, ReadReport* report) {
   SegmentCursor cursor(block, report);
   ResourceSegment segment;
   segment.windows = ReadIndexedList<WindowRecord>(cursor, "窗口", kMinWindowBody, [](SegmentCursor& c, WindowRecord& window) {
@@ -53,9 +53,29 @@ ResourceSegment ReadResourceSegment(std::string_view block, const ReaderOptions&
   });
   const int32_t count = cursor.ReadInt32();
   const std::string_view page = cursor.ReadCountedView();
-  segment.constants = ReadConstantPage(count, page, options, report);
+  if (inPlace) segment.constantsInPlace = {count, page};
+  else segment.constants = ReadConstantPage(count, page, options, report);
+  segment.options = options;
   segment.trailingValue = cursor.ReadInt32();
   return segment;
+}
+
+}  // namespace
+
+ResourceSegment ReadResourceSegment(std::string_view block, const ReaderOptions& options, ReadReport* report) {
+  return ReadResource(block, options, false, report);
+}
+
+ResourceSegment ReadResourceSegment(std::shared_ptr<const std::string> block, const ReaderOptions& options,
+                                    ReadReport* report) {
+  ResourceSegment segment = ReadResource(*block, options, options.pagesInPlace, report);
+  if (options.pagesInPlace) segment.block = std::move(block);
+  return segment;
+}
+
+const std::string& ResourceSegmentName() {
+  static const std::string name = Utf8ToGbk("程序资源段");
+  return name;
 }
 
 }  // namespace ec

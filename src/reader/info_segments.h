@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,7 +45,11 @@ struct WindowRecord {
 struct ResourceSegment {
   std::vector<WindowRecord> windows;
   std::vector<ConstantRecord> constants;
+  ConstantPageRef constantsInPlace;  // the constants, when left in place (ReaderOptions::pagesInPlace)
+  ReaderOptions options;             // how the constants left in place are to be read
   int32_t trailingValue = 0;
+  // The segment's bytes, kept while the constants are left in place in them.
+  std::shared_ptr<const std::string> block;
 };
 
 // What a window costs the read's budget (reader/read_budget.h).
@@ -56,5 +61,11 @@ SystemInfoRecord ReadSystemInfo(std::string_view block);
 UserInfoRecord ReadUserInfo(std::string_view block, ReadReport* report = nullptr);
 ResourceSegment ReadResourceSegment(std::string_view block, const ReaderOptions& options,
                                     ReadReport* report = nullptr);
+// The same for a block the segment may keep: with pagesInPlace set, the
+// constants stay in it, unread.
+ResourceSegment ReadResourceSegment(std::shared_ptr<const std::string> block, const ReaderOptions& options,
+                                    ReadReport* report = nullptr);
+// The GBK name of the program resource segment.
+const std::string& ResourceSegmentName();
 
 }  // namespace ec

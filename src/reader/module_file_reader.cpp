@@ -37,7 +37,8 @@ bool StoreSegment(SegmentNode& node, const ReaderOptions& options, ModuleSegment
   } else if (node.name == kUserInfoName) {
     segments.userInfo = ReadUserInfo(node.data, &report);
   } else if (node.name == kResourcesName) {
-    segments.resources = ReadResourceSegment(node.data, options, &report);
+    segments.resources =
+        ReadResourceSegment(std::make_shared<const std::string>(std::move(node.data)), options, &report);
   } else if (node.name == kProgramName) {
     segments.program =
         ReadProgramSegment(std::make_shared<const std::string>(std::move(node.data)), options, &report);

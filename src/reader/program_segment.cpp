@@ -56,22 +56,49 @@ void SkipVariablePage(SegmentCursor& cursor) {
   cursor.SkipCountedBytes();
 }
 
-void ReadSubroutineBody(SegmentCursor& cursor, SubroutineRecord& record, bool skipBlocks, bool namesOnly) {
+// How the bodies of the lists are read (ReaderOptions).
+struct BodyReading {
+  bool skipBlocks = false;
+  bool namesOnly = false;
+  bool pagesInPlace = false;
+};
+
+// Pages smaller than this are read at once even when pages are left in
+// place: held twice they cost little, and reading them at once is faster.
+constexpr size_t kMinPageInPlace = 64 * 1024;
+
+// Reads the page at the cursor into `records`, or leaves it in place at `ref`.
+void ReadPage(SegmentCursor& cursor, bool inPlace, std::vector<VariableRecord>& records, VariablePageRef& ref) {
+  const VariablePageRef page = VariablePageRefAt(cursor);
+  if (inPlace && page.block.size() >= kMinPageInPlace) {
+    records.clear();
+    ref = page;
+  } else {
+    ref = {};
+    ReadVariablePageInto(page.count, page.block, records, cursor.Report());
+  }
+}
+
+// With pagesInPlace, the parameters are left in place at `parametersInPlace`.
+void ReadSubroutineBody(SegmentCursor& cursor, SubroutineRecord& record, const BodyReading& how,
+                        VariablePageRef* parametersInPlace = nullptr) {
   record.leadingValue = cursor.ReadInt32();
   record.attributes = cursor.ReadInt32();
   record.returnTypeCode = cursor.ReadInt32();
   record.name.assign(cursor.ReadCountedTextView());
-  if (namesOnly) {
+  if (how.namesOnly) {
     cursor.SkipCountedBytes();  // remarks
     SkipVariablePage(cursor);
     SkipVariablePage(cursor);
   } else {
     record.remarks.assign(cursor.ReadCountedTextView());
     ReadVariablePageAt(cursor, record.leadingVariables);
-    ReadVariablePageAt(cursor, record.parameters);
+    VariablePageRef unused;
+    ReadPage(cursor, how.pagesInPlace && parametersInPlace, record.parameters,
+             parametersInPlace ? *parametersInPlace : unused);
   }
   for (auto& block : record.trailingBlocks) {
-    if (skipBlocks) {
+    if (how.skipBlocks) {
       cursor.SkipCountedBytes();
       block.clear();
     } else {
@@ -80,23 +107,23 @@ void ReadSubroutineBody(SegmentCursor& cursor, SubroutineRecord& record, bool sk
   }
 }
 
-void ReadDataTypeBody(SegmentCursor& cursor, DataTypeRecord& record, bool namesOnly) {
+void ReadDataTypeBody(SegmentCursor& cursor, DataTypeRecord& record, const BodyReading& how) {
   record.leadingValue = cursor.ReadInt32();
   record.name.assign(cursor.ReadCountedTextView());
-  if (namesOnly) {
+  if (how.namesOnly) {
     cursor.SkipCountedBytes();  // remarks
     SkipVariablePage(cursor);
     return;
   }
   record.remarks.assign(cursor.ReadCountedTextView());
-  record.members = ReadVariablePageAt(cursor);
+  ReadPage(cursor, how.pagesInPlace, record.members, record.membersInPlace);
 }
 
-void ReadDllCommandBody(SegmentCursor& cursor, DllCommandRecord& record, bool namesOnly) {
+void ReadDllCommandBody(SegmentCursor& cursor, DllCommandRecord& record, const BodyReading& how) {
   record.leadingValue = cursor.ReadInt32();
   record.returnTypeCode = cursor.ReadInt32();
   record.name.assign(cursor.ReadCountedTextView());
-  if (namesOnly) {
+  if (how.namesOnly) {
     for (int text = 0; text < 3; ++text) cursor.SkipCountedBytes();  // remarks, library file, name in it
     SkipVariablePage(cursor);
     return;
@@ -104,7 +131,7 @@ void ReadDllCommandBody(SegmentCursor& cursor, DllCommandRecord& record, bool na
   record.remarks.assign(cursor.ReadCountedTextView());
   record.libraryFile.assign(cursor.ReadCountedTextView());
   record.nameInLibrary.assign(cursor.ReadCountedTextView());
-  record.parameters = ReadVariablePageAt(cursor);
+  ReadPage(cursor, how.pagesInPlace, record.parameters, record.parametersInPlace);
 }
 
 // Moves over a subroutine body exactly as ReadSubroutineBody does, and gives
@@ -122,12 +149,13 @@ void SkipSubroutineBody(SegmentCursor& cursor) {
 
 // Steps over the subroutine list, giving its messages now, in the order of
 // the segment.
-PendingSubroutines StepOverSubroutines(SegmentCursor& cursor, bool skipBlocks, bool namesOnly) {
+PendingSubroutines StepOverSubroutines(SegmentCursor& cursor, const BodyReading& how) {
   PendingSubroutines pending;
   pending.index = ReadDeclarationIndex(cursor);
   pending.firstBody = cursor.Position();
-  pending.skipBlocks = skipBlocks;
-  pending.namesOnly = namesOnly;
+  pending.skipBlocks = how.skipBlocks;
+  pending.namesOnly = how.namesOnly;
+  pending.pagesInPlace = how.pagesInPlace;
   const size_t bodies =
       ForEachIndexedBody(cursor, pending.index, "子程序", [&](const IndexEntry&) { SkipSubroutineBody(cursor); });
   pending.index.resize(bodies);
@@ -143,22 +171,25 @@ ProgramSegment ReadProgram(std::string_view block, const ReaderOptions& options,
   // A list stopped by the budget leaves the cursor inside it: nothing after
   // it can be read from there, and nothing more may be materialised anyway.
   if (BudgetSpent(report)) return segment;
-  const bool skip = options.skipSubroutineBlocks, names = options.namesOnly;
+  // Pages are left in place only in a block the segment keeps.
+  const BodyReading how{options.skipSubroutineBlocks, options.namesOnly,
+                        inPlace && options.pagesInPlace && !options.namesOnly};
   if (inPlace) {
-    segment.pending = StepOverSubroutines(cursor, skip, names);
+    segment.pending = StepOverSubroutines(cursor, how);
   } else {
-    segment.subroutines = ReadIndexedList<SubroutineRecord>(cursor, "子程序", kMinSubroutineBody,
-                                                            [skip, names](SegmentCursor& c, SubroutineRecord& r) {
-                                                              ReadSubroutineBody(c, r, skip, names);
-                                                            });
+    segment.subroutines = ReadIndexedList<SubroutineRecord>(
+        cursor, "子程序", kMinSubroutineBody,
+        [how](SegmentCursor& c, SubroutineRecord& r) { ReadSubroutineBody(c, r, how); });
   }
   if (BudgetSpent(report)) return segment;
-  segment.globals = ReadVariablePageAt(cursor);
-  segment.dataTypes = ReadIndexedList<DataTypeRecord>(
-      cursor, "自定义数据类型", kMinDataTypeBody, [names](SegmentCursor& c, DataTypeRecord& r) { ReadDataTypeBody(c, r, names); });
+  ReadPage(cursor, how.pagesInPlace, segment.globals, segment.globalsInPlace);
+  segment.dataTypes =
+      ReadIndexedList<DataTypeRecord>(cursor, "自定义数据类型", kMinDataTypeBody,
+                                      [how](SegmentCursor& c, DataTypeRecord& r) { ReadDataTypeBody(c, r, how); });
   if (BudgetSpent(report)) return segment;
   segment.dllCommands = ReadIndexedList<DllCommandRecord>(
-      cursor, "DLL命令", kMinDllCommandBody, [names](SegmentCursor& c, DllCommandRecord& r) { ReadDllCommandBody(c, r, names); });
+      cursor, "DLL命令", kMinDllCommandBody,
+      [how](SegmentCursor& c, DllCommandRecord& r) { ReadDllCommandBody(c, r, how); });
   return segment;
 }
 
@@ -192,8 +223,14 @@ ProgramSegment ReadProgramSegment(std::shared_ptr<const std::string> block, cons
                                   ReadReport* report) {
   const bool inPlace = options.subroutinesInPlace && !options.programHeaderOnly;
   ProgramSegment segment = ReadProgram(*block, options, inPlace, report);
-  if (!segment.pending.index.empty()) segment.pending.block = std::move(block);
+  if (!segment.pending.index.empty()) segment.pending.block = block;
+  if (inPlace && options.pagesInPlace) segment.block = std::move(block);
   return segment;
+}
+
+const std::string& ProgramSegmentName() {
+  static const std::string name = Utf8ToGbk("程序段");
+  return name;
 }
 
 std::vector<IndexEntry> SubroutineEntries(const ProgramSegment& program) {
@@ -210,7 +247,7 @@ PendingSubroutineReader::PendingSubroutineReader(const PendingSubroutines& pendi
       pages_{.quiet = found == nullptr},
       cursor_(pending.block ? std::string_view(*pending.block) : std::string_view(), &pages_) {
   cursor_.MoveTo(pending.firstBody);
-  pages_.segment = Utf8ToGbk("程序段");
+  pages_.segment = ProgramSegmentName();
 }
 
 PendingSubroutineReader::~PendingSubroutineReader() {
@@ -237,7 +274,8 @@ const SubroutineRecord* PendingSubroutineReader::Next() {
   }
   const uint64_t before = pages_.budget.Spent();
   record_.entry = pending_.index[next_++];
-  ReadSubroutineBody(cursor_, record_, pending_.skipBlocks, pending_.namesOnly);
+  ReadSubroutineBody(cursor_, record_, {pending_.skipBlocks, pending_.namesOnly, pending_.pagesInPlace},
+                     &parametersInPlace_);
   ChargeRead(&pages_, RecordCost(record_));
   recordCost_ = pages_.budget.Spent() - before;
   if (found_) found_->budget = pages_.budget;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "reader/declaration_index.h"
@@ -61,6 +62,7 @@ struct DataTypeRecord {
   std::string name;
   std::string remarks;
   std::vector<VariableRecord> members;
+  VariablePageRef membersInPlace;
 };
 
 struct DllCommandRecord {
@@ -72,6 +74,7 @@ struct DllCommandRecord {
   std::string libraryFile;
   std::string nameInLibrary;
   std::vector<VariableRecord> parameters;
+  VariablePageRef parametersInPlace;
 };
 
 // The subroutine list left in the segment's bytes (ReaderOptions::
@@ -84,6 +87,7 @@ struct PendingSubroutines {
   int64_t firstBody = 0;  // position of the first body in the block
   bool skipBlocks = false;
   bool namesOnly = false;
+  bool pagesInPlace = false;
 };
 
 struct ProgramSegment {
@@ -92,8 +96,11 @@ struct ProgramSegment {
   std::vector<SubroutineRecord> subroutines;
   PendingSubroutines pending;  // the subroutines after those above, when left in place
   std::vector<VariableRecord> globals;
+  VariablePageRef globalsInPlace;
   std::vector<DataTypeRecord> dataTypes;
   std::vector<DllCommandRecord> dllCommands;
+  // The segment's bytes, kept while pages are left in place in them.
+  std::shared_ptr<const std::string> block;
 };
 
 // What each record costs the read's budget (reader/read_budget.h): itself and
@@ -110,6 +117,22 @@ ProgramSegment ReadProgramSegment(std::string_view block, const ReaderOptions& o
 ProgramSegment ReadProgramSegment(std::shared_ptr<const std::string> block, const ReaderOptions& options,
                                   ReadReport* report = nullptr);
 
+// The GBK name of the program segment.
+const std::string& ProgramSegmentName();
+
+// Calls visit(const VariableRecord&) for every record of a page: those read
+// already, then those left in place, read one at a time, whose problems go
+// to `found` as the program segment's. Stops early when visit returns false.
+template <typename Visit>
+void ForEachVariable(const std::vector<VariableRecord>& read, const VariablePageRef& inPlace, ReadReport* found,
+                     Visit visit) {
+  for (const VariableRecord& record : read)
+    if (!visit(record)) return;
+  if (inPlace.block.empty()) return;
+  VariablePageReader reader(inPlace, found, ProgramSegmentName());
+  while (const VariableRecord* record = reader.Next())
+    if (!visit(*record)) return;
+}
 // Index entries of every subroutine of the segment, in stored order.
 std::vector<IndexEntry> SubroutineEntries(const ProgramSegment& program);
 
@@ -126,6 +149,10 @@ class PendingSubroutineReader {
   PendingSubroutineReader& operator=(const PendingSubroutineReader&) = delete;
   // The next subroutine, valid until the next call; nullptr after the last.
   const SubroutineRecord* Next();
+  // Its parameters when left in place (ReaderOptions::pagesInPlace). Not a
+  // field of the record: a list of a hundred thousand records read at once
+  // would grow by as many times its size.
+  const VariablePageRef& ParametersInPlace() const { return parametersInPlace_; }
 
  private:
   const PendingSubroutines& pending_;
@@ -134,17 +161,24 @@ class PendingSubroutineReader {
   SegmentCursor cursor_;
   size_t next_ = 0;
   SubroutineRecord record_;
+  VariablePageRef parametersInPlace_;
   uint64_t recordCost_ = 0;  // what record_ was charged, given back when the next one replaces it
 };
 
 // Calls visit(const SubroutineRecord&) for every subroutine of the segment,
 // in stored order: those read already, then the pending ones, whose pages'
-// problems go to `found` when given.
+// problems go to `found` when given. A visit that also takes a const
+// VariablePageRef& is given the parameters left in place, if any.
 template <typename Visit>
 void ForEachSubroutine(const ProgramSegment& program, Visit visit, ReadReport* found = nullptr) {
-  for (const SubroutineRecord& record : program.subroutines) visit(record);
+  constexpr bool kWithPage = std::is_invocable_v<Visit, const SubroutineRecord&, const VariablePageRef&>;
+  const auto call = [&](const SubroutineRecord& record, const VariablePageRef& inPlace) {
+    if constexpr (kWithPage) visit(record, inPlace);
+    else visit(record);
+  };
+  for (const SubroutineRecord& record : program.subroutines) call(record, {});
   PendingSubroutineReader pending(program.pending, found);
-  while (const SubroutineRecord* record = pending.Next()) visit(*record);
+  while (const SubroutineRecord* record = pending.Next()) call(*record, pending.ParametersInPlace());
 }
 
 }  // namespace ec

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "reader/read_budget.h"
@@ -78,6 +79,24 @@ struct ReadReport {
   void Add(ReadProblem problem);
   // Adds a problem met in the segment being parsed, with the reader's message.
   void AddInSegment(ReadProblem::Kind kind, std::string_view message);
+};
+
+// While it lives, the problems added to `report` are met in `segment` (GBK;
+// nothing changes when it is empty or there is no report).
+class InSegment {
+ public:
+  InSegment(ReadReport* report, std::string_view segment) : report_(segment.empty() ? nullptr : report) {
+    if (report_) before_ = std::exchange(report_->segment, std::string(segment));
+  }
+  ~InSegment() {
+    if (report_) report_->segment = std::move(before_);
+  }
+  InSegment(const InSegment&) = delete;
+  InSegment& operator=(const InSegment&) = delete;
+
+ private:
+  ReadReport* report_;
+  std::string before_;
 };
 
 // Sets LastReadError and the report's last message to `message` and records

@@ -16,6 +16,11 @@ struct ReaderOptions {
   // Leave the subroutines in the segment's bytes (ProgramSegment::pending)
   // for a caller that takes them one at a time through ForEachSubroutine.
   bool subroutinesInPlace = false;
+  // Leave the pages the model converts (constants and, with
+  // subroutinesInPlace, globals, parameters and members) in the segments'
+  // bytes, to be read one record at a time (VariablePageRef, ConstantPageRef),
+  // so that a dense page is never held as raw records beside the model.
+  bool pagesInPlace = false;
   // Declarations are wanted for their names only (a folder search): the
   // remarks and variable pages (parameters, members) of subroutines, data
   // types and DLL commands are stepped over, not read.

@@ -1,5 +1,7 @@
 #include "reader/variable_page.h"
 
+#include <utility>
+
 #include "reader/declaration_index.h"
 #include "reader/read_report.h"
 #include "reader/record_page.h"
@@ -29,6 +31,17 @@ size_t MaterialisedBytes(const VariableRecord& record) {
   return record.name.size() + record.remarks.size() + 4 * record.dimensions.size();
 }
 
+// Reads record k of the page into `record`; false when the page or the read
+// is over its budget with it, and nothing after it is to be read.
+bool ReadRecord(RecordPage& page, size_t k, VariableRecord& record, bool& clamped, ReadReport* report) {
+  record.key = page.Key(k);
+  record.bodyPosition = page.BodyPosition(k);
+  SegmentCursor body(page.Body(k), report);
+  clamped = ReadVariableBody(body, record) || clamped;
+  const bool withinPage = page.Read(k, body.Position(), MaterialisedBytes(record));
+  return ChargeRead(report, RecordCost(record)) && withinPage;
+}
+
 }  // namespace
 
 uint64_t RecordCost(const VariableRecord& record) {
@@ -47,13 +60,7 @@ void ReadVariablePageInto(int32_t count, std::string_view pageBlock, std::vector
   while (read < page.size() && !BudgetSpent(report)) {
     const size_t k = read++;
     if (k == records.size()) records.emplace_back();
-    VariableRecord& record = records[k];
-    record.key = page.Key(k);
-    record.bodyPosition = page.BodyPosition(k);
-    SegmentCursor body(page.Body(k), report);
-    clamped = ReadVariableBody(body, record) || clamped;
-    const bool withinPage = page.Read(k, body.Position(), MaterialisedBytes(record));
-    if (!ChargeRead(report, RecordCost(record)) || !withinPage) break;
+    if (!ReadRecord(page, k, records[k], clamped, report)) break;
   }
   records.resize(read);
   ReportPageProblems(page, clamped, report);
@@ -75,6 +82,38 @@ std::vector<VariableRecord> ReadVariablePageAt(SegmentCursor& cursor) {
   std::vector<VariableRecord> records;
   ReadVariablePageAt(cursor, records);
   return records;
+}
+
+VariablePageRef VariablePageRefAt(SegmentCursor& cursor) {
+  const int32_t count = cursor.ReadInt32();
+  return {count, cursor.ReadCountedView()};
+}
+
+VariablePageReader::VariablePageReader(const VariablePageRef& page, ReadReport* report, std::string_view segment)
+    : page_(page.count, page.block), report_(report), segment_(segment) {
+  clamped_ = page_.CountClamped();
+}
+
+VariablePageReader::~VariablePageReader() {
+  if (!report_) return;
+  report_->budget.Refund(recordCost_);
+  const InSegment in(report_, segment_);
+  ReportPageProblems(page_, clamped_, report_);
+}
+
+size_t ExpectedRecords(const VariablePageRef& page, size_t recordSize, const ReadReport* report) {
+  return ExpectedRecords(RecordPage(page.count, page.block), page.block, recordSize, report);
+}
+
+const VariableRecord* VariablePageReader::Next() {
+  if (done_ || next_ >= page_.size() || BudgetSpent(report_)) return nullptr;
+  if (report_) report_->budget.Refund(recordCost_);
+  const uint64_t before = report_ ? report_->budget.Spent() : 0;
+  const InSegment in(report_, segment_);
+  // A record over a budget is still given: the eager read keeps it too.
+  done_ = !ReadRecord(page_, next_++, record_, clamped_, report_);
+  recordCost_ = report_ ? report_->budget.Spent() - before : 0;
+  return &record_;
 }
 
 }  // namespace ec

@@ -11,6 +11,7 @@
 #include "model_records.h"
 #include "support/file_bytes.h"
 #include "tests/support/temp_dir.h"
+#include "tools/module_writer/one_page_module.h"
 
 namespace ec {
 namespace {
@@ -90,8 +91,9 @@ TEST(ReadBudget, ManyPagesStopWhereTheWholeReadIsSpent) {
     EXPECT_EQ(Count(cut.outcome.problems, "上限 1 MB"), 1u);
     EXPECT_GT(Members(cut), 0u);
     EXPECT_LT(Members(cut), 300u * 40u);
-    // Data types are read before the DLL commands; subroutines in place are
-    // read only after them, as the model is built.
+    // Small pages are read at once: data types are read before the DLL
+    // commands; subroutines in place are read only after them, as the model
+    // is built.
     EXPECT_EQ(cut.dllCommands.size(), subroutines ? 1u : 0u);
     // What was kept is what the budget paid for: the model alone stays under it.
     uint64_t modelCost = 0;
@@ -101,6 +103,64 @@ TEST(ReadBudget, ManyPagesStopWhereTheWholeReadIsSpent) {
       for (const Subroutine& s : g.subroutines)
         for (const Parameter& p : s.params) modelCost += ModelCost(p);
     EXPECT_LE(modelCost, kLimit);
+  }
+}
+
+// Records of every kind: members, parameters, constants and globals.
+size_t Records(const ModuleModel& model) {
+  size_t n = Members(model) + model.constants.size() + model.globals.size();
+  for (const DllCommand& c : model.dllCommands) n += c.params.size();
+  return n;
+}
+
+// A module that is one dense, well-formed page of small records: its
+// records cost the model several times their bytes in the file, yet the read
+// must take them all and call the file sound. Every record is read straight
+// into the model, never held twice. A page whose records share one body is
+// still cut and reported.
+TEST(ReadBudget, DensePagesReadWholeAndAliasedOnesAreCut) {
+  TempDir dir;
+  using writer::PageKind;
+  for (const PageKind kind :
+       {PageKind::Globals, PageKind::Constants, PageKind::Subroutines, PageKind::DllCommands, PageKind::DataTypes}) {
+    SCOPED_TRACE(writer::PageKindName(kind));
+    const std::string path = dir.File("dense.ec");
+    ASSERT_TRUE(WriteFileBytes(path, writer::OnePageModuleBytes(kind, false, 4 << 20)));
+    ModuleModel unbounded;
+    ASSERT_TRUE(analyseModule(path, unbounded, {.readOnly = true, .budgetLimit = ~0ull}));
+    ModuleModel model;
+    ASSERT_TRUE(analyseModule(path, model, {.readOnly = true}));
+    EXPECT_TRUE(model.outcome.Clean()) << (model.outcome.problems.empty() ? "" : model.outcome.problems[0]);
+    EXPECT_GT(Records(model), 80000u);
+    EXPECT_EQ(Records(model), Records(unbounded));
+
+    ASSERT_TRUE(WriteFileBytes(path, writer::OnePageModuleBytes(kind, true, 1 << 20)));
+    ModuleModel aliased;
+    ASSERT_TRUE(analyseModule(path, aliased, {.readOnly = true}));
+    EXPECT_FALSE(aliased.outcome.complete);
+    EXPECT_EQ(Count(aliased.outcome.problems, "记录重叠"), 1u);
+    EXPECT_EQ(Count(aliased.outcome.problems, "超出预算"), 1u);
+    EXPECT_GT(Records(aliased), 1u);
+    EXPECT_LT(Records(aliased), 10u);
+  }
+}
+
+// A page left in place that no wanted part converts is still read, so its
+// damage is still reported.
+TEST(ReadBudget, PagesNoPartConvertsStillTellTheirDamage) {
+  TempDir dir;
+  using writer::PageKind;
+  for (const PageKind kind : {PageKind::Globals, PageKind::Constants, PageKind::DllCommands, PageKind::DataTypes}) {
+    SCOPED_TRACE(writer::PageKindName(kind));
+    const std::string path = dir.File("aliased.ec");
+    ASSERT_TRUE(WriteFileBytes(path, writer::OnePageModuleBytes(kind, true, 1 << 20)));
+    ModelParts parts = ModelParts::None();
+    // Only the subroutines: a part that is not the page's.
+    parts.subroutineGroups = true;
+    ModuleModel model;
+    ASSERT_TRUE(analyseModule(path, model, {.parts = parts, .readOnly = true}));
+    EXPECT_FALSE(model.outcome.complete);
+    EXPECT_EQ(Count(model.outcome.problems, "记录重叠"), 1u);
   }
 }
 

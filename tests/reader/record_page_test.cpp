@@ -112,6 +112,49 @@ TEST(RecordPage, AliasedRecordsReadWithinTheBudgetAndAreReportedPastIt) {
   EXPECT_EQ(constantReport.problems.size(), 2u);
 }
 
+// A page left in place and read one record at a time gives what the page
+// read at once gives: the same records, the same problems, in the segment it
+// was met in, and gives back what it charged the read.
+TEST(RecordPage, PagesLeftInPlaceReadAsPagesReadAtOnce) {
+  VariableRecord big{.typeCode = 4, .name = std::string(2000, 'N'), .remarks = std::string(2000, 'R')};
+  const std::string aliased = writer::AliasedPageBlock(5000, writer::VariableBody(big));
+  const std::string clean = writer::VariablePageBlock(Parameters({"内存地址", "长度", "标志"}));
+  for (const auto& [count, block] : {std::pair<int32_t, std::string>{3, clean}, {5000, aliased}, {40, clean}}) {
+    SCOPED_TRACE(count);
+    ReadReport atOnce;
+    const std::vector<VariableRecord> expected = ReadVariablePage(count, block, &atOnce);
+    ReadReport inPlace{.segment = "other"};
+    std::vector<VariableRecord> read;
+    {
+      VariablePageReader reader({count, block}, &inPlace, "page");
+      while (const VariableRecord* r = reader.Next()) read.push_back(*r);
+      EXPECT_GT(inPlace.budget.Spent(), 0u);
+    }
+    EXPECT_EQ(read, expected);
+    EXPECT_EQ(inPlace.budget.Spent(), 0u);
+    EXPECT_EQ(inPlace.segment, "other");
+    ASSERT_EQ(inPlace.problems.size(), atOnce.problems.size());
+    for (size_t p = 0; p < atOnce.problems.size(); ++p) {
+      EXPECT_EQ(inPlace.problems[p].kind, atOnce.problems[p].kind);
+      EXPECT_EQ(inPlace.problems[p].segment, "page");
+    }
+  }
+
+  ConstantRecord c{.key = 0x20000001, .name = "C", .value = ConstantValue::OfBytes(std::string(4000, 'D'))};
+  const std::string constants = writer::AliasedPageBlock(5000, writer::ConstantBody(c), c.key);
+  ReadReport atOnce;
+  const size_t expected = ReadConstantPage(5000, constants, {}, &atOnce).size();
+  ReadReport inPlace;
+  size_t read = 0;
+  {
+    ConstantPageReader reader({5000, constants}, {}, &inPlace);
+    while (const ConstantRecord* r = reader.Next()) read += r->value == c.value;
+  }
+  EXPECT_EQ(read, expected);
+  EXPECT_EQ(inPlace.problems, atOnce.problems);
+  EXPECT_EQ(inPlace.budget.Spent(), 0u);
+}
+
 TEST(RecordPage, ABodyBeforeThePageIsNoPhantomOfTheKeyTable) {
   // The key table spells a variable body named "BOGUS"; the second record
   // points far before the block. It must not read the table as its body.
