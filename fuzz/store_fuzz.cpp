@@ -1,6 +1,6 @@
 // Binds a store to random file content, then runs random operations on it.
-// Checks after every write that the file holds exactly the content, and that a
-// placed text reads back.
+// Checks after every operation that the file, once its writer has caught up,
+// holds exactly the content, and that a placed text reads back.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -18,8 +18,11 @@ void Check(bool condition) {
   if (!condition) std::abort();
 }
 
-void CheckFileMatches(const ec::ControlStateStore& store, const std::filesystem::path& path) {
-  if (store.IsFileOpen()) Check(ec::ReadFileBytes(path) == store.RawContent());
+// The file is written by a thread of its own and trails the content until flushed.
+void CheckFileMatches(ec::ControlStateStore& store, const std::filesystem::path& path) {
+  if (!store.IsFileOpen()) return;
+  Check(store.Flush());
+  Check(ec::ReadFileBytes(path) == store.RawContent());
 }
 
 std::string Name(FuzzedDataProvider& input) { return input.ConsumeRandomLengthString(6); }

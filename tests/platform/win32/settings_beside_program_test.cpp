@@ -40,6 +40,7 @@ TEST_F(SettingsBesideProgram, GbkFileLockedAgainstOtherWritersWhileBound) {
   ASSERT_TRUE(store.Bind(file_));
   store.SetSection("批量搜索");
   ASSERT_TRUE(store.WriteText("目录路径", "D:\\易语言\\模块"));
+  ASSERT_TRUE(store.Flush());  // the file is written by a thread of its own
   EXPECT_EQ(ReadFileBytes(file_), Utf8ToGbk("[批量搜索]\r\n目录路径=D:\\易语言\\模块"));
 
   ControlStateStore second;
