@@ -226,8 +226,9 @@ qreal PageView::OffsetAt(int value) const {
   const qreal gap = realMost - along(most);
   const qreal stretch =
       std::clamp(std::max(2.0 * viewport()->height(), 4 * std::abs(gap)), 1.0, static_cast<qreal>(most));
-  const qreal share = std::clamp((std::clamp(value, 0, most) - (most - stretch)) / stretch, 0.0, 1.0);
-  return std::clamp(along(std::clamp(value, 0, most)) + gap * share, 0.0, realMost);
+  const int at = std::clamp(value, 0, most);
+  const qreal share = std::clamp((at - (most - stretch)) / stretch, 0.0, 1.0);
+  return std::clamp(along(at) + gap * share, 0.0, realMost);
 }
 
 int PageView::ValueAt(qreal offset) const {
