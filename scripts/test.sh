@@ -36,9 +36,19 @@ scripts/check-win32.sh || status=1
 run_preset windows
 scripts/check-windows-zip.sh || status=1
 
-# ctest's own summaries close the run, the Windows suite's last.
-for preset in default windows; do
+# ctest's own summaries close the run, the Windows suite's last, each with
+# the names of the tests that failed: only the run's tail may be kept.
+for preset in default asan windows; do
   echo "== summary ($preset preset)"
   grep -E "tests passed|Total Test time" "$logs/$preset.log" || status=1
+  sed -n '/The following tests FAILED/,$p' "$logs/$preset.log" | grep -E "^[[:space:]]+[0-9]+ - " || true
+done
+# A failed Linux test runs once more at the very end, so its own output is
+# in the tail too, and whether it fails again says if it was the load.
+for preset in default asan; do
+  if grep -q "The following tests FAILED" "$logs/$preset.log"; then
+    echo "== failed $preset tests, run again"
+    ctest --preset "$preset" --rerun-failed 2>&1 | tail -n 60 || true
+  fi
 done
 exit $status
