@@ -13,10 +13,24 @@
 #include "tools/module_writer/large_module.h"
 #include "tools/module_writer/module_writer.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "usage: make_large_module OUT.ec [PROGRAM_SETS [SUBROUTINES_PER_SET [PARAMETERS [EDITS [CONSTANTS "
+    "[DLL_COMMANDS]]]]]]\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 8) {
-    std::cerr << "usage: make_large_module OUT.ec [PROGRAM_SETS [SUBROUTINES_PER_SET [PARAMETERS [EDITS [CONSTANTS "
-                 "[DLL_COMMANDS]]]]]]\n";
+  // An output name that looks like an option is a slip, not a file to create.
+  const bool looksLikeOption = argc >= 2 && argv[1][0] == '-';
+  const std::string option = looksLikeOption ? argv[1] : "";
+  if (option == "--help" || option == "-h") {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (looksLikeOption || argc < 2 || argc > 8) {
+    std::cerr << kUsage;
     return 2;
   }
   ec::writer::LargeModuleShape shape;
