@@ -86,7 +86,8 @@ std::shared_ptr<const ModuleNames> FolderSearch::Names(const std::string& path) 
   ++modulesRead_;
   ReadModuleNames(path, request_.readOnly, *names, withTexts, request_.repairOnlyWhole);
   // A repair changed the file's time: keep the names under the new stamp.
-  const std::optional<FileStamp> after = request_.readOnly ? stamp : StampOf(path);
+  const bool rewritten = !request_.readOnly && names->outcome.repairedSegments > 0;
+  const std::optional<FileStamp> after = rewritten ? StampOf(path) : stamp;
   if (after) cache_.Put(path, *after, names);
   return names;
 }

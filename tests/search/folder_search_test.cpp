@@ -13,6 +13,7 @@
 #include "tests/support/corpus.h"
 #include "tests/support/temp_dir.h"
 #include "tools/module_writer/large_module.h"
+#include "tools/module_writer/module_writer.h"
 
 namespace ec {
 namespace {
@@ -93,6 +94,24 @@ TEST_F(FolderSearchTest, UnchangedModulesAreNotReadAgain) {
   FolderSearch uncached(Request("y"), tiny);
   while (uncached.WaitNext()) {}
   EXPECT_EQ(tiny.Size(), 0u);
+}
+
+// A search that may write repairs a module's check values once: the names are
+// kept under the repaired file's stamp, and the next search takes them from the cache.
+TEST_F(FolderSearchTest, ARepairedModuleIsKeptUnderItsNewStamp) {
+  auto bad = writer::Segment("程序段", writer::ProgramSegmentBlock({}));
+  bad.wrongDataCheck = true;
+  const std::string path = dir_.File("repaired.ec");
+  ASSERT_TRUE(WriteFileBytes(path, writer::ModuleWriter().Add(bad).Build()));
+  const auto stamp = StampOf(path);
+  FolderSearchRequest request{.files = {path}, .text = "x", .kinds = {}, .readOnly = false, .jobs = 1};
+  NamesCache cache;
+  for (const size_t expectedReads : {1u, 0u}) {
+    FolderSearch search(request, cache);
+    while (search.WaitNext()) {}
+    EXPECT_EQ(search.ModulesRead(), expectedReads);
+  }
+  EXPECT_NE(StampOf(path), stamp);
 }
 
 TEST_F(FolderSearchTest, StopLeavesTheRestUnread) {
