@@ -335,13 +335,15 @@ void PageView::CopySelection() {
   const auto [from, to] = Selected();
   size_t bytes = 0;
   for (int b = from.block; b <= to.block; ++b) bytes += column_.Blocks()->blocks[b].Size();
+  // A copy still being gathered when another is made must not land after it.
+  const uint64_t copy = ++copies_;
   if (bytes <= kDirectCopyBytes) {
     QGuiApplication::clipboard()->setText(SelectedText());
     return;
   }
   auto* watcher = new QFutureWatcher<QString>(this);
-  connect(watcher, &QFutureWatcher<QString>::finished, this, [watcher] {
-    QGuiApplication::clipboard()->setText(watcher->result());
+  connect(watcher, &QFutureWatcher<QString>::finished, this, [this, watcher, copy] {
+    if (copy == copies_) QGuiApplication::clipboard()->setText(watcher->result());
     watcher->deleteLater();
   });
   watcher->setFuture(
