@@ -48,6 +48,11 @@ std::unique_ptr<PageDocument> BuildBlockDocument(const CutPage& page, int block,
   return BuildPageDocument(page.BlockHtml(block), width, face, picture, 0, parsed);
 }
 
+qreal BlockHeight(const PageBlock& block, const QTextDocument& document) {
+  const SeamTrim trim = SeamTrimOf(block, document);
+  return document.size().height() - trim.top - trim.bottom;
+}
+
 void PageColumn::Reset(PageBlocks blocks, QImage picture) {
   blocks_ = std::move(blocks);
   picture_ = std::move(picture);
@@ -74,6 +79,7 @@ void PageColumn::DropLayouts() {
   const size_t count = static_cast<size_t>(Count());
   documents_.clear();
   documents_.resize(count);
+  hiddenAbove_.assign(count, 0);
   measured_.assign(count, -1);
   measuredCount_ = 0;
   measuredSum_ = estimatedSum_ = {};
@@ -150,6 +156,10 @@ qreal PageColumn::Top(int block) const {
   return tops_[std::clamp(block, 0, Count())];
 }
 
+qreal PageColumn::Origin(int block) const {
+  return Top(block) - (block >= 0 && block < Count() ? hiddenAbove_[block] : 0);
+}
+
 qreal PageColumn::TotalHeight() const { return Top(Count()); }
 
 int PageColumn::BlockAt(qreal y) const {
@@ -187,9 +197,11 @@ PageDocument* PageColumn::LaidOut(int block) {
 }
 
 void PageColumn::LaidOutAgain(int block) {
-  const QSizeF size = documents_[block]->size();
-  contentWidth_ = std::max(contentWidth_, size.width());
-  Measured(block, size.height());
+  const QTextDocument& document = *documents_[block];
+  const SeamTrim trim = SeamTrimOf(blocks_->blocks[block], document);
+  contentWidth_ = std::max(contentWidth_, document.size().width());
+  hiddenAbove_[block] = trim.top;
+  Measured(block, document.size().height() - trim.top - trim.bottom);
 }
 
 void PageColumn::SetTableColumns(int table, const TableColumns& columns) {

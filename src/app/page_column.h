@@ -50,6 +50,9 @@ QString TextBetween(const CutPage& page, PagePoint from, PagePoint to);
 
 // Block `block` of `page` laid out (BuildPageDocument, no margin), the
 // parts it holds of cut tables given the `columns` known: safe on any thread.
+// How tall block `block`, laid out as `document`, stands in the column.
+qreal BlockHeight(const PageBlock& block, const QTextDocument& document);
+
 std::unique_ptr<PageDocument> BuildBlockDocument(const CutPage& page, int block, qreal width, const PageFace& face,
                                                  const QImage& picture, const PageTableColumns& columns);
 
@@ -67,6 +70,9 @@ class PageColumn {
   qreal Width() const { return width_; }
 
   qreal Top(int block) const;
+  // Where the document of laid-out block `block` is drawn from: above its
+  // top by what a cut table's seam leaves out of it (SeamTrimOf).
+  qreal Origin(int block) const;
   qreal Height(int block) const;
   qreal TotalHeight() const;
   // The widest block laid out so far.
@@ -122,6 +128,7 @@ class PageColumn {
   qreal width_ = 1;
   qreal lineHeight_ = 16, rowHeight_ = 26;
   std::vector<std::unique_ptr<PageDocument>> documents_;
+  std::vector<qreal> hiddenAbove_;  // of the blocks laid out: SeamTrimOf's top
   std::vector<qreal> measured_;  // < 0: not measured
   int measuredCount_ = 0;
   // Of the measured blocks of each kind (0 text, 1 tables): how far off the estimates are.

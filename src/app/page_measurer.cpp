@@ -56,13 +56,13 @@ void PageMeasurer::Measure(uint64_t id, const PageBlocks& blocks, qreal width, c
   };
   std::vector<Widest> widest(known.size());
   const auto height = [&](int b) {
-    return BuildBlockDocument(*blocks, b, width, face, picture, known)->size().height();
+    return BlockHeight(blocks->blocks[b], *BuildBlockDocument(*blocks, b, width, face, picture, known));
   };
   for (int b = 0; b < static_cast<int>(blocks->blocks.size()); ++b) {
     if (latest_.load() != id) return;
     const PageBlock& block = blocks->blocks[b];
     const auto document = BuildBlockDocument(*blocks, b, width, face, picture, known);
-    batch.heights.emplace_back(b, document->size().height());
+    batch.heights.emplace_back(b, BlockHeight(block, *document));
     for (const TablePart& p : TableParts(block, *document)) {
       Widest& table = widest[p.table - 1];
       Widen(table.columns, MeasureColumns(*document, *p.part));

@@ -315,7 +315,7 @@ QString PageView::VisibleText() const {
     const int block = column_.BlockAt(y);
     PageDocument* document = column_.Document(block);
     if (!document) return PagePoint{block, end ? kPageEnd : 0};
-    const QPointF at(end ? column_.Width() : 0, y - column_.Top(block));
+    const QPointF at(end ? column_.Width() : 0, y - column_.Origin(block));
     return PagePoint{block, std::max(0, document->documentLayout()->hitTest(at, Qt::FuzzyHit))};
   };
   return TextBetween(*column_.Blocks(), point(value, false), point(value + viewport()->height(), true));
@@ -335,13 +335,15 @@ void PageView::CopySelection() {
   const auto [from, to] = Selected();
   size_t bytes = 0;
   for (int b = from.block; b <= to.block; ++b) bytes += column_.Blocks()->blocks[b].Size();
+  // A copy still being gathered when another is made must not land after it.
+  const uint64_t copy = ++copies_;
   if (bytes <= kDirectCopyBytes) {
     QGuiApplication::clipboard()->setText(SelectedText());
     return;
   }
   auto* watcher = new QFutureWatcher<QString>(this);
-  connect(watcher, &QFutureWatcher<QString>::finished, this, [watcher] {
-    QGuiApplication::clipboard()->setText(watcher->result());
+  connect(watcher, &QFutureWatcher<QString>::finished, this, [this, watcher, copy] {
+    if (copy == copies_) QGuiApplication::clipboard()->setText(watcher->result());
     watcher->deleteLater();
   });
   watcher->setFuture(
@@ -357,10 +359,12 @@ void PageView::paintEvent(QPaintEvent* event) {
   for (int b = column_.BlockAt(area.top()); b < column_.Count() && column_.Top(b) <= area.bottom(); ++b) {
     PageDocument* document = column_.Document(b);
     if (!document) continue;  // settling lays out what comes into view before it is painted
-    const QPointF origin(0, column_.Top(b));
+    const QPointF origin(0, column_.Origin(b));
+    // What a cut table's seam leaves out of the block stays hidden.
+    const QRectF band(area.left(), column_.Top(b), area.width(), column_.Height(b));
     QAbstractTextDocumentLayout::PaintContext context;
     context.palette = palette();
-    context.clip = area.translated(-origin);
+    context.clip = area.intersected(band).translated(-origin);
     if (HasSelection() && b >= from.block && b <= to.block) {
       QTextCursor cursor(document);
       const int end = document->characterCount() - 1;
@@ -374,6 +378,7 @@ void PageView::paintEvent(QPaintEvent* event) {
     }
     painter.save();
     painter.translate(origin - scrolled);
+    painter.setClipRect(context.clip);
     document->documentLayout()->draw(&painter, context);
     painter.restore();
   }
@@ -384,7 +389,7 @@ PagePoint PageView::PointAt(const QPoint& viewportPoint) {
   const int block = column_.BlockAt(point.y());
   PageDocument* document = column_.LaidOut(block);
   if (!document) return {};
-  const int position = document->documentLayout()->hitTest(point - QPointF(0, column_.Top(block)), Qt::FuzzyHit);
+  const int position = document->documentLayout()->hitTest(point - QPointF(0, column_.Origin(block)), Qt::FuzzyHit);
   return {block, std::max(0, position)};
 }
 
@@ -392,7 +397,7 @@ QString PageView::AnchorAt(const QPoint& viewportPoint) {
   const QPointF point = ColumnPoint(viewportPoint);
   const int block = column_.BlockAt(point.y());
   PageDocument* document = column_.Document(block);
-  return document ? document->documentLayout()->anchorAt(point - QPointF(0, column_.Top(block))) : QString();
+  return document ? document->documentLayout()->anchorAt(point - QPointF(0, column_.Origin(block))) : QString();
 }
 
 void PageView::mousePressEvent(QMouseEvent* event) {

@@ -22,6 +22,7 @@
 #include <QImage>
 #include <QTimer>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -125,6 +126,7 @@ class PageView : public QAbstractScrollArea {
   QTimer prefetch_;
   QTimer dragScroll_;  // runs while a selection is dragged past the viewport's edge
   QPoint dragAt_;      // where the mouse is then, in the viewport
+  uint64_t copies_ = 0;  // Ctrl+C's so far: only the latest one's text goes on the clipboard
 };
 
 }  // namespace ec

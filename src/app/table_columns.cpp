@@ -4,6 +4,7 @@
 #include <QTextFrame>
 
 #include <algorithm>
+#include <limits>
 
 namespace ec {
 namespace {
@@ -23,6 +24,21 @@ QTextTable* OutermostTable(const QTextDocument& document, bool last) {
 // on both sides, and the spacing to the next column.
 qreal CellFrame(const QTextTableFormat& format) {
   return 2 * format.cellPadding() + 2 * format.border() + format.cellSpacing();
+}
+
+// Where the cells of `row` start and end, their borders included.
+std::pair<qreal, qreal> RowSpan(const QTextDocument& document, QTextTable& table, int row) {
+  const QTextTableFormat format = table.format();
+  const qreal frame = format.cellPadding() + format.border();
+  QAbstractTextDocumentLayout* layout = document.documentLayout();
+  qreal top = std::numeric_limits<qreal>::max(), bottom = std::numeric_limits<qreal>::lowest();
+  for (int c = 0; c < table.columns(); ++c) {
+    const QTextTableCell cell = table.cellAt(row, c);
+    if (!cell.isValid()) continue;
+    top = std::min(top, layout->blockBoundingRect(cell.firstCursorPosition().block()).top() - frame);
+    bottom = std::max(bottom, layout->blockBoundingRect(cell.lastCursorPosition().block()).bottom() + frame);
+  }
+  return {top, bottom};
 }
 
 }  // namespace
@@ -103,6 +119,22 @@ bool ImposeColumns(const PageBlock& block, QTextDocument& document, const PageTa
     imposed = true;
   }
   return imposed;
+}
+
+SeamTrim SeamTrimOf(const PageBlock& block, const QTextDocument& document) {
+  SeamTrim trim;
+  const qreal height = document.size().height();
+  if (block.opensWithTable && block.tableFromBefore > 0) {
+    if (QTextTable* first = OutermostTable(document, false); first && first->rows() > 0)
+      trim.top = std::clamp(RowSpan(document, *first, 0).first, 0.0, height);
+  }
+  if (block.endsInsideTable && block.tableGoingOn > 0) {
+    if (QTextTable* last = OutermostTable(document, true); last && last->rows() > 0) {
+      const qreal kept = RowSpan(document, *last, last->rows() - 1).second + last->format().cellSpacing();
+      trim.bottom = std::clamp(height - kept, 0.0, height - trim.top);
+    }
+  }
+  return trim;
 }
 
 }  // namespace ec

@@ -49,4 +49,14 @@ void ImposeColumns(QTextTable& table, const TableColumns& columns);
 // true if any was.
 bool ImposeColumns(const PageBlock& block, QTextDocument& document, const PageTableColumns& columns);
 
+// What of `document` (the block laid out) is left out where a cut table
+// meets its other parts, so that the parts stack as the one table does: a
+// part going on from before is shown from its first row's top border, one
+// going on after shows its last row and the spacing under it, and neither
+// shows the frame's border at the seam, which would draw the line twice.
+struct SeamTrim {
+  qreal top = 0, bottom = 0;
+};
+SeamTrim SeamTrimOf(const PageBlock& block, const QTextDocument& document);
+
 }  // namespace ec

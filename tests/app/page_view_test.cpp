@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextDocument>
+#include <QThreadPool>
 #include <QTimer>
 #include <QTest>
 #include <QUrl>
@@ -130,10 +131,11 @@ TEST(PageView, ABigPageIsWholeAtOnceWithItsFinalRange) {
   EXPECT_TRUE(steady);
   EXPECT_EQ(length(), range);
   EXPECT_EQ(top(), middle);
-  // The measured column is as tall as the page laid out as one document, but
-  // for the borders a cut table draws twice.
-  const auto whole = BuildPageDocument(second, view.viewport()->width(), view.Face());
-  EXPECT_NEAR(view.ColumnHeight(), whole->size().height(), whole->size().height() * 0.02);
+  // The measured column is as tall as the page laid out as one document:
+  // the parts of a cut table stack as the table's rows do, without the
+  // frame's border drawn twice at each seam.
+  const auto whole = BuildPageDocument(second, view.viewport()->width() - 8, view.Face(), {}, 0);
+  EXPECT_NEAR(view.ColumnHeight(), whole->size().height(), 1.0);
 
   view.WritePage(first);
   QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
@@ -226,6 +228,43 @@ TEST(PageView, SelectsAndCopiesAcrossBlocksAndTheWholePage) {
   const QString dragged = view.SelectedText();
   EXPECT_TRUE(dragged.contains(QStringLiteral("\n.常量 常3\n"))) << dragged.left(40).toStdString();
   EXPECT_TRUE(dragged.contains(view.VisibleText().split(u'\n').at(5)));
+}
+
+// A big selection's text is gathered on a worker; a copy made meanwhile is
+// the one the clipboard keeps, and so is the later of two big ones.
+TEST(PageView, TheLastCopyIsTheOneOnTheClipboard) {
+  PageView view;
+  view.resize(500, 400);
+  view.show();
+  const std::string page = ConstantsPage("常", 1200);
+  ASSERT_GT(page.size(), 300u * 1024u) << "the page must be big enough to be copied on a worker";
+  view.WritePage(page);
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  const auto gathered = [] {
+    QThreadPool::globalInstance()->waitForDone();
+    QTest::qWait(50);  // the workers' results are delivered
+  };
+  QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+  // Then a few lines at the top, copied at once.
+  QTest::mousePress(view.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(6, 6));
+  QTest::mouseMove(view.viewport(), QPoint(200, 60));
+  QTest::mouseRelease(view.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 60));
+  QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+  const QString small = view.SelectedText();
+  ASSERT_FALSE(small.isEmpty());
+  ASSERT_LT(small.size(), 1000);
+  gathered();
+  EXPECT_TRUE(clipboard->text() == small) << clipboard->text().size() << " characters on the clipboard";
+  // Two whole-page copies of two pages: the second page's text is kept.
+  QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+  const std::string other = ConstantsPage("量", 1200);
+  view.WritePage(other);
+  QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+  gathered();
+  EXPECT_TRUE(clipboard->text() == PlainTextOf(other)) << clipboard->text().left(40).toStdString();
 }
 
 }  // namespace
