@@ -48,11 +48,11 @@ struct PagePoint {
 // its end), each block's document parsed here: safe on any thread.
 QString TextBetween(const CutPage& page, PagePoint from, PagePoint to);
 
-// Block `block` of `page` laid out (BuildPageDocument, no margin), the
-// parts it holds of cut tables given the `columns` known: safe on any thread.
 // How tall block `block`, laid out as `document`, stands in the column.
 qreal BlockHeight(const PageBlock& block, const QTextDocument& document);
 
+// Block `block` of `page` laid out (BuildPageDocument, no margin), the
+// parts it holds of cut tables given the `columns` known: safe on any thread.
 std::unique_ptr<PageDocument> BuildBlockDocument(const CutPage& page, int block, qreal width, const PageFace& face,
                                                  const QImage& picture, const PageTableColumns& columns);
 
