@@ -62,7 +62,8 @@ class ControlStateStore {
   // once it does (the other viewer has closed), the file's content is read
   // afresh and the writes made in memory are applied to it first. So of two
   // viewers on one settings file, the one that closes last keeps its
-  // settings. Answers whether the file is open. Only a regular file of at
+  // settings. A try that does not come back within kLaterReadWait is the
+  // last. Answers whether the file is open. Only a regular file of at
   // most kMaxSettingsFileBytes is read or held. Waits kStartReadWait at most:
   // when the file has not been read by then, the store starts empty, works in
   // memory and never takes hold of the file nor writes it, nor the side files.
