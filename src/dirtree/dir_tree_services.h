@@ -35,6 +35,9 @@ struct DirTreeServices {
   // Runs on the settings file's writing thread before each write of
   // "目录树.ini" (false fails the write); for tests that make the disk slow.
   std::function<bool()> settingsWriteGate;
+  // Runs on a reading thread before each read of "目录树.ini" (false fails the
+  // read); for tests that make the disk hang at the start.
+  std::function<bool(const std::filesystem::path&)> settingsReadGate;
 };
 
 // The platform's services and message boxes, owned for the whole run.

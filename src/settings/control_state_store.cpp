@@ -3,16 +3,12 @@
 #include <algorithm>
 #include <chrono>
 #include <memory>
-#include <exception>
-#include <system_error>
 #include <utility>
 
-#include "platform/locked_file.h"
 #include "settings/ini_content.h"
 #include "settings/store_values.h"
-#include "support/file_bytes.h"
 #include "support/gbk_codec.h"
-#include "support/utf8_path.h"
+#include "support/read_within.h"
 
 namespace ec {
 namespace {
@@ -63,12 +59,16 @@ ControlStateStore::~ControlStateStore() { Release(); }
 bool ControlStateStore::Bind(const std::filesystem::path& path) {
   Release();
   path_ = path;
-  if (auto content = Hold()) {
-    content_ = std::move(*content);
-    return true;
+  if (path.empty()) return false;
+  auto opened = ReadWithin(kStartReadWait, [path, gate = read_gate_] { return OpenSettingsFile(path, gate, true); });
+  if (!opened) {
+    // The folder does not answer: nothing of it is read or written from now on.
+    file_unread_ = side_unread_ = true;
+    return false;
   }
-  content_ = ReadFileBytes(path, kMaxSettingsFileBytes).value_or(std::string());
-  return false;
+  content_ = opened->content.value_or(std::string());
+  Hold(std::move(*opened));
+  return IsFileOpen();
 }
 
 void ControlStateStore::Release() {
@@ -84,6 +84,8 @@ void ControlStateStore::Release() {
   content_.clear();
   unheld_.clear();
   path_.clear();
+  file_unread_ = side_unread_ = false;
+  side_kept_.clear();
 }
 
 bool ControlStateStore::Flush(std::chrono::milliseconds limit) {
@@ -122,33 +124,6 @@ bool ControlStateStore::ReadLogical(std::string_view key, bool fallback) {
   return stored ? *stored == ExactGbk(kStoredTrue) : fallback;
 }
 
-bool ControlStateStore::WriteBytes(std::string_view key, std::string_view bytes) {
-  const auto path = SideFilePath(key);
-  if (!path) return false;
-  // What is there already and is no file (a FIFO, a folder) is refused at
-  // once; the worker checks again before it writes.
-  std::error_code error;
-  const auto status = std::filesystem::status(*path, error);
-  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return false;
-  if (!side_writer_) {
-    side_writer_ = std::make_unique<SettingsWriter>(
-        [write = side_write_](const std::filesystem::path& file, std::string_view data) {
-          std::error_code folderError;
-          std::filesystem::create_directories(file.parent_path(), folderError);
-          return write ? write(file, data) : WriteFileBytesAtomically(file, data);
-        });
-  }
-  side_writer_->Post(*path, std::string(bytes));
-  return true;
-}
-
-std::string ControlStateStore::ReadBytes(std::string_view key, std::string_view fallback) {
-  const auto path = SideFilePath(key);
-  auto bytes = !path ? std::nullopt : side_writer_ ? side_writer_->Pending(*path) : std::nullopt;
-  if (path && !bytes) bytes = ReadFileBytes(*path);
-  return bytes && !bytes->empty() ? std::move(*bytes) : std::string(fallback);
-}
-
 bool ControlStateStore::SaveMenuCheck(const MenuCheckItem& item) {
   return WriteLogical(item.Caption(), item.IsChecked());
 }
@@ -183,25 +158,25 @@ bool ControlStateStore::Write(std::string_view key, std::optional<std::string> v
   return placed && !behind;
 }
 
-// Opens the file, locked, and reads it; on success its writer takes it over.
-// The open does not wait (a FIFO, a lock held by another viewer) and the read
-// is bounded in size, so this is quick on a disk that answers at all.
-std::optional<std::string> ControlStateStore::Hold() {
-  if (path_.empty()) return std::nullopt;
-  auto file = std::make_unique<LockedFile>();
-  std::string content;
-  // Writing over bytes that could not be read would lose them.
-  if (!file->Open(path_) || !file->ReadAll(content, kMaxSettingsFileBytes)) return std::nullopt;
-  file_writer_ = std::make_unique<IniFileWriter>(std::move(file), content, file_gate_);
-  return content;
+// Once the file is open, locked and read, its writer takes it over.
+void ControlStateStore::Hold(OpenedSettings opened) {
+  if (!opened.file || !opened.content) return;
+  file_writer_ = std::make_unique<IniFileWriter>(std::move(opened.file), std::move(*opened.content), file_gate_);
 }
 
 // Another viewer may have written the file meanwhile: its content is taken
 // as it is now, with this store's own writes on top.
 void ControlStateStore::TakeHold() {
-  auto content = Hold();
-  if (!content) return;
-  content_ = std::move(*content);
+  if (path_.empty() || file_unread_) return;
+  auto opened =
+      ReadWithin(kLaterReadWait, [path = path_, gate = read_gate_] { return OpenSettingsFile(path, gate, false); });
+  if (!opened) {
+    file_unread_ = true;  // not tried again: each try would cost the wait and a thread
+    return;
+  }
+  if (!opened->file || !opened->content) return;
+  content_ = *opened->content;
+  Hold(std::move(*opened));
   for (const WriteRequest& request : std::exchange(unheld_, {})) Apply(request);
 }
 
@@ -240,16 +215,6 @@ std::optional<std::string> ControlStateStore::ReadStored(std::string_view key) {
   const auto value = FindIniEntry(content_, *header, *gbk_key);
   if (!value) return std::nullopt;
   return content_.substr(value->begin, value->end - value->begin);
-}
-
-std::optional<std::filesystem::path> ControlStateStore::SideFilePath(std::string_view key) const {
-  // The name becomes one file name: separators or a drive colon would lead out
-  // of the folder (or, on NTFS, into a stream of another file).
-  const std::string name = section_ + "-" + std::string(key) + ".ibn";
-  if (path_.empty() || name.find_first_of(std::string_view("/\\:\0", 4)) != std::string::npos) return std::nullopt;
-  const std::filesystem::path file_name = PathFromUtf8(name);
-  if (file_name.empty()) return std::nullopt;
-  return path_.parent_path() / "inibin" / file_name;
 }
 
 void ControlStateStore::PumpEvents() {

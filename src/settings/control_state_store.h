@@ -5,19 +5,22 @@
 // while the store is bound. Every change is made to the memory copy at once and
 // brought to the file by a thread of its own (settings/ini_file_writer.h), so the
 // file equals the memory copy once the writes are done, and a slow, full or
-// hanging disk never holds up the caller. A new key goes to the top of its
-// section, a new section to the end of the file.
+// hanging disk never holds up the caller. Reads of the folder run on threads
+// of their own too (settings/settings_reads.h) and are waited for a bounded
+// time: what does not come back in time counts as unreadable, and a file that
+// was not read is never written (its values stay in memory). A new key goes
+// to the top of its section, a new section to the end of the file.
 //
 // Reads and writes let the window layer process pending events (the event pump),
 // so a handler may call the store again in the middle of a write: such writes are
 // queued and applied, in order, before the running write returns.
 
 #include <chrono>
-#include <cstdint>
 #include <cstddef>
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,6 +29,7 @@
 
 #include "settings/ini_file_writer.h"
 #include "settings/menu_check_item.h"
+#include "settings/settings_reads.h"
 #include "settings/settings_writer.h"
 
 namespace ec {
@@ -34,10 +38,6 @@ namespace ec {
 // warning box with this message and caption, then the whole content as text.
 inline constexpr std::string_view kStoreFailureMessage = "配置模块出现意外，可能导致无法正常保存！详情请咨询澜禾。";
 inline constexpr std::string_view kStoreFailureCaption = "澜禾：";
-
-// A settings file larger than this is no settings file of ours: it is neither
-// read nor held (writing over what was not read would lose it).
-inline constexpr std::uintmax_t kMaxSettingsFileBytes = 16u << 20;
 
 struct StoreWriteFailure {
   std::string section;  // UTF-8
@@ -62,8 +62,11 @@ class ControlStateStore {
   // once it does (the other viewer has closed), the file's content is read
   // afresh and the writes made in memory are applied to it first. So of two
   // viewers on one settings file, the one that closes last keeps its
-  // settings. Answers whether the file is open. Only a regular file of at
-  // most kMaxSettingsFileBytes is read or held.
+  // settings. A try that does not come back within kLaterReadWait is the
+  // last. Answers whether the file is open. Only a regular file of at
+  // most kMaxSettingsFileBytes is read or held. Waits kStartReadWait at most:
+  // when the file has not been read by then, the store starts empty, works in
+  // memory and never takes hold of the file nor writes it, nor the side files.
   bool Bind(const std::filesystem::path& path);
   // Brings the file up to date, waiting for it and for the side files
   // SettingsWriter::kCloseWait at most in all, then closes it and empties the
@@ -98,7 +101,10 @@ class ControlStateStore {
   // An empty or missing side file reads as `fallback`. Side files are written
   // by a thread of their own (settings/settings_writer.h): a write answers
   // whether it was queued, a read sees what is still waiting, and Release
-  // waits for the writes a bounded time.
+  // waits for the writes a bounded time. A read of the disk waits
+  // kLaterReadWait at most; once one has not come back in time, side files
+  // are neither read nor written any more: writes stay in memory (answering
+  // false) and reads see them.
   bool WriteBytes(std::string_view key, std::string_view bytes);
   std::string ReadBytes(std::string_view key, std::string_view fallback);
 
@@ -115,6 +121,10 @@ class ControlStateStore {
   // Runs before each write of the settings file, from the next Bind on; for
   // tests that make writing slow or fail.
   void SetFileWriteGate(IniFileWriter::WriteGate gate) { file_gate_ = std::move(gate); }
+  // Runs before each read of the settings file and of side files (and each
+  // look at what a side file's name stands for); for tests that make reading
+  // slow or fail.
+  void SetFileReadGate(ReadGate gate) { read_gate_ = std::move(gate); }
 
   // A menu entry's check mark, kept as a logical under its caption.
   bool SaveMenuCheck(const MenuCheckItem& item);
@@ -128,8 +138,11 @@ class ControlStateStore {
   };
 
   bool Write(std::string_view key, std::optional<std::string> value);
-  std::optional<std::string> Hold();
+  void Hold(OpenedSettings opened);
   void TakeHold();
+  std::optional<std::string> KeptSideFile(const std::filesystem::path& path) const;
+  std::optional<std::string> ReadSideFileWithin(const std::filesystem::path& path);
+  bool KeepSideFile(const std::filesystem::path& path, std::string_view bytes);
   void RememberUnheld(const WriteRequest& request);
   bool Apply(const WriteRequest& request);
   std::optional<std::string> ReadStored(std::string_view key);
@@ -150,6 +163,12 @@ class ControlStateStore {
   std::unique_ptr<SettingsWriter> side_writer_;  // made at the first side-file write
   IniFileWriter::WriteGate file_gate_;
   std::unique_ptr<IniFileWriter> file_writer_;  // there while the file is held
+  ReadGate read_gate_;
+  // Set when a read did not come back in time: the settings file, or the side
+  // files, are then kept in memory only, until the next Bind.
+  bool file_unread_ = false;
+  bool side_unread_ = false;
+  std::map<std::filesystem::path, std::string> side_kept_;  // side files kept in memory
 };
 
 }  // namespace ec

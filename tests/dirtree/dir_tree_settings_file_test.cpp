@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #endif
 
+#include "settings/settings_reads.h"
 #include "settings/settings_writer.h"
 #include "tests/dirtree/panel_fixture.h"
 
@@ -52,6 +53,31 @@ TEST_F(PanelTest, AHangingSettingsDiskHoldsUpNeitherTheSaveNorTheClose) {
     saved = SavedText("虚拟夹", "项目数");
   }
   EXPECT_EQ(saved, "1");
+}
+
+// The read at the start never comes back: the panel starts after the bounded
+// wait with the defaults, and neither saving nor the close writes a file it
+// has not read.
+TEST_F(PanelTest, AHangingSettingsDiskAtTheStartGivesTheDefaultsAndWritesNothing) {
+  auto gate = std::make_shared<std::promise<void>>();
+  std::shared_future<void> open = gate->get_future().share();
+  services_.settingsReadGate = [open](const std::filesystem::path&) {
+    open.wait();
+    return false;  // touches nothing once let go
+  };
+  QElapsedTimer timer;
+  timer.start();
+  Root("虚拟夹")->setExpanded(true);
+  EXPECT_LT(timer.elapsed(), (kStartReadWait + std::chrono::seconds(1)).count());
+  EXPECT_THAT(Texts(Root("虚拟夹")), testing::ElementsAre("本程序所在目录"));
+  timer.restart();
+  QAction* save = Entry(Menu("目录树"), "立即保存目录树配置");
+  ASSERT_NE(save, nullptr);
+  save->trigger();
+  Close();
+  EXPECT_LT(timer.elapsed(), 500);
+  EXPECT_FALSE(std::filesystem::exists(settings_.path() / "目录树.ini"));
+  gate->set_value();
 }
 
 #ifndef _WIN32

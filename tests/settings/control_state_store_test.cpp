@@ -396,6 +396,101 @@ TEST_F(ControlStateStoreTest, AHangingDiskLetsTheCloseGoOnInTime) {
   EXPECT_EQ(other.ReadText("k", ""), "v");
 }
 
+// A disk that does not answer the reads `hangs` picks until the test opens it.
+// Shared with the reading threads, which may outlive the store.
+class HangingReads {
+ public:
+  static ReadGate Gate(std::shared_ptr<HangingReads> disk, std::function<bool(const std::filesystem::path&)> hangs) {
+    return [disk, hangs](const std::filesystem::path& path) {
+      if (!hangs(path)) return true;
+      ++disk->waiting_;
+      disk->open_.wait();
+      --disk->waiting_;
+      return true;
+    };
+  }
+  // Lets the held-up reads go on and waits until they are past the gate.
+  void Open() {
+    opener_.set_value();
+    for (int i = 0; i < 250 && waiting_ > 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(4));
+    EXPECT_EQ(waiting_, 0);
+  }
+  int Waiting() const { return waiting_; }
+
+ private:
+  std::atomic<int> waiting_ = 0;
+  std::promise<void> opener_;
+  std::shared_future<void> open_ = opener_.get_future().share();
+};
+
+using Clock = std::chrono::steady_clock;
+
+// A settings file whose read never comes back: the start goes on after its
+// bounded wait with the defaults, the store works in memory, and neither the
+// settings file nor a side file is written, even by the close. Once the disk
+// answers, the thread left behind lets go of the file.
+TEST_F(ControlStateStoreTest, AReadThatHangsAtTheStartLeavesTheFolderUntouched) {
+  ASSERT_TRUE(WriteFileBytes(path_, "[s]\r\nk=stored"));
+  auto disk = std::make_shared<HangingReads>();
+  auto store = std::make_unique<ControlStateStore>();
+  store->SetFileReadGate(HangingReads::Gate(disk, [](const auto&) { return true; }));
+  auto start = Clock::now();
+  EXPECT_FALSE(store->Bind(path_));
+  EXPECT_GE(Clock::now() - start, kStartReadWait - std::chrono::milliseconds(100));
+  EXPECT_LT(Clock::now() - start, kStartReadWait + std::chrono::seconds(1));
+  store->SetSection("s");
+  start = Clock::now();
+  EXPECT_EQ(store->ReadText("k", "default"), "default");
+  EXPECT_FALSE(store->WriteText("k", "mine"));
+  EXPECT_FALSE(store->WriteText("k2", "more"));
+  EXPECT_EQ(store->ReadText("k", ""), "mine");
+  EXPECT_EQ(store->ReadBytes("b", "d"), "d");  // the side folder is not asked either
+  EXPECT_FALSE(store->WriteBytes("b", "bytes"));
+  EXPECT_EQ(store->ReadBytes("b", "d"), "bytes");
+  store.reset();
+  EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(200));
+  EXPECT_EQ(disk->Waiting(), 1);  // only the start's read was tried
+  EXPECT_EQ(ReadFileBytes(path_), "[s]\r\nk=stored");
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "inibin"));
+
+  disk->Open();
+  bool held = false;
+  for (int i = 0; i < 100 && !held; ++i, std::this_thread::sleep_for(std::chrono::milliseconds(20)))
+    held = store_.Bind(path_);
+  ASSERT_TRUE(held);
+  store_.SetSection("s");
+  EXPECT_EQ(store_.ReadText("k", ""), "stored");
+}
+
+// A viewer that could not hold the file tries again at its next write; when
+// that try hangs, the write goes on after the shorter wait, no later write
+// tries again, and what the first viewer left in the file stays.
+TEST_F(ControlStateStoreTest, ARetakeThatHangsIsGivenUpForGood) {
+  ASSERT_TRUE(store_.Bind(path_));
+  store_.SetSection("s");
+  ASSERT_TRUE(store_.WriteText("k", "first"));
+  auto disk = std::make_shared<HangingReads>();
+  auto bound = std::make_shared<std::atomic<bool>>(false);
+  ControlStateStore second;
+  second.SetFileReadGate(HangingReads::Gate(disk, [bound](const auto&) { return bound->load(); }));
+  EXPECT_FALSE(second.Bind(path_));
+  *bound = true;
+  store_.Release();
+  second.SetSection("s");
+  auto start = Clock::now();
+  EXPECT_FALSE(second.WriteText("k", "second"));
+  EXPECT_GE(Clock::now() - start, kLaterReadWait - std::chrono::milliseconds(50));
+  EXPECT_LT(Clock::now() - start, kLaterReadWait + std::chrono::milliseconds(700));
+  start = Clock::now();
+  EXPECT_FALSE(second.WriteText("k", "third"));
+  EXPECT_EQ(second.ReadText("k", ""), "third");
+  second.Release();
+  EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(200));
+  EXPECT_EQ(disk->Waiting(), 1);
+  disk->Open();
+  EXPECT_EQ(GbkToUtf8(ReadFileBytes(path_).value_or("")), "[s]\r\nk=first");
+}
+
 // A file too large to be settings is neither read nor written over.
 TEST_F(ControlStateStoreTest, AnOversizedFileIsLeftAlone) {
   ASSERT_TRUE(WriteFileBytes(path_, "[s]\r\nk=1"));

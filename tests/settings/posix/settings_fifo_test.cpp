@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <future>
@@ -92,6 +93,46 @@ TEST(SettingsFifo, ASlowSideFileWriteHoldsUpNoCaller) {
   for (int i = 0; i < 100 && ReadFileBytes(dir.path() / "inibin" / "主界面-慢.ibn") != "new"; ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   EXPECT_EQ(ReadFileBytes(dir.path() / "inibin" / "主界面-慢.ibn"), "new");
+}
+
+// A side file whose read never comes back (a disk that does not answer; here
+// a gate that waits): the control gets its fallback after the short bounded
+// wait, later side files are not asked at all, the side file that was not read
+// is not written over, and the settings file itself goes on as before.
+TEST(SettingsFifo, AHangingSideFileReadGivesTheFallbackInTime) {
+  test::TempDir dir;
+  const fs::path side = dir.path() / "inibin" / "主界面-图片.ibn";
+  fs::create_directories(side.parent_path());
+  ASSERT_TRUE(WriteFileBytes(side, "stored"));
+  auto gate = std::make_shared<std::promise<void>>();
+  std::shared_future<void> open = gate->get_future().share();
+  auto passed = std::make_shared<std::atomic<int>>(0);
+  auto store = std::make_unique<ControlStateStore>();
+  store->SetFileReadGate([open, passed](const fs::path& path) {
+    if (path.extension() == ".ibn") open.wait();
+    ++*passed;
+    return true;
+  });
+  ASSERT_TRUE(store->Bind(dir.path() / "settings.ini"));
+  store->SetSection("主界面");
+  auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(store->ReadBytes("图片", "fallback"), "fallback");
+  EXPECT_GE(std::chrono::steady_clock::now() - start, kLaterReadWait - std::chrono::milliseconds(50));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, kLaterReadWait + std::chrono::milliseconds(700));
+  start = std::chrono::steady_clock::now();
+  EXPECT_EQ(store->ReadBytes("其他", "none"), "none");
+  EXPECT_FALSE(store->WriteBytes("图片", "new"));
+  EXPECT_EQ(store->ReadBytes("图片", "fallback"), "new");
+  EXPECT_TRUE(store->WriteText("路径", "x"));
+  store.reset();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+  EXPECT_EQ(*passed, 1);  // the settings file's read only
+  EXPECT_EQ(ReadFileBytes(side), "stored");
+  EXPECT_NE(ReadFileBytes(dir.path() / "settings.ini").value_or("").find("x"), std::string::npos);
+
+  gate->set_value();
+  for (int i = 0; i < 100 && *passed < 2; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_EQ(*passed, 2);  // the read left behind came back, to nobody
 }
 
 }  // namespace
