@@ -43,6 +43,8 @@ std::string ProblemText(const ReadProblem& p) {
     case Kind::CheckValue: return p.message + (p.rewritten ? "（已写回修正值）" : "");
     case Kind::RecordOverlap:
       return Quoted(p.segment) + "中有相互重叠或次序错乱的记录（" + p.message + "）" + Times(p.count) + "，其内容可能已损坏";
+    case Kind::RecordOutside:
+      return Quoted(p.segment) + "中有偏移指向页外的记录（" + p.message + "）" + Times(p.count) + "，其内容没有读取";
     case Kind::OverBudget:
       return Quoted(p.segment) + "中有记录太多、超出内存限度的记录页（" + p.message + "）" + Times(p.count) +
              "，其余记录没有读取";

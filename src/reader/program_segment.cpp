@@ -255,7 +255,8 @@ PendingSubroutineReader::~PendingSubroutineReader() {
   found_->budget.Refund(recordCost_);
   using Kind = ReadProblem::Kind;
   for (const ReadProblem& problem : pages_.problems)
-    if (problem.kind == Kind::RecordOverlap || problem.kind == Kind::OverBudget || problem.kind == Kind::CountClamped)
+    if (problem.kind == Kind::RecordOverlap || problem.kind == Kind::RecordOutside || problem.kind == Kind::OverBudget ||
+        problem.kind == Kind::CountClamped)
       found_->Add(problem);
     else if (problem.kind == Kind::ModuleOverBudget)  // the pages' budget was what the read had left
       found_->Add({.kind = problem.kind,

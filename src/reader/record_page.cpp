@@ -51,6 +51,7 @@ size_t ExpectedRecords(const RecordPage& page, std::string_view block, size_t re
 void ReportPageProblems(const RecordPage& page, bool clamped, ReadReport* report) {
   using Kind = ReadProblem::Kind;
   if (page.Overlapping()) ReportReadProblem(report, Kind::RecordOverlap, "记录重叠");
+  if (page.Outside()) ReportReadProblem(report, Kind::RecordOutside, "记录偏移超出页");
   if (page.OverBudget()) ReportReadProblem(report, Kind::OverBudget, "超出预算");
   if (clamped) ReportReadProblem(report, Kind::CountClamped, "数量超出数据");
 }

@@ -71,6 +71,26 @@ TEST(RecordPage, ADamagedOffsetLeavesItsNeighbourWhole) {
   EXPECT_EQ(report.problems[0].kind, ReadProblem::Kind::RecordOverlap);
   EXPECT_EQ(report.problems[0].message, "记录重叠");
   EXPECT_FALSE(report.Complete());
+
+  // Offsets that point past the page or before its bodies leave their records
+  // empty: the neighbours still read whole, and the page says so once.
+  for (const int32_t wild : {0x7fffffff, -8}) {
+    SCOPED_TRACE(wild);
+    std::string outside = writer::VariablePageBlock(params);
+    const std::string bad = ByteWriter().Int32(wild).str();
+    outside.replace(16, 4, bad);
+    outside.replace(20, 4, bad);
+    ReadReport lost;
+    const std::vector<VariableRecord> kept = ReadVariablePage(3, outside, &lost);
+    ASSERT_EQ(kept.size(), 3u);
+    EXPECT_EQ(kept[0].name, writer::G("内存地址"));
+    EXPECT_EQ(kept[1].name, "");
+    EXPECT_EQ(kept[2].name, "");
+    ASSERT_EQ(lost.problems.size(), 1u);
+    EXPECT_EQ(lost.problems[0].kind, ReadProblem::Kind::RecordOutside);
+    EXPECT_EQ(lost.problems[0].count, 1);
+    EXPECT_FALSE(lost.Complete());
+  }
 }
 
 // Records that share one body read as that many records while the page's
