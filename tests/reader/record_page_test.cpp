@@ -175,6 +175,22 @@ TEST(RecordPage, PagesLeftInPlaceReadAsPagesReadAtOnce) {
   EXPECT_EQ(inPlace.budget.Spent(), 0u);
 }
 
+// The list made for a page stops growing with the read's budget: the record
+// that crosses the budget is kept without doubling the list it goes into.
+TEST(RecordPage, TheListOfAPageStaysWithinTheReadsBudget) {
+  std::vector<VariableRecord> many(20000, VariableRecord{.typeCode = 4, .name = "v"});
+  const std::string block = writer::VariablePageBlock(many);
+  for (const uint64_t limit : {uint64_t{100000}, uint64_t{1000000}}) {
+    SCOPED_TRACE(limit);
+    ReadReport report{.budget = ReadBudget(limit)};
+    std::vector<VariableRecord> read;
+    ReadVariablePageInto(20000, block, read, &report);
+    ASSERT_LT(read.size(), many.size());
+    EXPECT_TRUE(report.budget.Overrun());
+    EXPECT_LE(read.capacity(), limit / sizeof(VariableRecord) + 1);
+  }
+}
+
 TEST(RecordPage, ABodyBeforeThePageIsNoPhantomOfTheKeyTable) {
   // The key table spells a variable body named "BOGUS"; the second record
   // points far before the block. It must not read the table as its body.
