@@ -40,9 +40,16 @@ std::string ProblemText(const ReadProblem& p) {
       return Quoted(p.segment) + "中有值类型未知的常量（" + p.message + "）" + Times(p.count) + "，其值没有读取";
     case Kind::UnknownConstantPage:
       return Quoted(p.segment) + "中有不在常量页面上的常量（" + p.message + "）" + Times(p.count) + "，其值没有读取";
-    case Kind::CheckValue: return p.message + (p.rewritten ? "（已写回修正值）" : "");
+    case Kind::CheckValue: {
+      // A node without a name is told by its offset, grouped as in the other texts.
+      const std::string what =
+          p.segment.empty() ? "第 " + Grouped(static_cast<int64_t>(p.offset)) + " 字节处的段的校验值与内容不符" : p.message;
+      return what + (p.rewritten ? "（已写回修正值）" : "");
+    }
     case Kind::RecordOverlap:
       return Quoted(p.segment) + "中有相互重叠或次序错乱的记录（" + p.message + "）" + Times(p.count) + "，其内容可能已损坏";
+    case Kind::RecordOutside:
+      return Quoted(p.segment) + "中有偏移指向页外的记录（" + p.message + "）" + Times(p.count) + "，其内容没有读取";
     case Kind::OverBudget:
       return Quoted(p.segment) + "中有记录太多、超出内存限度的记录页（" + p.message + "）" + Times(p.count) +
              "，其余记录没有读取";

@@ -171,9 +171,10 @@ ProgramSegment ReadProgram(std::string_view block, const ReaderOptions& options,
   // A list stopped by the budget leaves the cursor inside it: nothing after
   // it can be read from there, and nothing more may be materialised anyway.
   if (BudgetSpent(report)) return segment;
-  // Pages are left in place only in a block the segment keeps.
-  const BodyReading how{options.skipSubroutineBlocks, options.namesOnly,
-                        inPlace && options.pagesInPlace && !options.namesOnly};
+  // Pages are left in place only in a block the segment keeps. A read for
+  // names only steps over the pages of the bodies, but still converts the
+  // globals: their page, too, is read one record at a time into the model.
+  const BodyReading how{options.skipSubroutineBlocks, options.namesOnly, inPlace && options.pagesInPlace};
   if (inPlace) {
     segment.pending = StepOverSubroutines(cursor, how);
   } else {
@@ -255,7 +256,8 @@ PendingSubroutineReader::~PendingSubroutineReader() {
   found_->budget.Refund(recordCost_);
   using Kind = ReadProblem::Kind;
   for (const ReadProblem& problem : pages_.problems)
-    if (problem.kind == Kind::RecordOverlap || problem.kind == Kind::OverBudget || problem.kind == Kind::CountClamped)
+    if (problem.kind == Kind::RecordOverlap || problem.kind == Kind::RecordOutside || problem.kind == Kind::OverBudget ||
+        problem.kind == Kind::CountClamped)
       found_->Add(problem);
     else if (problem.kind == Kind::ModuleOverBudget)  // the pages' budget was what the read had left
       found_->Add({.kind = problem.kind,

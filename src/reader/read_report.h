@@ -35,6 +35,7 @@ struct ReadProblem {
     UnknownConstantPage,  // "未知常量页面[n]"
     CheckValue,           // a stored check value that does not match its bytes (content intact, maybe altered)
     RecordOverlap,        // record bodies of a page that overlap or run out of order ("记录重叠")
+    RecordOutside,        // a record whose offset points outside its page's bodies ("记录偏移超出页")
     OverBudget,           // a page whose records would take more memory than its bytes allow ("超出预算")
     CountClamped,         // a count larger than the bytes that follow it can hold
     ListCut,              // a segment that ends inside one of its lists

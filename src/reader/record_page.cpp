@@ -44,13 +44,16 @@ std::string_view RecordPage::Body(size_t k) const {
 
 size_t ExpectedRecords(const RecordPage& page, std::string_view block, size_t recordSize, const ReadReport* report) {
   size_t expected = std::min(page.size(), block.size() / kMinOwnRecordBytes + 1);
-  if (report) expected = std::min<uint64_t>(expected, report->budget.Remaining() / recordSize);
+  // Every record charges at least its own size, so the read stops within one
+  // record past the budget; room for that one keeps the list from doubling.
+  if (report) expected = std::min<uint64_t>(expected, report->budget.Remaining() / recordSize + 1);
   return expected;
 }
 
 void ReportPageProblems(const RecordPage& page, bool clamped, ReadReport* report) {
   using Kind = ReadProblem::Kind;
   if (page.Overlapping()) ReportReadProblem(report, Kind::RecordOverlap, "记录重叠");
+  if (page.Outside()) ReportReadProblem(report, Kind::RecordOutside, "记录偏移超出页");
   if (page.OverBudget()) ReportReadProblem(report, Kind::OverBudget, "超出预算");
   if (clamped) ReportReadProblem(report, Kind::CountClamped, "数量超出数据");
 }

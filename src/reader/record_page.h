@@ -53,6 +53,8 @@ class RecordPage {
     if (InBodyArea(start)) {
       if (start < previousEnd_) overlapping_ = true;
       previousEnd_ = start + end - 1;
+    } else {
+      outside_ = true;
     }
     spent_ += kRecordCharge + bytes;
     return spent_ <= budget_;
@@ -60,6 +62,9 @@ class RecordPage {
   // A body started before the body read just before it had ended: bodies
   // that share bytes (aliased records) or lie out of key order.
   bool Overlapping() const { return overlapping_; }
+  // A record's offset pointed before the bodies or past the block: its body
+  // could not be read at all, and the record stands empty.
+  bool Outside() const { return outside_; }
   bool OverBudget() const { return spent_ > budget_; }
 
  private:
@@ -75,6 +80,7 @@ class RecordPage {
   size_t spent_ = 0;
   int64_t previousEnd_ = 0;  // end of the body read last, 0 before the first
   bool overlapping_ = false;
+  bool outside_ = false;
 };
 
 // Room to make up front for the records of a page: as many as its block holds
@@ -84,8 +90,9 @@ class RecordPage {
 constexpr size_t kMinOwnRecordBytes = 21;
 size_t ExpectedRecords(const RecordPage& page, std::string_view block, size_t recordSize, const ReadReport* report);
 
-// Reports, once for the page, that its bodies overlap, that it went over its
-// budget, or that a count in it (`clamped`) was larger than its bytes.
+// Reports, once for the page, that its bodies overlap, that a record's body
+// lies outside it, that it went over its budget, or that a count in it
+// (`clamped`) was larger than its bytes.
 void ReportPageProblems(const RecordPage& page, bool clamped, ReadReport* report);
 
 }  // namespace ec

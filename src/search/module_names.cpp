@@ -109,11 +109,14 @@ bool ReadModuleNames(const std::string& path, bool readOnly, ModuleNames& names,
   options.skipResourceData = true;  // constants are wanted for their names only
   options.namesOnly = !withTexts;
   options.repairOnlyWhole = repairOnlyWhole;
+  // Dense pages are read one record at a time into the model, never held as
+  // raw records beside it; the model is then charged to the read's budget.
+  options.pagesInPlace = true;
   ReadReport report;
   const bool ok = ReadModuleFile(path, options, segments, &report);
   if (ok) {
     ModuleModel model;
-    BuildModel(std::move(segments), parts, model);
+    BuildModel(std::move(segments), parts, model, &report);
     names = NamesOf(model, withTexts);
   }
   names.outcome = OutcomeOf(report);

@@ -22,6 +22,8 @@ TEST(ReadOutcome, EachProblemIsOneSentence) {
   report.Add({.kind = Kind::NegativeLength, .segment = program, .message = "Read Data Error", .count = 3});
   report.Add({.kind = Kind::UnknownConstantType, .segment = Utf8ToGbk("程序资源段"), .message = "未知常量类型[30]"});
   report.Add({.kind = Kind::RepairFailed, .segment = Utf8ToGbk("<段>"), .message = "修正失败[头]"});
+  report.Add({.kind = Kind::CheckValue, .message = "第 76797 字节处的段的校验值与内容不符", .offset = 76797});
+  report.Add({.kind = Kind::RecordOutside, .segment = program, .message = "记录偏移超出页", .count = 2});
   report.unlistedProblems = 4;
   EXPECT_EQ(ProblemTexts(report),
             (std::vector<std::string>{
@@ -31,6 +33,8 @@ TEST(ReadOutcome, EachProblemIsOneSentence) {
                 "“程序段”中有长度为负数的数据（Read Data Error），共 3 处，其内容可能不全",
                 "“程序资源段”中有值类型未知的常量（未知常量类型[30]），其值没有读取",
                 "“<段>”的校验值不符，写回修正值失败（修正失败[头]）",
+                "第 76,797 字节处的段的校验值与内容不符",
+                "“程序段”中有偏移指向页外的记录（记录偏移超出页），共 2 处，其内容没有读取",
                 "另有 4 个问题未列出",
             }));
   const ReadOutcome outcome = OutcomeOf(report);

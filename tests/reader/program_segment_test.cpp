@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "reader/last_read_error.h"
@@ -189,7 +190,13 @@ TEST(ProgramSegment, SubroutinesLeftInPlaceReadAsStored) {
       const ProgramSegment full = ReadProgramSegment(std::string_view(block), options);
       const std::string fullError = LastReadError();
       if (&block == &blocks[1]) {
-        EXPECT_EQ(fullError, "Read Data Error");
+        // The bytes after the negative length are then read out of step;
+        // the message the reader met last may come from a later page.
+        ReadReport report;
+        ReadProgramSegment(std::string_view(block), options, &report);
+        EXPECT_TRUE(std::ranges::any_of(report.problems, [](const ReadProblem& p) {
+          return p.kind == ReadProblem::Kind::NegativeLength && p.message == "Read Data Error";
+        }));
       }
       SetLastReadError("");
       const ProgramSegment inPlace = ReadProgramSegment(std::make_shared<const std::string>(block), options);

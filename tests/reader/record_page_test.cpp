@@ -71,6 +71,26 @@ TEST(RecordPage, ADamagedOffsetLeavesItsNeighbourWhole) {
   EXPECT_EQ(report.problems[0].kind, ReadProblem::Kind::RecordOverlap);
   EXPECT_EQ(report.problems[0].message, "记录重叠");
   EXPECT_FALSE(report.Complete());
+
+  // Offsets that point past the page or before its bodies leave their records
+  // empty: the neighbours still read whole, and the page says so once.
+  for (const int32_t wild : {0x7fffffff, -8}) {
+    SCOPED_TRACE(wild);
+    std::string outside = writer::VariablePageBlock(params);
+    const std::string bad = ByteWriter().Int32(wild).str();
+    outside.replace(16, 4, bad);
+    outside.replace(20, 4, bad);
+    ReadReport lost;
+    const std::vector<VariableRecord> kept = ReadVariablePage(3, outside, &lost);
+    ASSERT_EQ(kept.size(), 3u);
+    EXPECT_EQ(kept[0].name, writer::G("内存地址"));
+    EXPECT_EQ(kept[1].name, "");
+    EXPECT_EQ(kept[2].name, "");
+    ASSERT_EQ(lost.problems.size(), 1u);
+    EXPECT_EQ(lost.problems[0].kind, ReadProblem::Kind::RecordOutside);
+    EXPECT_EQ(lost.problems[0].count, 1);
+    EXPECT_FALSE(lost.Complete());
+  }
 }
 
 // Records that share one body read as that many records while the page's
@@ -153,6 +173,22 @@ TEST(RecordPage, PagesLeftInPlaceReadAsPagesReadAtOnce) {
   EXPECT_EQ(read, expected);
   EXPECT_EQ(inPlace.problems, atOnce.problems);
   EXPECT_EQ(inPlace.budget.Spent(), 0u);
+}
+
+// The list made for a page stops growing with the read's budget: the record
+// that crosses the budget is kept without doubling the list it goes into.
+TEST(RecordPage, TheListOfAPageStaysWithinTheReadsBudget) {
+  std::vector<VariableRecord> many(20000, VariableRecord{.typeCode = 4, .name = "v"});
+  const std::string block = writer::VariablePageBlock(many);
+  for (const uint64_t limit : {uint64_t{100000}, uint64_t{1000000}}) {
+    SCOPED_TRACE(limit);
+    ReadReport report{.budget = ReadBudget(limit)};
+    std::vector<VariableRecord> read;
+    ReadVariablePageInto(20000, block, read, &report);
+    ASSERT_LT(read.size(), many.size());
+    EXPECT_TRUE(report.budget.Overrun());
+    EXPECT_LE(read.capacity(), limit / sizeof(VariableRecord) + 1);
+  }
 }
 
 TEST(RecordPage, ABodyBeforeThePageIsNoPhantomOfTheKeyTable) {

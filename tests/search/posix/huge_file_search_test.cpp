@@ -8,11 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "reader/read_budget.h"
 #include "search/folder_search.h"
 #include "support/file_bytes.h"
 #include "support/utf8_path.h"
 #include "tests/support/temp_dir.h"
 #include "tools/module_writer/large_module.h"
+#include "tools/module_writer/module_writer.h"
 
 namespace ec {
 namespace {
@@ -44,6 +46,31 @@ TEST(FolderSearchLimits, ASparseHugeFileIsRefusedAndTheGoodModuleFound) {
   EXPECT_GT(outcomes[1].result.hitCount, 0);
   EXPECT_TRUE(outcomes[1].result.problems.empty());
   EXPECT_LT(PeakRssKb() - before, 64 * 1024);  // kilobytes: far less than the file claims
+}
+
+// A module that is one dense page of globals is searched within its read's
+// budget: the records are read one at a time into the model, never held as
+// raw records beside it. Its names are still found.
+TEST(FolderSearchLimits, ADensePageIsSearchedWithinTheModulesBudget) {
+  test::TempDir dir;
+  ProgramSegment program;
+  program.globals.resize(400000);
+  for (size_t k = 0; k < program.globals.size(); ++k)
+    program.globals[k] = {.key = static_cast<int32_t>(k), .typeCode = 4, .name = "g" + std::to_string(k)};
+  ModuleSegments segments;
+  segments.program = std::move(program);
+  const std::string bytes = writer::BuildModule(segments);
+  segments = {};
+  const std::string dense = dir.File("dense.ec");
+  ASSERT_TRUE(WriteFileBytes(dense, bytes));
+  const long before = PeakRssKb();
+  NamesCache cache;
+  FolderSearch search({.files = {dense}, .text = "g1", .kinds = {}, .readOnly = true, .jobs = 1}, cache);
+  std::optional<ModuleOutcome> outcome = search.WaitNext();
+  ASSERT_TRUE(outcome);
+  EXPECT_GT(outcome->result.hitCount, 1000);
+  // Kilobytes. Held as raw records beside the model, the page took twice this.
+  EXPECT_LT(PeakRssKb() - before, static_cast<long>(ReadBudget::ForFile(bytes.size()).Limit() / 1024));
 }
 
 }  // namespace
