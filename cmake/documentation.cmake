@@ -72,7 +72,7 @@ endif()
 add_test(NAME DocsInstallLayout
          COMMAND bash ${docs_tests}/install_layout_test.sh ${CMAKE_BINARY_DIR} ${ECVIEW_APPSTREAM_ID})
 set_tests_properties(DocsManPages DocsBashCompletion DocsJsonSchemas DocsInstallLayout PROPERTIES
-                     LABELS docs TIMEOUT 120 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+                     LABELS docs TIMEOUT 300 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 if(TEST DocsAppStream)
   set_tests_properties(DocsAppStream PROPERTIES LABELS docs TIMEOUT 60)
 endif()
