@@ -69,6 +69,11 @@ TEST(FolderSearchLimits, ADensePageIsSearchedWithinTheModulesBudget) {
   std::optional<ModuleOutcome> outcome = search.WaitNext();
   ASSERT_TRUE(outcome);
   EXPECT_GT(outcome->result.hitCount, 1000);
+#if defined(__SANITIZE_ADDRESS__)
+  // Redzones and the quarantine of freed blocks add half as much again: the
+  // default build measures the memory.
+  GTEST_SKIP() << "peak memory is not measured under AddressSanitizer";
+#endif
   // Kilobytes. Held as raw records beside the model, the page took twice this.
   EXPECT_LT(PeakRssKb() - before, static_cast<long>(ReadBudget::ForFile(bytes.size()).Limit() / 1024));
 }
