@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "support/file_bytes.h"
+#include "support/read_within.h"
 
 namespace ec {
 
@@ -28,6 +29,14 @@ bool IsNoFile(const std::filesystem::path& path, const ReadGate& gate) {
   std::error_code error;
   const auto status = std::filesystem::status(path, error);
   return std::filesystem::exists(status) && !std::filesystem::is_regular_file(status);
+}
+
+void MakeSettingsFolder(const std::filesystem::path& folder) {
+  if (folder.empty()) return;
+  ReadWithin(kLaterReadWait, [folder] {
+    std::error_code error;
+    return std::filesystem::create_directories(folder, error);
+  });
 }
 
 }  // namespace ec

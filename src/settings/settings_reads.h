@@ -49,5 +49,8 @@ std::optional<std::string> ReadSideFile(const std::filesystem::path& path, const
 // Whether something other than a regular file stands at `path` (a FIFO, a
 // folder): such a name is never written.
 bool IsNoFile(const std::filesystem::path& path, const ReadGate& gate);
+// Makes the settings folder, waiting for it kLaterReadWait at most: on a disk
+// that does not answer, the store's Bind then gives up in time too.
+void MakeSettingsFolder(const std::filesystem::path& folder);
 
 }  // namespace ec
