@@ -43,9 +43,9 @@ for preset in default asan windows; do
   grep -E "tests passed|Total Test time" "$logs/$preset.log" || status=1
   sed -n '/The following tests FAILED/,$p' "$logs/$preset.log" | grep -E "^[[:space:]]+[0-9]+ - " || true
 done
-# A failed Linux test runs once more at the very end, so its own output is
+# A failed test runs once more at the very end, so its own output is
 # in the tail too, and whether it fails again says if it was the load.
-for preset in default asan; do
+for preset in default asan windows; do
   if grep -q "The following tests FAILED" "$logs/$preset.log"; then
     echo "== failed $preset tests, run again"
     ctest --preset "$preset" --rerun-failed 2>&1 | tail -n 60 || true

@@ -4,13 +4,14 @@
 // UTF-8 (segment names in it are converted from GBK). Nothing in the
 // program displays it; callers judge a read by the ReadReport (and the
 // model's ReadOutcome) of that read, which carries the same last message.
+// A text longer than 1 KB keeps its first 1 KB (whole characters).
 
 #include <string>
 #include <string_view>
 
 namespace ec {
 
-const std::string& LastReadError();
+std::string LastReadError();
 void SetLastReadError(std::string_view text);
 
 }  // namespace ec

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 #include "platform/file_facts.h"
 #include "platform/file_stream.h"
@@ -9,19 +10,22 @@
 namespace ec {
 namespace {
 
-// The bytes of the last file a thread read, kept for the next: a folder
-// search reads hundreds of modules in turn, and memory freed and taken again
-// for each is given back to the system and faulted in again every time.
-struct SpareBytes {
-  std::unique_ptr<char[]> bytes;
-  uint64_t capacity = 0;
-};
-thread_local SpareBytes spare;
+// The buffer kept for the thread's next read, if a KeptReadBuffer lives on it.
+thread_local KeptReadBuffer::Bytes* spare = nullptr;
+static_assert(std::is_trivially_destructible_v<decltype(spare)>);
 // Bigger buffers are not kept: a viewer that read one big module once should
 // not hold its size for the rest of its life.
 constexpr uint64_t kMaxSpareBytes = 8 * 1024 * 1024;
 
 }  // namespace
+
+KeptReadBuffer::KeptReadBuffer() : installed_(spare == nullptr) {
+  if (installed_) spare = &bytes_;
+}
+
+KeptReadBuffer::~KeptReadBuffer() {
+  if (installed_) spare = nullptr;
+}
 
 ModuleFile::~ModuleFile() { Close(); }
 
@@ -54,9 +58,9 @@ void ModuleFile::Close() {
   if (file_) std::fclose(file_);
   file_ = nullptr;
   writable_ = false;
-  if (bytes_ && capacity_ <= kMaxSpareBytes && capacity_ > spare.capacity) {
-    spare.bytes = std::move(bytes_);
-    spare.capacity = capacity_;
+  if (spare && bytes_ && capacity_ <= kMaxSpareBytes && capacity_ > spare->capacity) {
+    spare->bytes = std::move(bytes_);
+    spare->capacity = capacity_;
   }
   bytes_.reset();
   capacity_ = 0;
@@ -64,10 +68,10 @@ void ModuleFile::Close() {
 }
 
 void ModuleFile::TakeBytes(uint64_t size) {
-  if (spare.bytes && spare.capacity >= size) {
-    bytes_ = std::move(spare.bytes);
-    capacity_ = spare.capacity;
-    spare.capacity = 0;
+  if (spare && spare->bytes && spare->capacity >= size) {
+    bytes_ = std::move(spare->bytes);
+    capacity_ = spare->capacity;
+    spare->capacity = 0;
     return;
   }
   capacity_ = std::max<uint64_t>(size, 1);

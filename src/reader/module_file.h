@@ -53,4 +53,29 @@ class ModuleFile {
   uint64_t position_ = 0;
 };
 
+// While one of these lives on a thread, the buffer of the last module that
+// thread read (up to 8 MB) is kept for its next read: a folder search reads
+// hundreds of modules in turn, and memory freed and taken again for each is
+// given back to the system and faulted in again every time. Other threads
+// keep nothing, so a viewer that read one big module does not hold it.
+// The buffer lives here, not in a thread_local object: MinGW's runtime frees
+// a thread's thread_local storage before it runs the destructors of the
+// objects in it, which then free garbage.
+class KeptReadBuffer {
+ public:
+  KeptReadBuffer();
+  ~KeptReadBuffer();
+  KeptReadBuffer(const KeptReadBuffer&) = delete;
+  KeptReadBuffer& operator=(const KeptReadBuffer&) = delete;
+
+  struct Bytes {
+    std::unique_ptr<char[]> bytes;
+    uint64_t capacity = 0;
+  };
+
+ private:
+  Bytes bytes_;
+  bool installed_ = false;  // false when an outer one keeps the thread's buffer
+};
+
 }  // namespace ec

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "reader/module_file.h"
+
 namespace ec {
 
 FolderSearch::FolderSearch(FolderSearchRequest request, NamesCache& cache)
@@ -31,6 +33,7 @@ void FolderSearch::Stop() {
 }
 
 void FolderSearch::Work() {
+  const KeptReadBuffer keptBuffer;
   NameMatcher matcher(request_.text);
   while (!stopped_) {
     const size_t index = nextToStart_++;

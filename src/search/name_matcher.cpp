@@ -101,9 +101,7 @@ bool NameMatcher::MatchInitials(std::string_view name) const {
 }
 
 bool MatchName(std::string_view search_text, std::string_view name) {
-  thread_local NameMatcher matcher{std::string_view()};
-  if (matcher.SearchText() != search_text) matcher = NameMatcher(search_text);
-  return matcher.MatchName(name);
+  return NameMatcher(search_text).MatchName(name);
 }
 
 }  // namespace ec

@@ -55,8 +55,8 @@ class NameMatcher {
   std::vector<Character> name_;       // characters of the name being tested
 };
 
-// Whether `name` matches `search_text`. Keeps the last prepared search text,
-// so a search that calls it for many names prepares its text only once.
+// Whether `name` matches `search_text`, preparing the text on every call; a
+// search over many names keeps a NameMatcher instead.
 bool MatchName(std::string_view search_text, std::string_view name);
 
 }  // namespace ec

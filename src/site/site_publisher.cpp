@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/module_analysis.h"
+#include "reader/module_file.h"
 #include "search/module_files.h"
 #include "site/index_page.h"
 #include "site/module_entry.h"
@@ -168,6 +169,7 @@ size_t RenderAll(std::vector<Planned>& plan, const fs::path& out, unsigned jobs,
   std::mutex mutex;
   size_t done = 0;
   const auto worker = [&] {
+    const KeptReadBuffer keptBuffer;
     for (size_t i = next++; i < work.size(); i = next++) {
       const bool ok = Render(*work[i], out);
       std::lock_guard lock(mutex);

@@ -33,6 +33,11 @@ TEST_F(ReadModule, HeaderOnlyFileFillsNothing) {
   EXPECT_TRUE(Read(ModuleWriter().Build(), segments));
   EXPECT_FALSE(segments.program || segments.userInfo || segments.initialModules);
   EXPECT_EQ(LastReadError(), "earlier");
+  // A text past the kept kilobyte keeps whole characters: 341 of "错" (3 bytes each).
+  std::string longText;
+  for (int i = 0; i < 400; ++i) longText += "错";
+  SetLastReadError(longText);
+  EXPECT_EQ(LastReadError(), longText.substr(0, 341 * 3));
 }
 
 TEST_F(ReadModule, HeaderFailures) {
