@@ -1,5 +1,7 @@
 #include "search/module_names.h"
 
+#include <algorithm>
+
 #include "model/module_analysis.h"
 #include "model/read_outcome.h"
 
@@ -99,16 +101,29 @@ ModuleNames NamesOf(const ModuleModel& model, bool withTexts) {
   return names;
 }
 
+namespace {
+
+bool ChecksMismatch(const ReadReport& report) {
+  return std::ranges::any_of(report.problems,
+                             [](const ReadProblem& p) { return p.kind == ReadProblem::Kind::CheckValue; });
+}
+
+}  // namespace
+
 bool ReadModuleNames(const std::string& path, bool readOnly, ModuleNames& names, bool withTexts,
                      bool repairOnlyWhole) {
   names = {};
   ModuleSegments segments;
   ModelParts parts = ModelParts::All();
   parts.info = parts.support = false;
-  ReaderOptions options = ReaderOptionsFor(parts, readOnly);
+  // A read for names steps over pages whose damage it would not see, so it
+  // never repairs by itself: a module it finds whole but with mismatching
+  // check values is read again whole, as the viewer reads it, and that read
+  // repairs it only if nothing else is damaged.
+  const bool repairAfter = !readOnly && repairOnlyWhole;
+  ReaderOptions options = ReaderOptionsFor(parts, readOnly || repairAfter);
   options.skipResourceData = true;  // constants are wanted for their names only
   options.namesOnly = !withTexts;
-  options.repairOnlyWhole = repairOnlyWhole;
   // Dense pages are read one record at a time into the model, never held as
   // raw records beside it; the model is then charged to the read's budget.
   options.pagesInPlace = true;
@@ -120,6 +135,10 @@ bool ReadModuleNames(const std::string& path, bool readOnly, ModuleNames& names,
     names = NamesOf(model, withTexts);
   }
   names.outcome = OutcomeOf(report);
+  if (ok && repairAfter && report.Complete() && ChecksMismatch(report)) {
+    ModuleModel whole;
+    if (analyseModule(path, whole, {.readOnly = false, .repairOnlyWhole = true})) names = NamesOf(whole, withTexts);
+  }
   return ok;
 }
 

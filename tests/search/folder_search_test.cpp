@@ -114,16 +114,45 @@ TEST_F(FolderSearchTest, ARepairedModuleIsKeptUnderItsNewStamp) {
   EXPECT_NE(ReadFileBytes(path), bytes);  // the first search did rewrite the file
 }
 
+// The viewer's search repairs only modules read whole. A read for names steps
+// over parameter pages: a module whose check values mismatch because a page
+// was damaged must not have them rewritten, while one merely altered is.
+TEST_F(FolderSearchTest, ANamesSearchRepairsOnlyWhatAWholeReadFindsWhole) {
+  const auto segments = writer::LargeModuleSegments({.programSets = 1, .subroutinesPerSet = 2, .parametersPerSubroutine = 1});
+  std::string damaged = writer::BuildModule(segments);
+  const size_t page = damaged.find(writer::VariablePageBlock(segments.program->subroutines[0].parameters));
+  ASSERT_NE(page, std::string::npos);
+  damaged[page - 8] = 40;  // the page's count, far beyond its bytes
+  auto altered = writer::Segment("程序段", writer::ProgramSegmentBlock({}));
+  altered.wrongDataCheck = true;
+  const std::string paths[] = {dir_.File("damaged.ec"), dir_.File("altered.ec")};
+  const std::string bytes[] = {damaged, writer::ModuleWriter().Add(altered).Build()};
+  for (int i = 0; i < 2; ++i) ASSERT_TRUE(WriteFileBytes(paths[i], bytes[i]));
+  NamesCache cache;
+  FolderSearch search({.files = {paths[0], paths[1]}, .text = "x", .kinds = {}, .readOnly = false,
+                       .repairOnlyWhole = true, .jobs = 1},
+                      cache);
+  const auto first = search.WaitNext();
+  ASSERT_TRUE(first);
+  EXPECT_GE(first->result.problems.size(), 2u);  // the page, and the check value
+  EXPECT_EQ(ReadFileBytes(paths[0]), bytes[0]);
+  ASSERT_TRUE(search.WaitNext());
+  EXPECT_NE(ReadFileBytes(paths[1]), bytes[1]);
+}
+
 TEST_F(FolderSearchTest, StopLeavesTheRestUnread) {
-  for (int i = 0; i < 40; ++i) files_.push_back(files_[0]);
+  // Many copies: the first module may be the last of many to finish on a busy machine.
+  for (int i = 0; i < 200; ++i) files_.push_back(files_[0]);
   NamesCache cache(0);  // nothing kept: every module would be read
   FolderSearch search(Request("*"), cache);
   ASSERT_TRUE(search.WaitNext());
+  const size_t readBeforeStop = search.ModulesRead();
   search.Stop();
   EXPECT_FALSE(search.WaitNext());
   EXPECT_FALSE(search.TakeReady());
   EXPECT_TRUE(search.Finished());
   search.StopAndWait();
+  EXPECT_LE(search.ModulesRead(), readBeforeStop + 3);  // each worker ends the module it is on
   EXPECT_LT(search.ModulesRead(), files_.size() / 2);
 }
 
