@@ -5,6 +5,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "cli/commands.h"
 #include "declarations/type_targets.h"
@@ -42,10 +43,15 @@ void PrintText(std::span<const TypeUse> uses, std::string_view kindWord, std::st
   }
 }
 
-void PrintJson(std::span<const TypeUse> uses, const DeclarationLink& target, std::string_view name) {
+void PrintJson(std::span<const TypeUse> uses, const DeclarationLink& target, std::string_view name,
+               const std::vector<std::string>& problems) {
   JsonWriter w(std::cout);
   w.BeginObject().Key("target").BeginObject().Key("kind").String(KindName(target.kind));
   w.Key("name").String(name).EndObject();
+  // What the reader found damaged: the uses of a module read in part may be incomplete.
+  w.Key("problems").BeginArray();
+  for (const std::string& problem : problems) w.String(problem);
+  w.EndArray();
   w.Key("uses").BeginArray();
   for (const TypeUse& use : uses) {
     w.BeginObject().Key("kind").String(KindName(use.user.kind)).Key("container").String(use.container);
@@ -86,7 +92,7 @@ void RunUses(const UsesOptions& options) {
   const TypeUseIndex index(model);
   const std::span<const TypeUse> uses = index.UsesOf(*target);
   if (options.json)
-    PrintJson(uses, *target, options.type);
+    PrintJson(uses, *target, options.type, model.outcome.problems);
   else
     PrintText(uses, target->kind == DeclarationKind::DataType ? "数据类型" : "类", options.type);
   SetExitStatus(uses.empty() ? kExitRejected : kExitOk);

@@ -1,10 +1,11 @@
 // Runs the built `ecview-cli uses` on a module written for the test: the text
-// and JSON forms, and the exit statuses of a type nothing uses, of a basic
+// and JSON forms, what it says of a cut module, and the exit statuses of a type nothing uses, of a basic
 // type and of a name the module lacks.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 
+#include "support/file_bytes.h"
 #include "tests/support/cli_runner.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/type_use_module.h"
@@ -25,11 +26,19 @@ TEST(UsesCommand, TextJsonAndWhatItRefuses) {
   const test::CliResult js = test::RunCli({"uses", "--json", module, "点"});
   EXPECT_EQ(js.status, 0) << js.err;
   EXPECT_EQ(json::parse(js.out),
-            json::parse(R"({"target": {"kind": "dataType", "name": "点"}, "uses": [
+            json::parse(R"({"target": {"kind": "dataType", "name": "点"}, "problems": [], "uses": [
               {"kind": "subroutine", "container": "", "name": "画", "places": [
                 {"role": "returnValue", "name": ""}, {"role": "parameter", "name": "起"},
                 {"role": "parameter", "name": "止"}]},
               {"kind": "global", "container": "", "name": "原点", "places": [{"role": "type", "name": ""}]}]})"));
+
+  // A module cut short still lists the uses it holds, and says what is missing.
+  const std::string bytes = *ReadFileBytes(module);
+  ASSERT_TRUE(WriteFileBytes(dir.File("cut.ec"), bytes.substr(0, bytes.size() - 10)));
+  const json cut = json::parse(test::RunCli({"uses", "--json", dir.File("cut.ec"), "点"}).out);
+  EXPECT_EQ(cut["uses"], json::parse(js.out)["uses"]);
+  ASSERT_EQ(cut["problems"].size(), 1u);
+  EXPECT_NE(cut["problems"][0].get<std::string>().find("截断"), std::string::npos) << cut;
 
   const test::CliResult unused = test::RunCli({"uses", module, "空"});
   EXPECT_EQ(unused.status, 1);
