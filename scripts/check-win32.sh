@@ -16,27 +16,28 @@ fi
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
-checked=0
-failed=()
 sources=(src/platform/*.cpp src/platform/win32/*.cpp)
 for dir in support settings reader model declarations render navigate compare search dirtree/core viewer; do
   for source in src/"$dir"/*.cpp; do
     if grep -qE '_WIN32|#include "platform/' "$source"; then sources+=("$source"); fi
   done
 done
-
+checked=()
 for source in "${sources[@]}"; do
   [ -e "$source" ] || continue
   if grep -qE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "$source"; then continue; fi
-  checked=$((checked + 1))
-  object="$out/$(echo "$source" | tr '/' '_').o"
-  if ! "$compiler" -std=c++20 -Wall -Wextra -Werror -Isrc -c "$source" -o "$object"; then
-    failed+=("$source")
-  fi
+  checked+=("$source")
 done
 
-if ((${#failed[@]})); then
-  echo "check-win32: FAILED ${#failed[@]} of $checked files: ${failed[*]}"
+# One compiler per core; a file that fails leaves its name in failed.txt.
+export compiler out
+# shellcheck disable=SC2016  # the inner shell expands them
+ xargs| xargs -P "$(nproc)" -I{} sh -c \
+  '"$compiler" -std=c++20 -Wall -Wextra -Werror -Isrc -c "$1" -o "$out/$(echo "$1" | tr / _).o" || echo "$1" >>"$out/failed.txt"' \
+  check-win32 {}
+
+if [ -s "$out/failed.txt" ]; then
+  echo "check-win32: FAILED $(wc -l <"$out/failed.txt") of ${#checked[@]} files: $(sort "$out/failed.txt" | tr '\n' ' ')"
   exit 1
 fi
-echo "check-win32: ok, $checked files compile for Windows"
+echo "check-win32: ok, ${#checked[@]} files compile for Windows"
