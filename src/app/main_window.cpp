@@ -304,9 +304,12 @@ void MainWindow::RunFind(bool forward) {
 
 void MainWindow::OnBannerTick() {
   const MainWindowControls& c = controls_;
-  const int left =
-      bannerMotion_.Step(c.logo->x(), c.logo->width(), c.homepagePicture->geometry().right() + 1, c.associationBox->x());
-  c.logo->move(left, c.logo->y());
+  const int leftBound = c.homepagePicture->geometry().right() + 1, rightBound = c.associationBox->x();
+  const int width = c.logo->width();
+  c.logo->setVisible(BannerMotion::Fits(width, leftBound, rightBound));
+  if (c.logo->isHidden()) return;
+  const int left = BannerMotion::Clamp(c.logo->x(), width, leftBound, rightBound);
+  c.logo->move(bannerMotion_.Step(left, width, leftBound, rightBound), c.logo->y());
 }
 
 void MainWindow::OnAssociationClicked() {

@@ -210,6 +210,11 @@ TEST(ShellParts, DialogFilterAndBanner) {
   EXPECT_GE(turns, 2);
   EXPECT_EQ(highest + 195, 919 - 20 + 1);
   EXPECT_EQ(lowest, 160 + 20 - 1);
+  // In a window too narrow for it the logo is hidden; after a shrink it comes back inside.
+  EXPECT_TRUE(BannerMotion::Fits(195, 160, 160 + 195 + 40));
+  EXPECT_FALSE(BannerMotion::Fits(195, 160, 160 + 195 + 39));
+  EXPECT_EQ(BannerMotion::Clamp(700, 195, 160, 600), 600 - 20 - 195);
+  EXPECT_EQ(BannerMotion::Clamp(100, 195, 160, 600), 180);
 }
 
 }  // namespace
