@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "support/file_bytes.h"
+#include "support/utf8_path.h"
 #include "tests/support/cli_runner.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/type_use_module.h"
@@ -33,8 +34,9 @@ TEST(UsesCommand, TextJsonAndWhatItRefuses) {
               {"kind": "global", "container": "", "name": "原点", "places": [{"role": "type", "name": ""}]}]})"));
 
   // A module cut short still lists the uses it holds, and says what is missing.
-  const std::string bytes = *ReadFileBytes(module);
-  ASSERT_TRUE(WriteFileBytes(dir.File("cut.ec"), bytes.substr(0, bytes.size() - 10)));
+  const std::optional<std::string> bytes = ReadFileBytes(PathFromUtf8(module));
+  ASSERT_TRUE(bytes);
+  ASSERT_TRUE(WriteFileBytes(dir.File("cut.ec"), bytes->substr(0, bytes->size() - 10)));
   const json cut = json::parse(test::RunCli({"uses", "--json", dir.File("cut.ec"), "点"}).out);
   EXPECT_EQ(cut["uses"], json::parse(js.out)["uses"]);
   ASSERT_EQ(cut["problems"].size(), 1u);
