@@ -12,7 +12,8 @@ shift
 # the run fails) where Windows itself might only corrupt the heap and crash
 # one run in a hundred. They slow programs that allocate much down tenfold
 # and more, so only the tests of code that runs on several threads ask.
-if [ "${ECVIEW_WINE_HEAP_CHECK:-}" = 1 ]; then export WINEDEBUG=-all,warn+heap; else export WINEDEBUG=-all; fi
+heap_check=${ECVIEW_WINE_HEAP_CHECK:-0}
+if [ "$heap_check" = 1 ]; then export WINEDEBUG=-all,warn+heap; else export WINEDEBUG=-all; fi
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=;mshtml="
 unset DISPLAY WAYLAND_DISPLAY
 wine=${ECVIEW_WINE:-/usr/lib/wine/wine64}
@@ -45,6 +46,7 @@ case ${1:-} in
     exec "$wine" cmd.exe /c exit </dev/null >/dev/null 2>&1 ;;
   --stop-server) "$(dirname "$wine")/wineserver" -k 2>/dev/null; exit 0 ;;
 esac
+[ "$heap_check" = 1 ] || exec "$wine" "$@"
 # The heap's reports are taken out of the program's standard error, which
 # tests compare byte for byte.
 heap_log=$(mktemp)

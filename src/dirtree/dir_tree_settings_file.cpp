@@ -1,6 +1,5 @@
 #include "dirtree/dir_tree_settings_file.h"
 
-
 #include "platform/folder_system.h"
 #include "settings/settings_reads.h"
 #include "support/utf8_path.h"

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "support/gbk_codec.h"
+#include "support/plain_text.h"
 
 namespace ec {
 namespace {
@@ -58,10 +59,7 @@ std::string ReferenceName(std::string_view gbkName) {
   constexpr size_t kMaxBytes = 255;
   std::string name = GbkToUtf8(gbkName.substr(0, 2 * kMaxBytes));
   if (name.size() <= kMaxBytes) return name;
-  size_t cut = kMaxBytes;
-  while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
-  name.resize(cut);
-  return name + "…";
+  return std::string(Utf8Prefix(name, kMaxBytes)) + "…";
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <type_traits>
 
+#include "support/plain_text.h"
+
 namespace ec {
 namespace {
 // One text per thread, so that a folder search on a worker thread and the
@@ -16,19 +18,14 @@ struct FailureText {
 };
 thread_local FailureText g_lastReadError{};
 static_assert(std::is_trivially_destructible_v<FailureText>);
-
-bool ContinuesCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 }  // namespace
 
 std::string LastReadError() { return std::string(g_lastReadError.bytes, g_lastReadError.size); }
 
 void SetLastReadError(std::string_view text) {
-  size_t size = std::min(text.size(), sizeof g_lastReadError.bytes);
-  // A cut inside a character drops the whole character.
-  if (size < text.size())
-    while (size > 0 && ContinuesCharacter(text[size])) --size;
-  std::copy_n(text.data(), size, g_lastReadError.bytes);
-  g_lastReadError.size = size;
+  const std::string_view kept = Utf8Prefix(text, sizeof g_lastReadError.bytes);
+  std::copy(kept.begin(), kept.end(), g_lastReadError.bytes);
+  g_lastReadError.size = kept.size();
 }
 
 }  // namespace ec

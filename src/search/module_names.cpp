@@ -1,7 +1,5 @@
 #include "search/module_names.h"
 
-#include <algorithm>
-
 #include "model/module_analysis.h"
 #include "model/read_outcome.h"
 
@@ -101,15 +99,6 @@ ModuleNames NamesOf(const ModuleModel& model, bool withTexts) {
   return names;
 }
 
-namespace {
-
-bool ChecksMismatch(const ReadReport& report) {
-  return std::ranges::any_of(report.problems,
-                             [](const ReadProblem& p) { return p.kind == ReadProblem::Kind::CheckValue; });
-}
-
-}  // namespace
-
 bool ReadModuleNames(const std::string& path, bool readOnly, ModuleNames& names, bool withTexts,
                      bool repairOnlyWhole) {
   names = {};
@@ -135,7 +124,7 @@ bool ReadModuleNames(const std::string& path, bool readOnly, ModuleNames& names,
     names = NamesOf(model, withTexts);
   }
   names.outcome = OutcomeOf(report);
-  if (ok && repairAfter && report.Complete() && ChecksMismatch(report)) {
+  if (ok && repairAfter && report.Complete() && !report.ChecksMatch()) {
     ModuleModel whole;
     if (analyseModule(path, whole, {.readOnly = false, .repairOnlyWhole = true})) names = NamesOf(whole, withTexts);
   }

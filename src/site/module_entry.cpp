@@ -8,6 +8,7 @@
 #include "site/site_links.h"
 #include "support/json_writer.h"
 #include "support/pinyin.h"
+#include "support/plain_text.h"
 
 namespace ec::site {
 namespace {
@@ -39,9 +40,7 @@ std::string FirstLine(std::string_view text) {
   text = text.substr(0, text.find_first_of("\r\n"));
   constexpr size_t kMaxBytes = 300;  // a remark of one long line stays a line of the table
   if (text.size() <= kMaxBytes) return std::string(text);
-  size_t cut = kMaxBytes;
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-  return std::string(text.substr(0, cut)) + "…";
+  return std::string(Utf8Prefix(text, kMaxBytes)) + "…";
 }
 
 std::string Counts(const ModuleModel& m) {

@@ -39,4 +39,13 @@ inline std::string OneLine(std::string text) {
   return text;
 }
 
+// The longest prefix of UTF-8 `text` of at most `maxBytes` that ends between
+// characters: a cut inside one drops the whole character.
+inline std::string_view Utf8Prefix(std::string_view text, size_t maxBytes) {
+  if (text.size() <= maxBytes) return text;
+  size_t cut = maxBytes;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return text.substr(0, cut);
+}
+
 }  // namespace ec
